@@ -1,0 +1,108 @@
+# Build rules shared by every folder. See the top-level CMakeLists.txt for
+# the three build kinds.
+
+set(CMAKE_CXX_STANDARD 17)
+set(CMAKE_CXX_STANDARD_REQUIRED ON)
+set(CMAKE_CXX_EXTENSIONS OFF)
+
+if(HVT_KIND STREQUAL "native")
+  set(HVT_NATIVE TRUE)
+  set(HVT_WIN32 FALSE)
+elseif(HVT_KIND STREQUAL "ship" OR HVT_KIND STREQUAL "wintest")
+  set(HVT_NATIVE FALSE)
+  set(HVT_WIN32 TRUE)
+  if(NOT CMAKE_SYSTEM_NAME STREQUAL "Windows")
+    message(FATAL_ERROR "HVT_KIND=${HVT_KIND} needs a MinGW toolchain file")
+  endif()
+  enable_language(RC)
+else()
+  message(FATAL_ERROR "unknown HVT_KIND '${HVT_KIND}'")
+endif()
+if(HVT_KIND STREQUAL "ship")
+  set(HVT_SHIP TRUE)
+else()
+  set(HVT_SHIP FALSE)
+endif()
+if(HVT_KIND STREQUAL "wintest")
+  set(HVT_WINTEST TRUE)
+else()
+  set(HVT_WINTEST FALSE)
+endif()
+
+add_compile_options(-Wall -Wextra)
+
+if(HVT_NATIVE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all
+                      -fno-omit-frame-pointer -g)
+  add_link_options(-fsanitize=address,undefined)
+else()
+  # Keep the headers to what Windows 95 and its COMCTL32 4.00 offer.
+  add_compile_definitions(WINVER=0x0400 _WIN32_WINDOWS=0x0400 _WIN32_IE=0x0300
+                          NOMINMAX STRICT)
+  add_compile_options(-Os)
+  add_link_options(-static -static-libgcc -static-libstdc++)
+endif()
+
+# GoogleTest from Debian's source package, built with our own flags.
+macro(hvt_need_gtest)
+  if(NOT TARGET gtest)
+    set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+    set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  endif()
+endmacro()
+
+# A 32-bit Windows GUI program: subsystem 4.0 so Windows 95 loads it.
+function(hvt_windows_program target)
+  add_executable(${target} WIN32 ${ARGN})
+  target_link_options(${target} PRIVATE
+    -Wl,--subsystem,windows:4.0 -Wl,--major-os-version,4 -Wl,--minor-os-version,0)
+endfunction()
+
+# A 32-bit Windows DLL with the same subsystem version.
+function(hvt_windows_dll target)
+  add_library(${target} SHARED ${ARGN})
+  set_target_properties(${target} PROPERTIES PREFIX "")
+  target_link_options(${target} PRIVATE
+    -Wl,--subsystem,windows:4.0 -Wl,--major-os-version,4 -Wl,--minor-os-version,0)
+endfunction()
+
+# hvt_native_test(name SOURCES ... LIBS ...): GoogleTest on the host, under
+# the sanitizers.
+function(hvt_native_test name)
+  if(NOT HVT_NATIVE)
+    return()
+  endif()
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  hvt_need_gtest()
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} gtest gtest_main)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES LABELS native TIMEOUT 300)
+endfunction()
+
+# hvt_win32_test(name [E2E] SOURCES ... LIBS ... [TIMEOUT s]): GoogleTest
+# cross-built and run under Wine. E2E tests drive the shipped programs of the
+# ship tree (HVT_SHIP_DIR).
+set(HVT_SHIP_DIR "" CACHE PATH "build folder of the ship kind, for end-to-end tests")
+function(hvt_win32_test name)
+  if(NOT HVT_WINTEST)
+    return()
+  endif()
+  cmake_parse_arguments(T "E2E" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  hvt_need_gtest()
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} gtest gtest_main)
+  add_test(NAME ${name} COMMAND ${name})
+  if(T_E2E)
+    set(label e2e)
+  else()
+    set(label win32)
+  endif()
+  set_tests_properties(${name} PROPERTIES LABELS ${label} TIMEOUT ${T_TIMEOUT}
+    ENVIRONMENT "HVT_SHIP_DIR=${HVT_SHIP_DIR};HVT_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+endfunction()

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Configures and builds the three build kinds under build/:
+#   build/native   host, ASan/UBSan: platform-free code, unit tests, tools
+#   build/ship     MinGW win32: the programs we ship
+#   build/wintest  MinGW posix: Win32 and end-to-end tests (run under Wine)
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+out=${HVT_BUILD_DIR:-$top/build}
+jobs=${HVT_JOBS:-$(nproc)}
+
+configure() { # kind toolchain-or-empty [extra args]
+  local kind=$1 tc=$2; shift 2
+  local args=(-S "$top" -B "$out/$kind" -DHVT_KIND="$kind" -DCMAKE_BUILD_TYPE=Release)
+  [ -n "$tc" ] && args+=(-DCMAKE_TOOLCHAIN_FILE="$top/cmake/$tc")
+  if [ ! -f "$out/$kind/CMakeCache.txt" ]; then
+    cmake "${args[@]}" "$@" >"$out/$kind.configure.log" 2>&1 \
+      || { cat "$out/$kind.configure.log"; exit 1; }
+  fi
+}
+
+mkdir -p "$out"
+configure native ""
+configure ship toolchain-mingw-win32.cmake
+configure wintest toolchain-mingw-posix.cmake -DHVT_SHIP_DIR="$out/ship"
+for kind in native ship wintest; do
+  echo "== building $kind"
+  cmake --build "$out/$kind" -j "$jobs"
+done

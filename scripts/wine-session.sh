@@ -1,0 +1,90 @@
+# Sourced by the test and run scripts: a Wine prefix and an X display of our
+# own for one run, and their orderly end.
+#
+#   wine_session_start DIR [fresh]   make (or reuse) the prefix DIR, start Xvfb
+#                                    when needed, keep wineserver up
+#   wine_session_stop                end what wine_session_start started
+#
+# Everything started here is stopped by process id, never by name.
+
+HVT_XVFB_PID=""
+
+wine_free_display() {
+  local n
+  for n in $(seq 90 199); do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
+      echo "$n"; return 0
+    fi
+  done
+  return 1
+}
+
+wine_start_xvfb() {
+  local n; n=$(wine_free_display) || { echo "no free X display" >&2; return 1; }
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$1/xvfb.log" 2>&1 &
+  HVT_XVFB_PID=$!
+  local i
+  for i in $(seq 1 100); do
+    [ -e "/tmp/.X11-unix/X$n" ] && { export DISPLAY=":$n"; return 0; }
+    kill -0 "$HVT_XVFB_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  echo "Xvfb did not start on :$n (see $1/xvfb.log)" >&2
+  return 1
+}
+
+wine_session_start() {
+  local dir=$1 fresh=${2:-}
+  mkdir -p "$dir"
+  dir=$(cd "$dir" && pwd)
+  export WINEPREFIX="$dir/prefix"
+  export WINEARCH=win32
+  export WINEDEBUG=${WINEDEBUG:--all}
+  # No Mono/Gecko prompts, no menu entries in the host's home, and no
+  # debugger: a crash ends the process at once instead of hanging a test.
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
+
+  if [ "${HVT_USE_DISPLAY:-}" = 1 ] && [ -n "${DISPLAY:-}" ]; then
+    :
+  else
+    wine_start_xvfb "$dir" || return 1
+  fi
+
+  if [ -n "$fresh" ] || [ ! -f "$WINEPREFIX/system.reg" ]; then
+    rm -rf "$WINEPREFIX"
+    wineboot -i >"$dir/wineboot.log" 2>&1 || { cat "$dir/wineboot.log"; return 1; }
+    cat >"$dir/settings.reg" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine]
+"Version"="win95"
+
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"
+
+[HKEY_CURRENT_USER\Software\Wine\WineDbg]
+"ShowCrashDialog"=dword:00000000
+
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\AeDebug]
+"Auto"="1"
+"Debugger"="no-debugger-here.exe"
+REG
+    wine regedit /S "$(winepath -w "$dir/settings.reg" 2>/dev/null)" >>"$dir/wineboot.log" 2>&1
+  fi
+  # Keep one wineserver for the whole run; its children must not inherit
+  # the caller's pipes.
+  wineserver -p >>"$dir/wineboot.log" 2>&1
+  wine cmd /c exit >>"$dir/wineboot.log" 2>&1 </dev/null
+}
+
+wine_session_stop() {
+  if [ -n "${WINEPREFIX:-}" ]; then
+    wineserver -k >/dev/null 2>&1 || true
+    wineserver -w >/dev/null 2>&1 || true
+  fi
+  if [ -n "$HVT_XVFB_PID" ]; then
+    kill "$HVT_XVFB_PID" 2>/dev/null || true
+    wait "$HVT_XVFB_PID" 2>/dev/null || true
+    HVT_XVFB_PID=""
+  fi
+}
