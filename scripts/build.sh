@@ -2,7 +2,9 @@
 # Configures and builds the three build kinds under build/:
 #   build/native   host, ASan/UBSan: platform-free code, unit tests, tools
 #   build/ship     MinGW win32: the programs we ship
-#   build/wintest  MinGW posix: Win32 and end-to-end tests (run under Wine)
+#   build/wintest  MinGW posix: Win32 and end-to-end tests (run under Wine),
+#                  with their own build of the programs they drive; i686, or
+#                  x86-64 where this machine cannot run 32-bit code
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 out=${HVT_BUILD_DIR:-$top/build}
@@ -21,7 +23,12 @@ configure() { # kind toolchain-or-empty [extra args]
 mkdir -p "$out"
 configure native ""
 configure ship toolchain-mingw-win32.cmake
-configure wintest toolchain-mingw-posix.cmake -DHVT_SHIP_DIR="$out/ship"
+source "$top/scripts/wine-arch.sh"
+if [ "$(hvt_wine_arch)" = 32 ]; then
+  configure wintest toolchain-mingw-posix.cmake
+else
+  configure wintest toolchain-mingw64-posix.cmake
+fi
 for kind in native ship wintest; do
   echo "== building $kind"
   cmake --build "$out/$kind" -j "$jobs"

@@ -38,7 +38,12 @@ wine_session_start() {
   mkdir -p "$dir"
   dir=$(cd "$dir" && pwd)
   export WINEPREFIX="$dir/prefix"
-  export WINEARCH=win32
+  source "$(dirname "${BASH_SOURCE[0]}")/wine-arch.sh"
+  if [ "$(hvt_wine_arch)" = 32 ]; then
+    export WINEARCH=win32 HVT_WINE=/usr/lib/wine/wine
+  else
+    export WINEARCH=win64 HVT_WINE=/usr/lib/wine/wine64 WINELOADER=/usr/lib/wine/wine64
+  fi
   export WINEDEBUG=${WINEDEBUG:--all}
   # No Mono/Gecko prompts, no menu entries in the host's home, and no
   # debugger: a crash ends the process at once instead of hanging a test.
@@ -52,7 +57,7 @@ wine_session_start() {
 
   if [ -n "$fresh" ] || [ ! -f "$WINEPREFIX/system.reg" ]; then
     rm -rf "$WINEPREFIX"
-    wineboot -i >"$dir/wineboot.log" 2>&1 || { cat "$dir/wineboot.log"; return 1; }
+    "$HVT_WINE" wineboot -i >"$dir/wineboot.log" 2>&1 || { cat "$dir/wineboot.log"; return 1; }
     cat >"$dir/settings.reg" <<'REG'
 REGEDIT4
 
@@ -69,12 +74,12 @@ REGEDIT4
 "Auto"="1"
 "Debugger"="no-debugger-here.exe"
 REG
-    wine regedit /S "$(winepath -w "$dir/settings.reg" 2>/dev/null)" >>"$dir/wineboot.log" 2>&1
+    "$HVT_WINE" regedit /S "Z:${dir//\//\\}/settings.reg" >>"$dir/wineboot.log" 2>&1
   fi
   # Keep one wineserver for the whole run; its children must not inherit
   # the caller's pipes.
   wineserver -p >>"$dir/wineboot.log" 2>&1
-  wine cmd /c exit >>"$dir/wineboot.log" 2>&1 </dev/null
+  "$HVT_WINE" cmd /c exit >>"$dir/wineboot.log" 2>&1 </dev/null
 }
 
 wine_session_stop() {
