@@ -41,6 +41,12 @@ else()
                           NOMINMAX STRICT)
   add_compile_options(-Os)
   add_link_options(-static -static-libgcc -static-libstdc++)
+  # Programs, DLLs and tests side by side: a test finds what it drives
+  # (and the UI driver its agent DLL) in its own folder.
+  set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+  if(HVT_KIND STREQUAL "ship")
+    add_link_options(-s)
+  endif()
 endif()
 
 # GoogleTest from Debian's source package, built with our own flags.

@@ -14,6 +14,11 @@ configure() { # kind toolchain-or-empty [extra args]
   local kind=$1 tc=$2; shift 2
   local args=(-S "$top" -B "$out/$kind" -DHVT_KIND="$kind" -DCMAKE_BUILD_TYPE=Release)
   [ -n "$tc" ] && args+=(-DCMAKE_TOOLCHAIN_FILE="$top/cmake/$tc")
+  # A tree configured for another toolchain starts afresh.
+  if [ -f "$out/$kind/CMakeCache.txt" ] && [ -n "$tc" ] &&
+     ! grep -q "CMAKE_TOOLCHAIN_FILE:.*=$top/cmake/$tc\$" "$out/$kind/CMakeCache.txt"; then
+    rm -rf "${out:?}/$kind"
+  fi
   if [ ! -f "$out/$kind/CMakeCache.txt" ]; then
     cmake "${args[@]}" "$@" >"$out/$kind.configure.log" 2>&1 \
       || { cat "$out/$kind.configure.log"; exit 1; }

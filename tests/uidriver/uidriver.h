@@ -1,0 +1,97 @@
+// A UI driver for end-to-end tests: starts a Windows program, finds its
+// windows, reads its controls, presses buttons and keys, answers message
+// boxes, and (through an agent DLL it hooks into the program) reads and
+// chooses menu items and reads tooltips. Every wait has a deadline.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace uidriver {
+
+// Default deadline for waits, in milliseconds.
+constexpr DWORD kWait = 10000;
+
+// Polls until the condition holds or the deadline passes.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kWait);
+
+class Program {
+public:
+    Program() = default;
+    ~Program();  // ends the process if it still runs
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    bool Start(const std::string& commandLine, const std::string& folder = std::string());
+    DWORD Id() const { return pid_; }
+    bool Running() const;
+    // Waits for the process to end; false on timeout.
+    bool WaitExit(DWORD timeoutMs, DWORD* exitCode = nullptr);
+    void Kill();
+
+private:
+    HANDLE process_ = nullptr;
+    DWORD pid_ = 0;
+};
+
+// A visible top-level window of the process whose caption and/or class
+// match exactly (nullptr: any).
+HWND FindTopWindow(DWORD pid, const char* caption, const char* cls = nullptr);
+HWND WaitTopWindow(DWORD pid, const char* caption, const char* cls = nullptr, DWORD timeoutMs = kWait);
+// Waits until no visible top-level window of the process has this caption.
+bool WaitWindowGone(DWORD pid, const char* caption, DWORD timeoutMs = kWait);
+std::vector<HWND> TopWindows(DWORD pid);
+
+std::string Text(HWND window);
+std::string ClassOf(HWND window);
+
+struct ControlInfo {
+    HWND hwnd;
+    std::string cls;
+    int id;
+    std::string text;
+    bool enabled;
+    bool visible;
+    int check;        // BM_GETCHECK for buttons, -1 otherwise
+    RECT rect;        // in the parent's client coordinates
+};
+std::vector<ControlInfo> Controls(HWND parent);
+HWND ControlById(HWND parent, int id);
+HWND ControlByText(HWND parent, const std::string& text);
+// The order in which Tab visits the controls.
+std::vector<int> TabOrder(HWND parent);
+
+// Presses a button or check box as a click would. False when the control
+// is hidden or disabled (a person could not click it).
+bool Click(HWND control);
+// Sends a key (VK_RETURN, VK_ESCAPE, VK_F1, VK_F4, ...) to the focused
+// window of the top-level window's thread.
+bool PressKey(HWND topLevel, UINT virtualKey);
+// Asks the window to close, as its close box does.
+void CloseWindow(HWND topLevel);
+
+struct MessageBoxInfo {
+    std::string title;
+    std::string text;
+    std::vector<std::string> buttons;  // captions in creation order
+};
+bool ReadMessageBox(HWND box, MessageBoxInfo* info);
+// Presses the box's button with this caption.
+bool AnswerMessageBox(HWND box, const std::string& button);
+
+// Menu and tooltips, read inside the program.
+std::string MenuTree(HWND window);
+// "Execute|Backup": 1 enabled, 0 greyed, -1 not found.
+int MenuItemEnabled(HWND window, const std::string& path);
+// Chooses the item; false when it is greyed or missing.
+bool ChooseMenu(HWND window, const std::string& path);
+// "<control id>\t<text>" a line.
+std::string Tooltips(HWND window);
+
+// "Z:\..." for a path on the host.
+std::string HostPathToWindows(const std::string& hostPath);
+
+}  // namespace uidriver

@@ -1,0 +1,34 @@
+// The steps that Backup, Restore and Undo Restore share.
+#pragma once
+
+#include "core/form_layout.h"
+#include "core/protected_files.h"
+
+namespace kelvane {
+
+// Resets the attribute words of the live files, the two folders and the
+// copies so that the operation can read and overwrite them. False when an
+// attribute cannot be set.
+bool NormalizeAttributes();
+
+// Sets a ticked system file to plain archive before it is read or written.
+bool UnlockSystemFile(const ProtectedFile& file);
+// Sets C:\IO.SYS and C:\MSDOS.SYS, where present, back to read-only,
+// hidden and system.
+void RelockSystemFiles();
+
+// Reports a missing file with the operation's three lines and clears the
+// row's check box.
+void MissingFileNotice(int row, Operation op);
+
+// An operation's copy failed: the error form, then the operation ends.
+void CopyFailurePath();
+
+// Shows the notice when at least one box is still ticked; returns whether
+// it was shown.
+bool CompletionNotice(FormId notice);
+
+// A refusal notice that ends an operation before it touches any file.
+void RefusalNotice(FormId notice);
+
+}  // namespace kelvane
