@@ -55,8 +55,17 @@ wine_session_start() {
     wine_start_xvfb "$dir" || return 1
   fi
 
+  local made=""
   if [ -n "$fresh" ] || [ ! -f "$WINEPREFIX/system.reg" ]; then
     rm -rf "$WINEPREFIX"
+    made=1
+  fi
+  # One wineserver for the whole run (a session that ends between two
+  # programs would run wineboot again); its children must not inherit the
+  # caller's pipes.
+  mkdir -p "$WINEPREFIX"
+  wineserver -p >"$dir/wineserver.log" 2>&1 || true
+  if [ -n "$made" ]; then
     "$HVT_WINE" wineboot -i >"$dir/wineboot.log" 2>&1 || { cat "$dir/wineboot.log"; return 1; }
     cat >"$dir/settings.reg" <<'REG'
 REGEDIT4
@@ -74,11 +83,8 @@ REGEDIT4
 "Auto"="1"
 "Debugger"="no-debugger-here.exe"
 REG
-    "$HVT_WINE" regedit /S "Z:${dir//\//\\}/settings.reg" >>"$dir/wineboot.log" 2>&1
+    "$HVT_WINE" regedit /S "Z:${dir//\//\\}\\settings.reg" >>"$dir/wineboot.log" 2>&1
   fi
-  # Keep one wineserver for the whole run; its children must not inherit
-  # the caller's pipes.
-  wineserver -p >>"$dir/wineboot.log" 2>&1
   "$HVT_WINE" cmd /c exit >>"$dir/wineboot.log" 2>&1 </dev/null
 }
 
