@@ -26,7 +26,7 @@ configure() { # kind toolchain-or-empty [extra args]
 }
 
 mkdir -p "$out"
-configure native ""
+configure native "" -DHVT_SHIP_DIR="$out/ship"
 configure ship toolchain-mingw-win32.cmake
 source "$top/scripts/wine-arch.sh"
 if [ "$(hvt_wine_arch)" = 32 ]; then
