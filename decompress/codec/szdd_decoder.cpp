@@ -39,21 +39,19 @@ bool Decoder::Begin(ByteSource* source, std::uint64_t compressedSize) {
   return true;
 }
 
-bool Decoder::NextByte(std::uint8_t& b) {
-  if (in_pos_ == in_len_) {
-    if (in_end_) return false;
-    const long got = source_->Read(in_, sizeof in_);
-    if (got < 0 || static_cast<unsigned long>(got) > sizeof in_) {
-      read_failed_ = in_end_ = true;
-      return false;
-    }
-    if (got == 0) {
-      in_end_ = true;
-      return false;
-    }
-    in_pos_ = 0;
-    in_len_ = static_cast<std::size_t>(got);
+bool Decoder::Refill(std::uint8_t& b) {
+  if (in_end_) return false;
+  const long got = source_->Read(in_, sizeof in_);
+  if (got < 0 || static_cast<unsigned long>(got) > sizeof in_) {
+    read_failed_ = in_end_ = true;
+    return false;
   }
+  if (got == 0) {
+    in_end_ = true;
+    return false;
+  }
+  in_pos_ = 0;
+  in_len_ = static_cast<std::size_t>(got);
   b = in_[in_pos_++];
   return true;
 }
@@ -79,35 +77,40 @@ long Decoder::Read(std::uint8_t* out, std::size_t n) {
   if (n > 0x7FFFFFFFu) n = 0x7FFFFFFFu;
   std::size_t got = 0;
   while (got < n && produced_ < length_) {
-    std::uint8_t b;
     if (match_left_ != 0) {
-      b = window_[match_pos_];
-      match_pos_ = (match_pos_ + 1) & kWindowMask;
-      --match_left_;
-    } else {
-      if (flag_bits_ == 0) {
-        std::uint8_t f;
-        if (!NextByte(f)) break;
-        flags_ = f;
-        flag_bits_ = 8;
+      // Copy as much of the match as this call and the length allow.
+      std::size_t k = match_left_;
+      if (k > n - got) k = n - got;
+      if (k > length_ - produced_) k = length_ - produced_;
+      match_left_ -= static_cast<unsigned>(k);
+      produced_ += static_cast<std::uint32_t>(k);
+      while (k-- > 0) {
+        const std::uint8_t b = window_[match_pos_];
+        match_pos_ = (match_pos_ + 1) & kWindowMask;
+        Emit(b, out, got);
       }
-      const bool literal = (flags_ & 1u) != 0;
-      flags_ >>= 1;
-      --flag_bits_;
-      if (literal) {
-        if (!NextByte(b)) break;
-      } else {
-        std::uint8_t lo, hi;
-        if (!NextByte(lo) || !NextByte(hi)) break;
-        match_pos_ = lo | (unsigned{hi} & 0xF0u) << 4;
-        match_left_ = (hi & 0x0Fu) + kMinMatch;
-        continue;
-      }
+      continue;
     }
-    window_[cur_] = b;
-    cur_ = (cur_ + 1) & kWindowMask;
-    out[got++] = b;
-    ++produced_;
+    if (flag_bits_ == 0) {
+      std::uint8_t f;
+      if (!NextByte(f)) break;
+      flags_ = f;
+      flag_bits_ = 8;
+    }
+    const bool literal = (flags_ & 1u) != 0;
+    flags_ >>= 1;
+    --flag_bits_;
+    if (literal) {
+      std::uint8_t b;
+      if (!NextByte(b)) break;
+      Emit(b, out, got);
+      ++produced_;
+    } else {
+      std::uint8_t lo, hi;
+      if (!NextByte(lo) || !NextByte(hi)) break;
+      match_pos_ = lo | (unsigned{hi} & 0xF0u) << 4;
+      match_left_ = (hi & 0x0Fu) + kMinMatch;
+    }
   }
   if (produced_ < length_ && got < n)
     return Fail(read_failed_ ? Status::kReadError : Status::kTruncated);

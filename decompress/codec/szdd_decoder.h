@@ -46,7 +46,18 @@ class Decoder {
   std::uint32_t produced() const { return produced_; }
 
  private:
-  bool NextByte(std::uint8_t& b);  // false at the end or on a read error
+  // false at the end or on a read error
+  bool NextByte(std::uint8_t& b) {
+    if (in_pos_ == in_len_) return Refill(b);
+    b = in_[in_pos_++];
+    return true;
+  }
+  bool Refill(std::uint8_t& b);
+  void Emit(std::uint8_t b, std::uint8_t* out, std::size_t& got) {
+    window_[cur_] = b;
+    cur_ = (cur_ + 1) & kWindowMask;
+    out[got++] = b;
+  }
   long Fail(Status s);
   bool CheckEnd();                 // no item may follow the last byte
 
