@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Lays out Installation Disk 1 from the build's outputs:
+#   decompress/disk/make_disk.sh OUTDIR
+# The programs come from the ship build (build/ship), the disk builder from
+# the native build. Msvbvm50.dll and Oleaut32.dll come from the folder named
+# by HVT_REDIST_DIR when the packager sets it, else the stand-ins are used;
+# Vantrel3.exe is the stand-in until the uninstaller is built.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/../.." && pwd)
+build=${HVT_BUILD_DIR:-$top/build}
+out=${1:?usage: make_disk.sh OUTDIR}
+mkdisk=$build/native/decompress/disk/hvt_mkdisk
+[ -x "$mkdisk" ] || { echo "make_disk.sh: build the native kind first ($mkdisk)" >&2; exit 1; }
+
+# The first file of that name in the ship build, "" when there is none.
+built() { find "$build/ship" -iname "$1" -type f -not -path '*/CMakeFiles/*' 2>/dev/null | sort | head -n 1; }
+# A built file, preferring one outside the stand-ins.
+product() {
+  local f
+  f=$(find "$build/ship" -iname "$1" -type f -not -path '*/CMakeFiles/*' -not -path '*/standins/*' \
+      2>/dev/null | sort | head -n 1)
+  [ -n "$f" ] && { echo "$f"; return; }
+  built "$1"
+}
+redist() {
+  if [ -n "${HVT_REDIST_DIR:-}" ]; then
+    local f; f=$(find "$HVT_REDIST_DIR" -maxdepth 1 -iname "$1" -type f | head -n 1)
+    [ -n "$f" ] && { echo "$f"; return; }
+    echo "$HVT_REDIST_DIR/$1"   # named by the packager but absent: the builder says so
+    return
+  fi
+  built "$1"
+}
+or_missing() { [ -n "$2" ] && echo "$2" || echo "$build/ship/$1"; }
+
+files=$top/decompress/disk/files
+args=(
+  "kiverset.exe=$(or_missing kiverset.exe "$(product kiverset.exe)")"
+  "lzpunz32.dll=$(or_missing lzpunz32.dll "$(product lzpunz32.dll)")"
+  "install.hlp=$(or_missing install.hlp "$(product install.hlp)")"
+  "Vantrel3.exe=$(or_missing Vantrel3.exe "$(product Vantrel3.exe)")"
+  "Kelvane.exe=$(or_missing Kelvane.exe "$(product Kelvane.exe)")"
+  "Kelvane.hlp=$(or_missing Kelvane.hlp "$(product Kelvane.hlp)")"
+  "Msvbvm50.dll=$(or_missing Msvbvm50.dll "$(redist Msvbvm50.dll)")"
+  "Oleaut32.dll=$(or_missing Oleaut32.dll "$(redist Oleaut32.dll)")"
+  "ReadMe.txt=$files/ReadMe.txt"
+  "Restore.bat=$files/Restore.bat"
+  "WhatsNew.txt=$files/WhatsNew.txt"
+)
+exec "$mkdisk" "$out" "${args[@]}"
