@@ -7,6 +7,7 @@
 #include "commands/help.h"
 #include "commands/tools.h"
 #include "forms/secondary_forms.h"
+#include "operations/operation_steps.h"
 #include "operations/operations.h"
 #include "runtime/application.h"
 #include "runtime/file_system.h"
@@ -22,13 +23,6 @@ const int kSelectionDependent[] = {ids::cmdBackup, ids::mnuBackup, ids::cmdResto
 std::array<std::unique_ptr<Form>, kSecondaryFormCount>& SecondaryForms() {
     static std::array<std::unique_ptr<Form>, kSecondaryFormCount> forms;
     return forms;
-}
-
-bool AnyPresent(std::string (ProtectedFile::*copyPath)(const std::string&) const) {
-    const std::string winDir = WinDir();
-    for (const ProtectedFile& f : ProtectedFiles())
-        if (ExistsPlain((f.*copyPath)(winDir))) return true;
-    return false;
 }
 
 }  // namespace
@@ -60,11 +54,11 @@ bool MainForm::Form_Load() {
         SetEnabled(ids::mnuRestore, false);
         SetEnabled(ids::mnuUndo, false);
     } else {
-        if (!AnyPresent(&ProtectedFile::BackupPath)) {
+        if (!AnyCopyPresent(&ProtectedFile::BackupPath)) {
             SetEnabled(ids::cmdRestore, false);
             SetEnabled(ids::mnuRestore, false);
         }
-        if (!FolderExists(UndoFolder(winDir)) || !AnyPresent(&ProtectedFile::UndoPath))
+        if (!FolderExists(UndoFolder(winDir)) || !AnyCopyPresent(&ProtectedFile::UndoPath))
             SetEnabled(ids::mnuUndo, false);
     }
     Show();

@@ -64,6 +64,13 @@ bool CompletionNotice(FormId notice) {
     return true;
 }
 
+bool AnyCopyPresent(CopyPathOf copyPath) {
+    const std::string winDir = WinDir();
+    for (const ProtectedFile& f : ProtectedFiles())
+        if (ExistsPlain((f.*copyPath)(winDir))) return true;
+    return false;
+}
+
 void RefusalNotice(FormId notice) {
     app::Beep();
     Secondary(notice).ShowModal();

@@ -28,6 +28,11 @@ void CopyFailurePath();
 // it was shown.
 bool CompletionNotice(FormId notice);
 
+// Whether ExistsPlain finds any of the eight copies of one folder (the
+// search stops at the first found): &ProtectedFile::BackupPath or UndoPath.
+using CopyPathOf = std::string (ProtectedFile::*)(const std::string&) const;
+bool AnyCopyPresent(CopyPathOf copyPath);
+
 // A refusal notice that ends an operation before it touches any file.
 void RefusalNotice(FormId notice);
 

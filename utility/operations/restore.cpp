@@ -10,21 +10,11 @@
 
 namespace kelvane {
 
-namespace {
-
-bool AnyCopyPresent(std::string (ProtectedFile::*copyPath)(const std::string&) const, const std::string& winDir) {
-    for (const ProtectedFile& f : ProtectedFiles())
-        if (ExistsPlain((f.*copyPath)(winDir))) return true;
-    return false;
-}
-
-}  // namespace
-
 void cmdRestore_Click() {
     const std::string winDir = WinDir();
     if (!NormalizeAttributes()) return CopyFailurePath();
     if (!FolderExists(BackupFolder(winDir))) return RefusalNotice(FormId::NoBackupFolder);
-    if (!AnyCopyPresent(&ProtectedFile::BackupPath, winDir)) return RefusalNotice(FormId::NoBackupFiles);
+    if (!AnyCopyPresent(&ProtectedFile::BackupPath)) return RefusalNotice(FormId::NoBackupFiles);
     app::SetPointer(app::Pointer::Hourglass);
     if (!FolderExists(UndoFolder(winDir)) && !MakeFolder(UndoFolder(winDir))) return CopyFailurePath();
     for (int row = 0; row < kProtectedFileCount; ++row) {
@@ -49,7 +39,7 @@ void mnuUndo_Click() {
     if (!NormalizeAttributes()) return CopyFailurePath();
     if (!FolderExists(BackupFolder(winDir)) || !FolderExists(UndoFolder(winDir)))
         return RefusalNotice(FormId::NoUndoFolder);
-    if (!AnyCopyPresent(&ProtectedFile::UndoPath, winDir)) return RefusalNotice(FormId::NoUndoFiles);
+    if (!AnyCopyPresent(&ProtectedFile::UndoPath)) return RefusalNotice(FormId::NoUndoFiles);
     int answer = app::MsgBox(
         "Do you really want to undo the last restored checked configuration and system files and return to their "
         "previous version?",
