@@ -12,6 +12,7 @@
 #include "help_source.h"
 #include "hlp_reader.h"
 #include "le_bytes.h"
+#include "setup_contexts.h"
 #include "topic_file.h"
 
 using namespace hlp;
@@ -247,5 +248,29 @@ TEST(HelpFile, ShippedSourcesBuildAndMapEveryNumber) {
     size_t numbered = 0;
     for (const Topic& t : src.topics) numbered += t.hasNumber;
     EXPECT_EQ(getU16(m.data), numbered) << name;
+  }
+}
+
+TEST(HelpFile, InstallHelpMapsEveryContextSetupAsksFor) {
+  std::ifstream in(std::string(HVT_HELP_SOURCES) + "/install.hsrc", std::ios::binary);
+  ASSERT_TRUE(in);
+  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  HelpSource src = parse(text);
+  Bytes file = build(src);
+  hlptest::HelpReader r;
+  ASSERT_EQ(r.load(file), "");
+  std::vector<hlptest::TopicSeen> topics;
+  std::vector<hlptest::RecordSeen> records;
+  ASSERT_EQ(r.walkTopics(topics, records), "");
+  hlptest::Slice m;
+  ASSERT_TRUE(r.find("|CTXOMAP", m));
+  for (uint32_t n : hlptest::kSetupContexts) {
+    bool mapped = false;
+    for (uint16_t i = 0; i < getU16(m.data); ++i) {
+      if (getU32(m.data + 2 + 8 * i) != n) continue;
+      uint32_t offset = getU32(m.data + 6 + 8 * i);
+      for (const hlptest::TopicSeen& t : topics) mapped = mapped || t.offset == offset;
+    }
+    EXPECT_TRUE(mapped) << "help context " << n << " has no topic in install.hlp";
   }
 }

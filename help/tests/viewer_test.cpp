@@ -19,13 +19,9 @@
 #include <vector>
 
 #include "help_source.h"
+#include "setup_contexts.h"
 
 namespace {
-
-// Context numbers the setup engine asks for: the current context at start,
-// and those of the welcome box, insert disk, abort question, file attribute
-// dialog, folder prompt, the three completion boxes and component selection.
-const uint32_t kSetupContexts[] = {0, 1, 3, 4, 5, 6, 7, 8, 9, 11};
 
 std::string windowsPath(std::string p) {
   if (!p.empty() && p[0] == '/') p = "Z:" + p;
@@ -212,7 +208,7 @@ TEST_P(HelpFileInViewer, OpensAtContentsEveryContextAndJumpAndQuits) {
   const std::string path = helpDir() + "\\" + name;
   ASSERT_NE(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES) << path;
   if (name == "install.hlp")
-    for (uint32_t n : kSetupContexts) {
+    for (uint32_t n : hlptest::kSetupContexts) {
       bool mapped = false;
       for (const hlp::Topic& t : src.topics) mapped = mapped || (t.hasNumber && t.number == n);
       EXPECT_TRUE(mapped) << "setup asks for help context " << n << " but install.hlp has no topic for it";
