@@ -1,7 +1,6 @@
 #include "help_file.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <map>
 #include <utility>
@@ -14,11 +13,6 @@
 namespace hlp {
 
 namespace {
-
-std::string lower(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
 
 Bytes systemFile(const HelpSource& src, uint32_t contentsOffset) {
   Bytes b;
@@ -128,7 +122,7 @@ bool keywordFiles(const HelpSource& src, const BuiltTopics& topics, KeywordFiles
   std::map<std::string, std::pair<std::string, std::vector<uint32_t>>> words;
   for (size_t i = 0; i < src.topics.size(); ++i)
     for (const std::string& k : src.topics[i].keywords) {
-      auto& w = words[lower(k)];
+      auto& w = words[foldCase(k)];
       if (w.first.empty()) w.first = k;
       if (std::find(w.second.begin(), w.second.end(), topics.topicOffsets[i]) == w.second.end())
         w.second.push_back(topics.topicOffsets[i]);

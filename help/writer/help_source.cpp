@@ -17,11 +17,6 @@ std::string trim(const std::string& s) {
   return s.substr(b, e - b);
 }
 
-std::string lower(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
-
 bool fail(SourceError& error, int line, const std::string& message) {
   error.line = line;
   error.message = message;
@@ -111,7 +106,7 @@ bool checkReferences(const HelpSource& src, SourceError& error) {
   std::map<int32_t, int> hashes;
   std::map<uint32_t, int> numbers;
   for (const Topic& t : src.topics) {
-    std::string key = lower(t.name);
+    std::string key = foldCase(t.name);
     if (names.count(key))
       return fail(error, t.line, "duplicate context name '" + t.name + "' (first on line " +
                                      std::to_string(names[key]) + ")");
@@ -140,10 +135,16 @@ bool checkReferences(const HelpSource& src, SourceError& error) {
 
 }  // namespace
 
+std::string foldCase(std::string s) {
+  for (char& c : s)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return s;
+}
+
 int findTopic(const HelpSource& src, const std::string& name) {
-  std::string key = lower(name);
+  std::string key = foldCase(name);
   for (size_t i = 0; i < src.topics.size(); ++i)
-    if (lower(src.topics[i].name) == key) return static_cast<int>(i);
+    if (foldCase(src.topics[i].name) == key) return static_cast<int>(i);
   return -1;
 }
 

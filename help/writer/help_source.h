@@ -59,6 +59,9 @@ struct SourceError {
 // characters the context hash covers. Stops at the first error.
 bool parseHelpSource(const std::string& text, HelpSource& out, SourceError& error);
 
+// ASCII letters folded to lower case, as context names and keywords compare.
+std::string foldCase(std::string s);
+
 // Index of the topic with this context name (compared as the hash does,
 // without regard to case), or -1.
 int findTopic(const HelpSource& src, const std::string& name);
