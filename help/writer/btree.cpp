@@ -1,0 +1,122 @@
+#include "btree.h"
+
+#include <cstring>
+
+namespace hlp {
+
+namespace {
+
+struct Page {
+  Bytes body;      // entries, without the page header
+  uint16_t count = 0;
+  Bytes firstKey;  // key of the page's first entry (for the level above)
+  uint16_t firstChild = 0xFFFF;  // index pages: the "previous page" field
+};
+
+Bytes pageBytes(const Page& p, bool leaf, uint16_t pageSize, int16_t prev, int16_t next) {
+  Bytes b;
+  size_t header = leaf ? kLeafHeaderSize : kIndexHeaderSize;
+  putU16(b, static_cast<uint16_t>(pageSize - header - p.body.size()));
+  putU16(b, p.count);
+  if (leaf) {
+    putU16(b, static_cast<uint16_t>(prev));
+    putU16(b, static_cast<uint16_t>(next));
+  } else {
+    putU16(b, p.firstChild);
+  }
+  append(b, p.body);
+  b.resize(pageSize, 0);
+  return b;
+}
+
+}  // namespace
+
+bool buildBtree(const BtreeSpec& spec, const std::vector<BtreeEntry>& entries,
+                BuiltBtree& out, std::string& error) {
+  const size_t leafRoom = spec.pageSize - kLeafHeaderSize;
+  const size_t indexRoom = spec.pageSize - kIndexHeaderSize;
+
+  std::vector<Page> leaves(1);
+  uint32_t number = 0;
+  out.leaves.clear();
+  out.leaves.push_back({0, 0});
+  for (const BtreeEntry& e : entries) {
+    size_t size = e.key.size() + e.data.size();
+    if (size > leafRoom || e.key.size() + 2 > indexRoom) {
+      error = "B+ tree entry too large for one page";
+      return false;
+    }
+    if (leaves.back().body.size() + size > leafRoom) {
+      leaves.emplace_back();
+      out.leaves.push_back({static_cast<uint16_t>(leaves.size() - 1), number});
+    }
+    Page& p = leaves.back();
+    if (p.count == 0) p.firstKey = e.key;
+    append(p.body, e.key);
+    append(p.body, e.data);
+    ++p.count;
+    ++number;
+  }
+
+  std::vector<Bytes> pageImages;
+  for (size_t i = 0; i < leaves.size(); ++i) {
+    int16_t prev = i == 0 ? -1 : static_cast<int16_t>(i - 1);
+    int16_t next = i + 1 == leaves.size() ? -1 : static_cast<int16_t>(i + 1);
+    pageImages.push_back(pageBytes(leaves[i], true, spec.pageSize, prev, next));
+  }
+
+  // Build index levels until one page remains; each level's pages are
+  // numbered after everything below them.
+  std::vector<Page> level = leaves;
+  size_t levelStart = 0;
+  uint16_t levels = 1;
+  while (level.size() > 1) {
+    std::vector<Page> upper(1);
+    for (size_t i = 0; i < level.size(); ++i) {
+      uint16_t child = static_cast<uint16_t>(levelStart + i);
+      Page* p = &upper.back();
+      if (p->firstChild != 0xFFFF && p->body.size() + level[i].firstKey.size() + 2 > indexRoom) {
+        upper.emplace_back();
+        p = &upper.back();
+      }
+      if (p->firstChild == 0xFFFF) {
+        p->firstChild = child;
+        p->firstKey = level[i].firstKey;
+        continue;
+      }
+      append(p->body, level[i].firstKey);
+      putU16(p->body, child);
+      ++p->count;
+    }
+    levelStart = pageImages.size();
+    for (const Page& p : upper) pageImages.push_back(pageBytes(p, false, spec.pageSize, 0, 0));
+    level = upper;
+    ++levels;
+    if (pageImages.size() > 0x7FFF) {
+      error = "B+ tree too large";
+      return false;
+    }
+  }
+
+  Bytes& b = out.bytes;
+  b.clear();
+  putU16(b, 0x293B);
+  putU16(b, spec.flags);
+  putU16(b, spec.pageSize);
+  char structure[16] = {0};
+  std::strncpy(structure, spec.structure.c_str(), sizeof structure - 1);
+  b.insert(b.end(), structure, structure + 16);
+  putU16(b, 0);                                             // must be zero
+  putU16(b, 0);                                             // page splits
+  putU16(b, static_cast<uint16_t>(pageImages.size() - 1));  // root: the last page
+  putU16(b, 0xFFFF);
+  putU16(b, static_cast<uint16_t>(pageImages.size()));
+  putU16(b, levels);
+  putU32(b, static_cast<uint32_t>(entries.size()));
+  for (const Bytes& p : pageImages) append(b, p);
+  out.levels = levels;
+  out.pages = static_cast<uint16_t>(pageImages.size());
+  return true;
+}
+
+}  // namespace hlp
