@@ -19,20 +19,18 @@ configure() { # kind toolchain-or-empty [extra args]
      ! grep -q "CMAKE_TOOLCHAIN_FILE:.*=$top/cmake/$tc\$" "$out/$kind/CMakeCache.txt"; then
     rm -rf "${out:?}/$kind"
   fi
-  if [ ! -f "$out/$kind/CMakeCache.txt" ]; then
-    cmake "${args[@]}" "$@" >"$out/$kind.configure.log" 2>&1 \
-      || { cat "$out/$kind.configure.log"; exit 1; }
-  fi
+  cmake "${args[@]}" "$@" >"$out/$kind.configure.log" 2>&1 \
+    || { cat "$out/$kind.configure.log"; exit 1; }
 }
 
 mkdir -p "$out"
 configure native "" -DHVT_SHIP_DIR="$out/ship"
-configure ship toolchain-mingw-win32.cmake
+configure ship toolchain-mingw-win32.cmake -DHVT_NATIVE_DIR="$out/native"
 source "$top/scripts/wine-arch.sh"
 if [ "$(hvt_wine_arch)" = 32 ]; then
-  configure wintest toolchain-mingw-posix.cmake
+  configure wintest toolchain-mingw-posix.cmake -DHVT_NATIVE_DIR="$out/native"
 else
-  configure wintest toolchain-mingw64-posix.cmake
+  configure wintest toolchain-mingw64-posix.cmake -DHVT_NATIVE_DIR="$out/native"
 fi
 for kind in native ship wintest; do
   echo "== building $kind"
