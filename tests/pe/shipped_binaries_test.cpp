@@ -101,3 +101,12 @@ TEST(PeReader, DamagedImagesAreRefusedWithoutReadingPastTheData) {
     bad[0x3F] = 0x7F;
     EXPECT_FALSE(pe::Parse(bad, &image, nullptr));
 }
+
+TEST(ShippedBinaries, DecompressionLibraryExportsExactlyItsThreeFunctions) {
+    ExpectWindows95Image("lzpunz32.dll", true);
+    pe::Image image;
+    ASSERT_TRUE(pe::ParseFile(ShipBin() + "lzpunz32.dll", &image, nullptr));
+    std::vector<std::string> exports = image.exports;
+    std::sort(exports.begin(), exports.end());
+    EXPECT_EQ(exports, (std::vector<std::string>{"_LzpUnzClose", "_LzpUnzOpen", "_LzpUnzRead"}));
+}
