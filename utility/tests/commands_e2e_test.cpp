@@ -212,3 +212,29 @@ TEST_F(KelvaneTest, AboutStartsSystemInformationFromEitherRegistryPlace) {
     ASSERT_TRUE(uidriver::WaitWindowGone(program_.Id(), "About Configuration Haventide"));
     EXPECT_TRUE(program_.Running());
 }
+
+// There is no help file next to the program under test: the help viewer
+// says so in a box of its own. Exit then closes the viewer, which was
+// opened for the main window.
+TEST_F(KelvaneTest, HelpContentsOpensTheViewerAndExitClosesIt) {
+    ASSERT_TRUE(StartMain());
+    ASSERT_TRUE(uidriver::PressKey(main_, VK_F1));
+    StartedWindow box = WaitStartedWindow("ERROR", "#32770", 15000);
+    ASSERT_NE(box.hwnd, nullptr) << "the help viewer did not answer";
+    uidriver::MessageBoxInfo info;
+    ASSERT_TRUE(uidriver::ReadMessageBox(box.hwnd, &info));
+    const std::string program = ProgramPath();
+    const std::string helpFile = program.substr(0, program.find_last_of('\\')) + "\\KELVANE.HLP";
+    EXPECT_EQ(info.text, "Cannot find '" + helpFile + "'. Do you want to find this file yourself?");
+    ASSERT_TRUE(uidriver::AnswerMessageBox(box.hwnd, kNo));
+    ASSERT_TRUE(uidriver::ChooseMenu(main_, "File|Exit"));
+    DWORD code = 1;
+    ASSERT_TRUE(program_.WaitExit(uidriver::kWait, &code));
+    EXPECT_EQ(code, 0u);
+    HANDLE viewer = OpenProcess(SYNCHRONIZE, FALSE, box.pid);
+    ASSERT_NE(viewer, nullptr);
+    bool closed = WaitForSingleObject(viewer, uidriver::kWait) == WAIT_OBJECT_0;
+    CloseHandle(viewer);
+    EXPECT_TRUE(closed) << "the help viewer still runs";
+    if (!closed) EndProcessById(box.pid);
+}
