@@ -192,13 +192,16 @@ TEST_F(KelvaneTest, AboutStartsSystemInformationFromEitherRegistryPlace) {
 
     // The second place names a folder, which must hold MSINFO32.EXE.
     registry.ClearPath();
-    const std::string folder = WindowsFolder() + "\\HVTSYSINFO";
+    const std::string folder = WindowsFolder() + "\\HVT System Info";
     ASSERT_TRUE(registry.SetLocation(folder));
     {
         PlacedTool other(folder + "\\OTHER.EXE", FILE_ATTRIBUTE_ARCHIVE);
         ClickButtonOf(about, "&System Info...");
         ExpectBoxAndAnswer("Configuration Haventide", kSysInfoUnavailable, {"OK"}, "OK");
         PlacedTool msInfo(folder + "\\MSINFO32.EXE", FILE_ATTRIBUTE_ARCHIVE);
+        // A program named like the folder's first word must not be the one
+        // started: the path is passed whole.
+        PlacedTool decoy(WindowsFolder() + "\\HVT.EXE", FILE_ATTRIBUTE_ARCHIVE);
         ASSERT_TRUE(msInfo.Placed());
         ClickButtonOf(about, "&System Info...");
         ExpectStartedAndEnd("Fake tool|", "HaventideFakeTool", "Fake tool|1|" + folder + "\\MSINFO32.EXE");
