@@ -185,7 +185,11 @@ TEST_F(KelvaneTest, AboutStartsSystemInformationFromEitherRegistryPlace) {
     ClickButtonOf(about, "&System Info...");
     ExpectBoxAndAnswer("Configuration Haventide", kSysInfoUnavailable, {"OK"}, "OK");
 
-    // The first place names the program itself.
+    // The first place names the program itself; a program there that cannot
+    // be started is reported as unavailable too.
+    ASSERT_TRUE(registry.SetPath(WindowsFolder() + "\\NOSUCH\\MSINFO32.EXE"));
+    ClickButtonOf(about, "&System Info...");
+    ExpectBoxAndAnswer("Configuration Haventide", kSysInfoUnavailable, {"OK"}, "OK");
     ASSERT_TRUE(registry.SetPath(FakeToolPath()));
     ClickButtonOf(about, "&System Info...");
     ExpectStartedAndEnd("Fake tool|", "HaventideFakeTool", "Fake tool|1|" + FakeToolPath());
