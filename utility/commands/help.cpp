@@ -6,6 +6,7 @@
 #include "commands/tools.h"
 #include "runtime/application.h"
 #include "runtime/file_system.h"
+#include "runtime/form.h"
 
 namespace kelvane {
 
@@ -24,7 +25,12 @@ void InitHelp(HWND mainWindow) {
 
 const std::string& HelpFilePath() { return g_helpFile; }
 
-void mnuContents_Click() { WinHelpA(g_helpWindow, g_helpFile.c_str(), HELP_CONTENTS, 0); }
+void mnuContents_Click() {
+    // F1 can arrive while startup still processes events, before help is
+    // bound to the main window.
+    if (g_helpFile.empty() && app::MainForm()) InitHelp(app::MainForm()->Handle());
+    WinHelpA(g_helpWindow, g_helpFile.c_str(), HELP_CONTENTS, 0);
+}
 
 void CloseHelp() {
     if (!g_helpFile.empty()) WinHelpA(g_helpWindow, g_helpFile.c_str(), HELP_QUIT, 0);

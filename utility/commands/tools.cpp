@@ -37,7 +37,10 @@ const ToolEntry kTools[] = {
 }  // namespace
 
 bool StartProgram(const std::string& path) {
-    std::vector<char> commandLine(path.begin(), path.end());
+    // Quoted, so that a path with spaces (C:\Program Files\...) names one
+    // program and nothing else.
+    std::string quoted = "\"" + path + "\"";
+    std::vector<char> commandLine(quoted.begin(), quoted.end());
     commandLine.push_back('\0');
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;

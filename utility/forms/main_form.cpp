@@ -35,6 +35,10 @@ MainForm& Main() {
 Form& Secondary(FormId id) {
     auto& slot = SecondaryForms()[static_cast<int>(id)];
     if (!slot) slot = MakeSecondaryForm(id);
+    // Startup processes pending events before it loads the other windows: a
+    // command that arrives then loads the window it uses. Once the main
+    // window is unloaded (Exit), nothing is loaded again.
+    if (!slot->Loaded() && Main().Loaded()) slot->Load(Main().Handle());
     return *slot;
 }
 
