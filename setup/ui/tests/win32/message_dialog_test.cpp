@@ -1,4 +1,5 @@
 #include "dialog_driver.h"
+#include "platform_box.h"
 #include "ui/context_help.h"
 #include "ui/message_dialog.h"
 
@@ -238,6 +239,16 @@ TEST(MessageDialog, ErrorBox) {
   EXPECT_EQ(text, "Unable to open file X:\\A.TXT");
   EXPECT_EQ(ok, "&OK");
   EXPECT_TRUE(icon);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(MessageDialog, OutOfMemoryIsThePlatformsSystemModalBox) {
+  uitest::PlatformBoxAnswerer answerer("Fatal error: Out of memory");
+  ShowOutOfMemory();
+  EXPECT_TRUE(answerer.Seen());
 }
 
 }  // namespace

@@ -1,12 +1,11 @@
 #include "ui/screen_metrics.h"
 #include "ui/setup_window.h"
 #include "ui/developer_check.h"
+#include "platform_box.h"
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -112,41 +111,10 @@ TEST_F(SetupWindowTest, MissingClassFailsCreation) {
   EXPECT_EQ(w.Handle(), nullptr);
 }
 
-// Presses Enter on the first message box of this process with the given
-// text, from a second thread; records what it saw.
-class BoxAnswerer {
- public:
-  explicit BoxAnswerer(const char* text) : text_(text), worker_([this] { Run(); }) {}
-  ~BoxAnswerer() { worker_.join(); }
-  bool Seen() const { return seen_; }
-
- private:
-  void Run() {
-    DWORD deadline = GetTickCount() + 10000;
-    while (GetTickCount() < deadline) {
-      HWND box = FindWindowA("#32770", nullptr);
-      if (box) {
-        DWORD pid = 0;
-        GetWindowThreadProcessId(box, &pid);
-        HWND label = FindWindowExA(box, nullptr, "Static", text_.c_str());
-        if (pid == GetCurrentProcessId() && label) {
-          seen_ = true;
-          PostMessageA(box, WM_COMMAND, IDOK, 0);
-          return;
-        }
-      }
-      Sleep(20);
-    }
-  }
-  std::string text_;
-  std::atomic<bool> seen_{false};
-  std::thread worker_;
-};
-
 TEST_F(SetupWindowTest, ObjectDestroyedWithItsWindowShowsTheDeveloperCheck) {
   HWND hwnd = nullptr;
   {
-    BoxAnswerer answerer(kDelBeforeDestruction);
+    uitest::PlatformBoxAnswerer answerer(kDelBeforeDestruction);
     {
       RecordingWindow w;
       ASSERT_TRUE(w.Create(WindowClassRecord{kClass, 0, nullptr, nullptr}, Popup()));
