@@ -146,3 +146,46 @@ TEST_F(HelpTest, ContextMinusOneGivesTheFallbackBox) {
 }
 
 }  // namespace
+
+namespace {
+
+class Blank : public DialogObject {};
+
+void SendKey(WORD key, bool up) {
+  INPUT input = {};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  SendInput(1, &input, sizeof input);
+}
+
+// F1 typed on the keyboard while a registered box is active: the hook posts
+// the help command once, on the key going down.
+TEST_F(HelpTest, TypedF1ReachesTheOwnerThroughTheHook) {
+  Blank box;
+  ASSERT_TRUE(CreateModelessDialog(box, nullptr, "DLGMSGBOX0"));
+  ShowWindow(box.Handle(), SW_SHOW);
+  SetForegroundWindow(box.Handle());
+  SetActiveWindow(box.Handle());
+  ContextHelp help("", owner_, 102);
+  ASSERT_TRUE(help.Register(box.Handle(), 2));
+  ASSERT_TRUE(uitest::WaitFor([&] { return GetActiveWindow() == box.Handle(); }));
+  int posted = 0;
+  auto serveAndCount = [&] {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.hwnd == owner_ && msg.message == WM_COMMAND && msg.wParam == 102) ++posted;
+      else DispatchMessageA(&msg);
+    }
+    return posted > 0;
+  };
+  SendKey(VK_F1, false);
+  EXPECT_TRUE(uitest::WaitFor(serveAndCount));
+  SendKey(VK_F1, true);
+  uitest::WaitFor([&] { serveAndCount(); return false; }, 300);  // let the release through
+  EXPECT_EQ(posted, 1);
+  help.Unregister();
+  box.Destroy();
+}
+
+}  // namespace

@@ -57,6 +57,15 @@ std::string TextOf(HWND window) {
   return text;
 }
 
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
+  DWORD start = GetTickCount();
+  for (;;) {
+    if (condition()) return true;
+    if (GetTickCount() - start >= timeoutMs) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+  }
+}
+
 void PostKey(HWND box, UINT key) {
   HWND focus = GetFocus();
   if (!focus || (focus != box && !IsChild(box, focus))) focus = box;

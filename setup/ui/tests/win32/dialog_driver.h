@@ -33,5 +33,7 @@ HWND FindBox(const char* title);
 // Key-down (repeat 1) posted to the focused control of the box.
 void PostKey(HWND box, UINT key);
 std::string TextOf(HWND window);
+// Polls the condition every 20 ms until it holds or the deadline passes.
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
 
 }  // namespace uitest

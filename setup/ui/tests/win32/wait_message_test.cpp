@@ -122,4 +122,12 @@ TEST(MessagePump, WindowTextFromFormatIsCut) {
   DestroyWindow(w);
 }
 
+TEST(MessagePump, DialogUnitsFollowTheBaseUnits) {
+  LONG base = GetDialogBaseUnits();
+  EXPECT_EQ(DialogUnitsToPixelsX(4), LOWORD(base));
+  EXPECT_EQ(DialogUnitsToPixelsY(8), HIWORD(base));
+  EXPECT_EQ(DialogUnitsToPixelsX(280), 280 * LOWORD(base) / 4);
+  EXPECT_EQ(DialogUnitsToPixelsY(0), 0);
+}
+
 }  // namespace
