@@ -11,7 +11,8 @@ class DialogObject : public SetupWindow {
  public:
   // Default: nothing handled.
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  bool OwnsModeless() const { return modeless_; }
+  // True while the object holds a modeless window it made.
+  bool OwnsModeless() const { return modeless_ && Handle() != nullptr; }
 
  private:
   friend bool CreateModelessDialog(DialogObject&, HWND, const char*);

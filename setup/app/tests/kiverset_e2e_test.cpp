@@ -15,6 +15,10 @@ std::string ProgramPath() {
   return path.substr(0, path.find_last_of('\\') + 1) + "kiverset.exe";
 }
 
+// A program's first window under a fresh Wine session can take more than
+// ten seconds (the session's services start with it).
+constexpr DWORD kFirstWindowMs = 40000;
+
 // The push buttons of an engine message box (its group box is a button
 // too, but not one to press).
 std::vector<std::string> PushButtons(HWND box) {
@@ -30,7 +34,7 @@ std::vector<std::string> PushButtons(HWND box) {
 TEST(KiversetE2E, EmptyCommandLineShowsUsageAndExitsZero) {
   uidriver::Program program;
   ASSERT_TRUE(program.Start("\"" + ProgramPath() + "\""));
-  HWND box = uidriver::WaitTopWindow(program.Id(), "Error", "#32770");
+  HWND box = uidriver::WaitTopWindow(program.Id(), "Error", "#32770", kFirstWindowMs);
   ASSERT_NE(box, nullptr) << "no box titled \"Error\"";
   uidriver::MessageBoxInfo info;
   ASSERT_TRUE(uidriver::ReadMessageBox(box, &info));
@@ -51,7 +55,7 @@ TEST(KiversetE2E, EmptyCommandLineShowsUsageAndExitsZero) {
 TEST(KiversetE2E, EscapeAnswersTheUsageBoxToo) {
   uidriver::Program program;
   ASSERT_TRUE(program.Start("\"" + ProgramPath() + "\"   "));
-  HWND box = uidriver::WaitTopWindow(program.Id(), "Error", "#32770");
+  HWND box = uidriver::WaitTopWindow(program.Id(), "Error", "#32770", kFirstWindowMs);
   ASSERT_NE(box, nullptr);
   ASSERT_TRUE(uidriver::PressKey(box, VK_ESCAPE));
   DWORD code = 99;

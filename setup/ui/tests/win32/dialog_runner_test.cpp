@@ -57,6 +57,7 @@ TEST(DialogRunner, ModelessObjectKnowsItOwnsItsWindow) {
   ASSERT_NE(hwnd, nullptr);
   DestroyWindow(hwnd);
   EXPECT_EQ(probe.Handle(), nullptr);
+  EXPECT_FALSE(probe.OwnsModeless());
 }
 
 }  // namespace
