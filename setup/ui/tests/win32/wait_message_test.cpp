@@ -36,7 +36,7 @@ TEST(WaitMessage, ClosedEarlyStaysTheRestOfItsTimeServingInput) {
   DWORD closed = GetTickCount();
   KillTimer(nullptr, timer);
   EXPECT_GE(closed - opened, 3000u);
-  EXPECT_LT(closed - opened, 3600u);
+  EXPECT_LT(closed - opened, 3800u);
   EXPECT_GE(closed - closing, 2300u);
   EXPECT_GE(g_served, 15);  // about 25 ticks of 100 ms were served
   EXPECT_FALSE(wait.IsOpen());
@@ -48,7 +48,7 @@ TEST(WaitMessage, ClosedAfterItsTimeGoesAtOnce) {
   WaitServing(3050);
   DWORD closing = GetTickCount();
   wait.Close(true);
-  EXPECT_LT(GetTickCount() - closing, 200u);
+  EXPECT_LT(GetTickCount() - closing, 500u);  // not the 3000 ms of a wait
   EXPECT_FALSE(wait.IsOpen());
 }
 
@@ -57,7 +57,7 @@ TEST(WaitMessage, CloseWithoutWaitGoesAtOnce) {
   ASSERT_TRUE(wait.Open(nullptr, "Working", "Setup", 3000));
   DWORD closing = GetTickCount();
   wait.Close(false);
-  EXPECT_LT(GetTickCount() - closing, 200u);
+  EXPECT_LT(GetTickCount() - closing, 500u);  // not the 3000 ms of a wait
 }
 
 TEST(MessagePump, OneOrAll) {
