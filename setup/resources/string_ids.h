@@ -1,0 +1,107 @@
+/* Identifiers of the setup engine's string table (1-130) and of its
+   resources. Plain defines: the resource script includes this too. */
+#ifndef SETUP_RESOURCES_STRING_IDS_H
+#define SETUP_RESOURCES_STRING_IDS_H
+
+#define kStrUsage 1
+#define kStrSkip 2
+#define kStrWelcomeLine1 3
+#define kStrWelcomeLine2 4
+#define kStrPressEnterToContinue 5
+#define kStrFolderLine1 6
+#define kStrFolderLine2 7
+#define kStrFolderLine3 8
+#define kStrPressEnterForDefault 9
+#define kStrEnterCaption 10
+#define kStrHelpFallback 11
+#define kStrHelpTitle 12
+#define kStrDirectory 13
+#define kStrDirInvalid 14
+#define kStrSpaceQuestion 15
+#define kStrSpaceTitle 16
+#define kStrCannotOpenDialog 17
+#define kStrCopyingPercent 18
+#define kStrTypeApplication 19
+#define kStrTypeDll 20
+#define kStrTypeDriver 21
+#define kStrTypeFont 22
+#define kStrTypeVxd 23
+#define kStrTypeStaticLib 24
+#define kStrTypeUnknown 25
+#define kStrDriverComm 26
+#define kStrDriverPrinter 27
+#define kStrDriverKeyboard 28
+#define kStrDriverLanguage 29
+#define kStrDriverDisplay 30
+#define kStrDriverMouse 31
+#define kStrDriverNetwork 32
+#define kStrDriverSystem 33
+#define kStrDriverInstallable 34
+#define kStrDriverSound 35
+#define kStrNoIconWindow 36
+#define kStrNoInstallInfo 37
+#define kStrNoRecorder 38
+#define kStrNoHelpObject 39
+#define kStrNoBackgroundWindow 40
+#define kStrSettingKeys 44
+#define kStrNoProgressDialog 45
+#define kStrDecompressing 46
+#define kStrCopying 47
+#define kStrFrom 48
+#define kStrTo 49
+#define kStrRenaming 50
+#define kStrDeleting 51
+#define kStrFile 52
+#define kStrBackingUp 53
+#define kStrBeingBackedUp 54
+#define kStrBackupTitle 55
+#define kStrBackedUp 56
+#define kStrCreatingItems 57
+#define kStrInstall 58
+#define kStrDontInstall 59
+#define kStrWelcomeTitle 60
+#define kStrInstalled 61
+#define kStrRestartWindows 62
+#define kStrRestart 63
+#define kStrStayHere 64
+#define kStrRestartDos 65
+#define kStrCompletedTitle 66
+#define kStrAbortQuestion 71
+#define kStrAbortTitle 72
+#define kStrInsertDisk 74
+#define kStrInsertDiskTitle 75
+#define kStrOk 76
+#define kStrCancel 77
+#define kStrYes 78
+#define kStrNo 79
+#define kStrRetry 80
+#define kStrErrorTitle 81
+#define kStrHelpButton 82
+#define kStrCompareVersions 84
+#define kStrCompareFiles 85
+#define kStrGetTimeStamp 86
+#define kStrSetTimeStamp 87
+#define kStrGetAttributes 88
+#define kStrSetAttributes 89
+#define kStrCreateKey 92
+#define kStrSetOrCreateKey 93
+#define kStrDeleteFile 95
+#define kStrOpenFile 97
+#define kStrReadFile 98
+#define kStrWriteFile 99
+#define kStrCreateDir 101
+#define kStrCloseFile 103
+#define kStrFileNotFound 104
+#define kStrOpenKey 106
+#define kStrHelpLabel 113
+#define kStrInstallFont 122
+
+/* Dialog controls shared by the message box templates. */
+#define kDlgIcon 101
+#define kDlgText 102
+#define kDlgButton1 103
+#define kDlgButton2 104
+#define kDlgButton3 105
+#define kDlgButton4 106
+
+#endif
