@@ -47,4 +47,9 @@ args=(
   "Restore.bat=$files/Restore.bat"
   "WhatsNew.txt=$files/WhatsNew.txt"
 )
+if [ -z "${HVT_REDIST_DIR:-}" ]; then
+  echo "Msvbvm50.dll, Oleaut32.dll: stand-ins of ours (no exports, version 0.0.0.0, so setup never"
+  echo "  replaces a real copy); set HVT_REDIST_DIR to the folder that holds the real files"
+fi
+echo "Vantrel3.exe: stand-in of ours (version 2.0) until the uninstaller is built"
 exec "$mkdisk" "$out" "${args[@]}"

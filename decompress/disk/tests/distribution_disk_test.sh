@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Builds Installation Disk 1 from the real build outputs and checks it: every
+# file is there under its disk name, and each compressed file expands with
+# Debian's msexpand to exactly the file it was made from.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/../../.." && pwd)
+build=${HVT_BUILD_DIR:-$top/build}
+disk=$(mktemp -d "$build/native/disk-test.XXXXXX")
+trap 'rm -rf "$disk"' EXIT
+"$top/decompress/disk/make_disk.sh" "$disk/DISK1" >"$disk/log" 2>&1 || { cat "$disk/log"; exit 1; }
+fail=0
+check_plain() { # disk-name source
+  cmp -s "$disk/DISK1/$1" "$2" || { echo "FAIL $1 differs from $2"; fail=1; }
+}
+check_compressed() { # disk-name source
+  msexpand <"$disk/DISK1/$1" >"$disk/expanded" 2>/dev/null || { echo "FAIL msexpand $1"; fail=1; return; }
+  cmp -s "$disk/expanded" "$2" || { echo "FAIL $1 does not expand to $2"; fail=1; }
+  [ "$(head -c 4 "$disk/DISK1/$1")" = "SZDD" ] || { echo "FAIL $1 is not SZDD"; fail=1; }
+}
+bin=$build/ship/bin
+check_plain KIVERSET.EXE "$bin/kiverset.exe"
+check_plain LZPUNZ32.DLL "$bin/lzpunz32.dll"
+check_plain INSTALL.HLP "$bin/install.hlp"
+check_compressed KELVANE.EX_ "$bin/kelvane.exe"
+check_compressed KELVANE.HL_ "$bin/KELVANE.HLP"
+for f in VANTREL3.EX_ MSVBVM50.DL_ OLEAUT32.DL_; do
+  [ -s "$disk/DISK1/$f" ] || { echo "FAIL $f missing"; fail=1; }
+done
+check_plain README.TXT "$top/decompress/disk/files/ReadMe.txt"
+check_plain RESTORE.BAT "$top/decompress/disk/files/Restore.bat"
+check_plain WHATSNEW.TXT "$top/decompress/disk/files/WhatsNew.txt"
+n=$(ls "$disk/DISK1" | wc -l)
+[ "$n" -eq 11 ] || { echo "FAIL the disk holds $n files, not 11"; ls "$disk/DISK1"; fail=1; }
+[ $fail -eq 0 ] && echo "Installation Disk 1: 11 files, all as built"
+exit $fail
