@@ -31,10 +31,10 @@ Bytes pageBytes(const Page& p, bool leaf, uint16_t pageSize, int16_t prev, int16
 
 }  // namespace
 
-bool buildBtree(const BtreeSpec& spec, const std::vector<BtreeEntry>& entries,
+bool buildBtree(const BtreeLayout& layout, const std::vector<BtreeEntry>& entries,
                 BuiltBtree& out, std::string& error) {
-  const size_t leafRoom = spec.pageSize - kLeafHeaderSize;
-  const size_t indexRoom = spec.pageSize - kIndexHeaderSize;
+  const size_t leafRoom = layout.pageSize - kLeafHeaderSize;
+  const size_t indexRoom = layout.pageSize - kIndexHeaderSize;
 
   std::vector<Page> leaves(1);
   uint32_t number = 0;
@@ -62,7 +62,7 @@ bool buildBtree(const BtreeSpec& spec, const std::vector<BtreeEntry>& entries,
   for (size_t i = 0; i < leaves.size(); ++i) {
     int16_t prev = i == 0 ? -1 : static_cast<int16_t>(i - 1);
     int16_t next = i + 1 == leaves.size() ? -1 : static_cast<int16_t>(i + 1);
-    pageImages.push_back(pageBytes(leaves[i], true, spec.pageSize, prev, next));
+    pageImages.push_back(pageBytes(leaves[i], true, layout.pageSize, prev, next));
   }
 
   // Build index levels until one page remains; each level's pages are
@@ -89,7 +89,7 @@ bool buildBtree(const BtreeSpec& spec, const std::vector<BtreeEntry>& entries,
       ++p->count;
     }
     levelStart = pageImages.size();
-    for (const Page& p : upper) pageImages.push_back(pageBytes(p, false, spec.pageSize, 0, 0));
+    for (const Page& p : upper) pageImages.push_back(pageBytes(p, false, layout.pageSize, 0, 0));
     level = upper;
     ++levels;
     if (pageImages.size() > 0x7FFF) {
@@ -101,10 +101,10 @@ bool buildBtree(const BtreeSpec& spec, const std::vector<BtreeEntry>& entries,
   Bytes& b = out.bytes;
   b.clear();
   putU16(b, 0x293B);
-  putU16(b, spec.flags);
-  putU16(b, spec.pageSize);
+  putU16(b, layout.flags);
+  putU16(b, layout.pageSize);
   char structure[16] = {0};
-  std::strncpy(structure, spec.structure.c_str(), sizeof structure - 1);
+  std::strncpy(structure, layout.structure.c_str(), sizeof structure - 1);
   b.insert(b.end(), structure, structure + 16);
   putU16(b, 0);                                             // must be zero
   putU16(b, 0);                                             // page splits

@@ -19,7 +19,7 @@ struct BtreeLeafInfo {
   uint32_t firstEntry;  // number of the first entry on this leaf
 };
 
-struct BtreeSpec {
+struct BtreeLayout {
   uint16_t pageSize = 2048;
   uint16_t flags = 0x0002;   // 0x0400 added for the file directory
   std::string structure;     // e.g. "z4", "L4", "Lz", "F24"
@@ -38,7 +38,7 @@ constexpr size_t kIndexHeaderSize = 6;
 
 // Entries must already be in the tree's key order. Fails (false) when one
 // entry does not fit in a page or the tree would need more than 32767 pages.
-bool buildBtree(const BtreeSpec& spec, const std::vector<BtreeEntry>& entries,
+bool buildBtree(const BtreeLayout& layout, const std::vector<BtreeEntry>& entries,
                 BuiltBtree& out, std::string& error);
 
 }  // namespace hlp
