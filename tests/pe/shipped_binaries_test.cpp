@@ -110,3 +110,7 @@ TEST(ShippedBinaries, DecompressionLibraryExportsExactlyItsThreeFunctions) {
     std::sort(exports.begin(), exports.end());
     EXPECT_EQ(exports, (std::vector<std::string>{"_LzpUnzClose", "_LzpUnzOpen", "_LzpUnzRead"}));
 }
+
+TEST(ShippedBinaries, SetupEngineIsAWindows95Program) {
+    ExpectWindows95Image("kiverset.exe", false);
+}
