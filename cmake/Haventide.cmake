@@ -32,14 +32,18 @@ endif()
 add_compile_options(-Wall -Wextra)
 
 if(HVT_NATIVE)
-  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all
+  add_compile_options(-O1 -fsanitize=address,undefined -fno-sanitize-recover=all
                       -fno-omit-frame-pointer -g)
   add_link_options(-fsanitize=address,undefined)
 else()
   # Keep the headers to what Windows 95 and its COMCTL32 4.00 offer.
   add_compile_definitions(WINVER=0x0400 _WIN32_WINDOWS=0x0400 _WIN32_IE=0x0300
                           NOMINMAX STRICT)
-  add_compile_options(-Os)
+  if(HVT_KIND STREQUAL "ship")
+    add_compile_options(-Os)
+  else()
+    add_compile_options(-O1)
+  endif()
   add_link_options(-static -static-libgcc -static-libstdc++)
   # Programs, DLLs and tests side by side: a test finds what it drives
   # (and the UI driver its agent DLL) in its own folder.
