@@ -17,6 +17,19 @@ const char* NamePart(const char* path) {
 
 }  // namespace
 
+bool JoinPath(const char* folder, const char* name, char (&out)[kPathCapacity]) {
+  if (folder == nullptr || name == nullptr) return false;
+  const size_t length = std::strlen(folder);
+  const bool separator = length > 0 && folder[length - 1] != '\\';
+  const size_t name_length = std::strlen(name);
+  if (length + (separator ? 1 : 0) + name_length + 1 > sizeof out) return false;
+  std::memcpy(out, folder, length);
+  char* end = out + length;
+  if (separator) *end++ = '\\';
+  std::memcpy(end, name, name_length + 1);
+  return true;
+}
+
 bool BackupName(const char* path, int index, char (&out)[kPathCapacity]) {
   if (path == nullptr || index < 0 || index >= kBackupNameCount) return false;
   const char* name = NamePart(path);

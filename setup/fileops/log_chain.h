@@ -16,6 +16,9 @@ constexpr int kPathCapacity = 260;  // characters, NUL included
 // Backup names tried in order: extension "bak", then "000" to "999".
 constexpr int kBackupNameCount = 1001;
 
+// folder, a '\' unless it ends in one, and name; false when it does not fit.
+bool JoinPath(const char* folder, const char* name, char (&out)[kPathCapacity]);
+
 // The index-th backup name of path: its extension replaced (or added).
 // False when index is out of range or the name does not fit.
 bool BackupName(const char* path, int index, char (&out)[kPathCapacity]);

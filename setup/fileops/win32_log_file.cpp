@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "fileops/log_chain.h"
+
 bool Win32LogFile::Open(const char* path, const char* mode) {
   if (IsOpen() || path == nullptr || mode == nullptr) return false;
   DWORD access = 0;
@@ -63,15 +65,23 @@ bool Win32LogFile::Seek(uint32_t offset) {
 }
 
 bool InstallLogPath(char (&path)[MAX_PATH]) {
-  static const char kName[] = "filog.ini";
-  const UINT length = GetWindowsDirectoryA(path, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return false;
-  const bool needs_separator = path[length - 1] != '\\';
-  if (length + (needs_separator ? 1 : 0) + sizeof kName > MAX_PATH) return false;
-  char* end = path + length;
-  if (needs_separator) *end++ = '\\';
-  std::memcpy(end, kName, sizeof kName);
-  return true;
+  char windows[MAX_PATH];
+  const UINT length = GetWindowsDirectoryA(windows, MAX_PATH);
+  return length != 0 && length < MAX_PATH &&
+         log_chain::JoinPath(windows, kInstallLogName, path);
+}
+
+bool ReadWholeFile(const char* path, uint32_t limit, std::vector<uint8_t>& bytes) {
+  bytes.clear();
+  Win32LogFile file;
+  if (!file.Open(path, "rb")) return false;
+  uint8_t block[4096];
+  for (;;) {
+    const uint32_t got = file.Read(block, sizeof block);
+    if (bytes.size() + got > limit) return false;
+    bytes.insert(bytes.end(), block, block + got);
+    if (got < sizeof block) return true;
+  }
 }
 
 bool OpenInstallLog(InstallLogRecorder& recorder, const char* title) {

@@ -3,6 +3,9 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <vector>
+
 #include "fileops/install_log_recorder.h"
 #include "fileops/log_file.h"
 
@@ -23,6 +26,12 @@ class Win32LogFile : public LogFile {
  private:
   HANDLE handle_ = INVALID_HANDLE_VALUE;
 };
+
+constexpr char kInstallLogName[] = "filog.ini";
+
+// The whole file at path; false when it cannot be read or holds more than
+// limit bytes.
+bool ReadWholeFile(const char* path, uint32_t limit, std::vector<uint8_t>& bytes);
 
 // The path of filog.ini in the Windows folder; false when it does not fit
 // in MAX_PATH characters.
