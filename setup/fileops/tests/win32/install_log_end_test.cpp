@@ -2,48 +2,27 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "fileops/install_log_reader.h"
 #include "fileops/win32_log_file.h"
+#include "test_folder.h"
 
 namespace {
-
-void EmptyFolder(const std::string& folder) {
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return;
-  do {
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-      DeleteFileA((folder + "\\" + found.cFileName).c_str());
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
-}
 
 // A Windows folder and an installation folder of the test's own.
 class LogEndTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char temp[MAX_PATH];
-    ASSERT_NE(GetTempPathA(MAX_PATH, temp), 0u);
-    char name[MAX_PATH];
-    std::snprintf(name, sizeof name, "%shvtend%lu", temp,
-                  static_cast<unsigned long>(GetCurrentProcessId()));
-    root_ = name;
-    windows_ = root_ + "\\WIN";
-    install_ = root_ + "\\KELVANE";
-    for (const std::string* folder : {&root_, &windows_, &install_})
-      ASSERT_TRUE(CreateDirectoryA(folder->c_str(), nullptr) ||
-                  GetLastError() == ERROR_ALREADY_EXISTS);
+    windows_ = MakeTestFolder("hvtwin");
+    install_ = MakeTestFolder("hvtinst");
+    ASSERT_FALSE(windows_.empty());
+    ASSERT_FALSE(install_.empty());
   }
   void TearDown() override {
-    for (const std::string* folder : {&windows_, &install_}) {
-      EmptyFolder(*folder);
-      RemoveDirectoryA(folder->c_str());
-    }
-    RemoveDirectoryA(root_.c_str());
+    RemoveTestFolder(windows_);
+    RemoveTestFolder(install_);
   }
 
   // A log in the Windows folder; with a record unless empty.
@@ -84,7 +63,7 @@ class LogEndTest : public ::testing::Test {
     ASSERT_TRUE(CopyFileA(program, (windows_ + "\\Vantrel3.exe").c_str(), FALSE));
   }
 
-  std::string root_, windows_, install_;
+  std::string windows_, install_;
 };
 
 }  // namespace

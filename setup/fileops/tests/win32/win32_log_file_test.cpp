@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "fileops/install_log_reader.h"
+#include "test_folder.h"
 
 namespace {
 
@@ -15,19 +15,12 @@ namespace {
 class LogFolderTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char temp[MAX_PATH];
-    ASSERT_NE(GetTempPathA(MAX_PATH, temp), 0u);
-    char name[MAX_PATH];
-    std::snprintf(name, sizeof name, "%shvtlog%lu", temp,
-                  static_cast<unsigned long>(GetCurrentProcessId()));
-    folder_ = name;
-    ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr) ||
-                GetLastError() == ERROR_ALREADY_EXISTS);
+    folder_ = MakeTestFolder("hvtlog");
+    ASSERT_FALSE(folder_.empty());
     log_ = folder_ + "\\filog.ini";
   }
   void TearDown() override {
-    DeleteFileA(log_.c_str());
-    RemoveDirectoryA(folder_.c_str());
+    RemoveTestFolder(folder_);
   }
 
   std::vector<uint8_t> ReadAll() {
