@@ -114,3 +114,25 @@ TEST(InstallLogPathTest, IsFilogIniInTheWindowsFolder) {
   if (expected.back() != '\\') expected += '\\';
   EXPECT_EQ(std::string(path), expected + "filog.ini");
 }
+
+TEST(OpenInstallLogTest, CreatesTheLogInTheWindowsFolder) {
+  char path[MAX_PATH];
+  ASSERT_TRUE(InstallLogPath(path));
+  {
+    Win32LogFile file;
+    InstallLogRecorder recorder(file);
+    ASSERT_TRUE(OpenInstallLog(recorder, "Title"));
+    recorder.GroupCreated("Configuration Haventide");
+    recorder.Close();
+  }
+  std::vector<uint8_t> bytes;
+  const bool read = ReadWholeFile(path, 1u << 20, bytes);
+  DeleteFileA(path);
+  ASSERT_TRUE(read);
+  LogHeader header;
+  std::vector<LogRecord> records;
+  ASSERT_TRUE(ReadInstallLog(bytes.data(), bytes.size(), header, records));
+  EXPECT_EQ(header.title, "Title");
+  ASSERT_EQ(records.size(), 1u);
+  EXPECT_EQ(records[0].kind, LogOp::GroupCreated);
+}
