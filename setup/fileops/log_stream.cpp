@@ -2,7 +2,6 @@
 
 bool LogStream::Open(const char* path, const char* mode) {
   Close();
-  error_ = 0;
   return file_.Open(path, mode);
 }
 

@@ -1,6 +1,7 @@
 // LogStream: the binary stream the install log is written through (encodings
 // in install_log_format.h), with an error flag that any failed write or read
-// sets to 1 and that only a fresh Open clears.
+// sets to 1 and that the stream never clears: a log that lost a record
+// stays marked for the rest of the stream's life.
 #pragma once
 
 #include <cstdint>

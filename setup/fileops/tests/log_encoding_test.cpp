@@ -124,12 +124,12 @@ TEST(LogStreamTest, ReadsSeeksAndFlagsAShortRead) {
   EXPECT_EQ(stream.Error(), 1);
 }
 
-TEST(LogStreamTest, OpeningAgainClearsTheFlag) {
+TEST(LogStreamTest, OpeningAgainKeepsTheFlag) {
   MemoryLogFile file;
   LogStream stream(file);
   EXPECT_FALSE(stream.WriteByte(1));
   ASSERT_TRUE(stream.Open("x", "wb"));
-  EXPECT_EQ(stream.Error(), 0);
+  EXPECT_EQ(stream.Error(), 1);
   stream.Close();
   EXPECT_FALSE(file.IsOpen());
 }
