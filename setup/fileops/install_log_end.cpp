@@ -1,0 +1,124 @@
+#include "fileops/install_log_end.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "fileops/install_log_reader.h"
+#include "fileops/log_chain.h"
+#include "fileops/log_stream.h"
+#include "fileops/win32_log_file.h"
+
+namespace {
+
+// A log larger than this is not one this engine wrote.
+constexpr uint32_t kMaxLogSize = 16u << 20;
+
+bool Exists(const char* path) {
+  return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool SameFile(const char* a, const char* b) {
+  char full_a[MAX_PATH];
+  char full_b[MAX_PATH];
+  char* name = nullptr;
+  const DWORD la = GetFullPathNameA(a, MAX_PATH, full_a, &name);
+  const DWORD lb = GetFullPathNameA(b, MAX_PATH, full_b, &name);
+  if (la == 0 || la >= MAX_PATH || lb == 0 || lb >= MAX_PATH)
+    return lstrcmpiA(a, b) == 0;
+  return lstrcmpiA(full_a, full_b) == 0;
+}
+
+bool WindowsFolder(char (&folder)[MAX_PATH]) {
+  const UINT length = GetWindowsDirectoryA(folder, MAX_PATH);
+  return length != 0 && length < MAX_PATH;
+}
+
+bool WriteChainName(const char* log, const char (&name)[install_log::kChainNameSize]) {
+  Win32LogFile file;
+  LogStream stream(file);
+  const bool written = stream.Open(log, "r+b") && stream.Seek(0) &&
+                       stream.WriteRaw(name, install_log::kChainNameSize);
+  stream.Close();
+  return written;
+}
+
+// The log's own move, outside any recorder: an existing target is deleted,
+// then rename, or copy and delete when renaming fails.
+bool MoveLog(const char* from, const char* to) {
+  if (Exists(to) && !DeleteFileA(to)) return false;
+  if (MoveFileA(from, to)) return true;
+  return CopyFileA(from, to, FALSE) && DeleteFileA(from);
+}
+
+}  // namespace
+
+bool FinaliseInstallLog(const char* windows_dir, const char* install_dir) {
+  char target[MAX_PATH];
+  char log[MAX_PATH];
+  if (!log_chain::JoinPath(install_dir, kInstallLogName, target) ||
+      !log_chain::JoinPath(windows_dir, kInstallLogName, log))
+    return false;
+  if (!Exists(log)) return true;
+  if (SameFile(target, log)) return false;
+
+  char chain[install_log::kChainNameSize] = {};
+  if (Exists(target)) {
+    char backup[MAX_PATH];
+    int index = 0;
+    while (index < log_chain::kBackupNameCount &&
+           log_chain::BackupName(target, index, backup) && Exists(backup))
+      ++index;
+    if (index == log_chain::kBackupNameCount ||
+        !log_chain::BackupName(target, index, backup) ||
+        !log_chain::ChainName(backup, chain) || !MoveFileA(target, backup))
+      return false;
+  }
+  return WriteChainName(log, chain) && MoveLog(log, target);
+}
+
+bool FinaliseInstallLog(const char* install_dir) {
+  char windows[MAX_PATH];
+  return WindowsFolder(windows) && FinaliseInstallLog(windows, install_dir);
+}
+
+bool FileVersionMs(const char* path, uint32_t& version_ms) {
+  DWORD handle = 0;
+  const DWORD size = GetFileVersionInfoSizeA(path, &handle);
+  if (size == 0) return false;
+  std::vector<char> info(size);
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT fixed_size = 0;
+  if (!GetFileVersionInfoA(path, 0, size, info.data()) ||
+      !VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &fixed_size) ||
+      fixed == nullptr || fixed_size < sizeof(VS_FIXEDFILEINFO))
+    return false;
+  version_ms = fixed->dwFileVersionMS;
+  return true;
+}
+
+bool RollBackInstallation(const char* windows_dir) {
+  char uninstaller[MAX_PATH];
+  char log[MAX_PATH];
+  if (!log_chain::JoinPath(windows_dir, kUninstallerName, uninstaller) ||
+      !log_chain::JoinPath(windows_dir, kInstallLogName, log) ||
+      !Exists(uninstaller) || !Exists(log))
+    return false;
+  uint32_t version_ms = 0;
+  const bool has_version = FileVersionMs(uninstaller, version_ms);
+  std::vector<uint8_t> bytes;
+  const LogContent content =
+      ReadWholeFile(log, kMaxLogSize, bytes)
+          ? CheckInstallLog(bytes.empty() ? nullptr : bytes.data(), bytes.size())
+          : LogContent::Damaged;
+  if (!log_chain::ShouldStartUninstaller(has_version, version_ms, content))
+    return false;
+  char command[2 * MAX_PATH + 2];
+  return log_chain::UninstallCommand(uninstaller, log, command, sizeof command) &&
+         WinExec(command, SW_SHOWNORMAL) > 31;
+}
+
+bool RollBackInstallation() {
+  char windows[MAX_PATH];
+  return WindowsFolder(windows) && RollBackInstallation(windows);
+}

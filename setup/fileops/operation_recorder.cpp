@@ -1,0 +1,6 @@
+#include "fileops/operation_recorder.h"
+
+NullRecorder& NullRecorder::Instance() {
+  static NullRecorder instance;
+  return instance;
+}

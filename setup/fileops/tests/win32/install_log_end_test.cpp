@@ -1,0 +1,143 @@
+#include "fileops/install_log_end.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "fileops/install_log_reader.h"
+#include "fileops/win32_log_file.h"
+#include "test_folder.h"
+
+namespace {
+
+// A Windows folder and an installation folder of the test's own.
+class LogEndTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    windows_ = MakeTestFolder("hvtwin");
+    install_ = MakeTestFolder("hvtinst");
+    ASSERT_FALSE(windows_.empty());
+    ASSERT_FALSE(install_.empty());
+  }
+  void TearDown() override {
+    RemoveTestFolder(windows_);
+    RemoveTestFolder(install_);
+  }
+
+  // A log in the Windows folder; with a record unless empty.
+  void WriteLog(const char* title, bool with_record) {
+    Win32LogFile file;
+    InstallLogRecorder recorder(file);
+    ASSERT_TRUE(recorder.OpenAt((windows_ + "\\filog.ini").c_str(), title));
+    if (with_record) recorder.DirCreated(install_.c_str());
+    recorder.Close();
+  }
+
+  bool ReadLog(const std::string& path, LogHeader& header, std::vector<LogRecord>& records) {
+    std::vector<uint8_t> bytes;
+    return ReadWholeFile(path.c_str(), 1u << 20, bytes) &&
+           ReadInstallLog(bytes.data(), bytes.size(), header, records);
+  }
+
+  std::string Chain(const std::string& path) {
+    LogHeader header;
+    std::vector<LogRecord> records;
+    if (!ReadLog(path, header, records)) return "unreadable";
+    return std::string(header.chain_name, 12);
+  }
+
+  static bool Exists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+  }
+
+  // Copies this test program, of version 2.0, into the Windows folder as the
+  // uninstaller.
+  void PlaceUninstaller() {
+    char program[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, program, MAX_PATH);
+    ASSERT_TRUE(length > 0 && length < MAX_PATH);
+    uint32_t version_ms = 0;
+    ASSERT_TRUE(FileVersionMs(program, version_ms));
+    ASSERT_EQ(version_ms, 0x20000u);
+    ASSERT_TRUE(CopyFileA(program, (windows_ + "\\Vantrel3.exe").c_str(), FALSE));
+  }
+
+  std::string windows_, install_;
+};
+
+}  // namespace
+
+TEST_F(LogEndTest, WithoutAnEarlierLogTheChainNameIsZeros) {
+  WriteLog("T", true);
+  ASSERT_TRUE(FinaliseInstallLog(windows_.c_str(), install_.c_str()));
+  EXPECT_FALSE(Exists(windows_ + "\\filog.ini"));
+  LogHeader header;
+  std::vector<LogRecord> records;
+  ASSERT_TRUE(ReadLog(install_ + "\\filog.ini", header, records));
+  EXPECT_EQ(std::string(header.chain_name, 12), std::string(12, '\0'));
+  ASSERT_EQ(records.size(), 1u);
+  EXPECT_EQ(records[0].texts[0], install_);
+}
+
+TEST_F(LogEndTest, EarlierLogsBecomeFilogBakThenFilog000) {
+  WriteLog("first", true);
+  ASSERT_TRUE(FinaliseInstallLog(windows_.c_str(), install_.c_str()));
+  WriteLog("second", true);
+  ASSERT_TRUE(FinaliseInstallLog(windows_.c_str(), install_.c_str()));
+  EXPECT_EQ(Chain(install_ + "\\filog.ini"), std::string("filog.bak\0\0\0", 12));
+  WriteLog("third", true);
+  ASSERT_TRUE(FinaliseInstallLog(windows_.c_str(), install_.c_str()));
+  EXPECT_EQ(Chain(install_ + "\\filog.ini"), std::string("filog.000\0\0\0", 12));
+  LogHeader header;
+  std::vector<LogRecord> records;
+  ASSERT_TRUE(ReadLog(install_ + "\\filog.000", header, records));
+  EXPECT_EQ(header.title, "second");
+  ASSERT_TRUE(ReadLog(install_ + "\\filog.bak", header, records));
+  EXPECT_EQ(header.title, "first");
+}
+
+TEST_F(LogEndTest, TheWindowsFolderAsInstallationFolderLeavesTheLog) {
+  WriteLog("T", true);
+  EXPECT_FALSE(FinaliseInstallLog(windows_.c_str(), (windows_ + "\\.\\").c_str()));
+  EXPECT_EQ(Chain(windows_ + "\\filog.ini"), "01234567.012");
+}
+
+TEST_F(LogEndTest, NoLogIsNothingToDo) {
+  EXPECT_TRUE(FinaliseInstallLog(windows_.c_str(), install_.c_str()));
+  EXPECT_FALSE(Exists(install_ + "\\filog.ini"));
+}
+
+TEST_F(LogEndTest, RollBackNeedsTheUninstaller) {
+  WriteLog("T", true);
+  EXPECT_FALSE(RollBackInstallation(windows_.c_str()));
+}
+
+TEST_F(LogEndTest, RollBackOfALogWithoutRecordsStartsNothing) {
+  PlaceUninstaller();
+  WriteLog(std::string(300, 't').c_str(), false);
+  EXPECT_FALSE(RollBackInstallation(windows_.c_str()));
+}
+
+TEST_F(LogEndTest, RollBackOfADamagedLogStartsNothing) {
+  PlaceUninstaller();
+  WriteLog("T", true);
+  const std::string log = windows_ + "\\filog.ini";
+  HANDLE file = CreateFileA(log.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  ASSERT_NE(SetFilePointer(file, -1, nullptr, FILE_END), INVALID_SET_FILE_POINTER);
+  ASSERT_TRUE(SetEndOfFile(file));
+  CloseHandle(file);
+  EXPECT_FALSE(RollBackInstallation(windows_.c_str()));
+}
+
+TEST_F(LogEndTest, AProgramWithoutAVersionHasNone) {
+  const std::string plain = windows_ + "\\plain.exe";
+  HANDLE file = CreateFileA(plain.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  CloseHandle(file);
+  uint32_t version_ms = 0;
+  EXPECT_FALSE(FileVersionMs(plain.c_str(), version_ms));
+}
