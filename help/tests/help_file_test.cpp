@@ -63,6 +63,28 @@ uint32_t contextOffset(const hlptest::HelpReader& r, const std::string& name, bo
   return getU32(e + 4);
 }
 
+// A source written by our writer and read back by our reader, its topic
+// chain walked.
+struct ReadBack {
+  HelpSource src;
+  Bytes file;
+  hlptest::HelpReader r;
+  std::vector<hlptest::TopicSeen> topics;
+  std::vector<hlptest::RecordSeen> records;
+};
+
+void writeAndRead(const std::string& text, ReadBack& b) {
+  b.src = parse(text);
+  b.file = build(b.src);
+  ASSERT_EQ(b.r.load(b.file), "");
+  ASSERT_EQ(b.r.walkTopics(b.topics, b.records), "");  // fails on a record crossing a block
+}
+
+std::string shippedSource(const std::string& name) {
+  std::ifstream in(std::string(HVT_HELP_SOURCES) + "/" + name, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
 }  // namespace
 
 TEST(HelpFile, DirectoryHoldsEveryInternalFileInByteOrder) {
@@ -103,13 +125,12 @@ TEST(HelpFile, SystemRecordsGiveTitleContentsLcidAndCharset) {
 }
 
 TEST(HelpFile, TopicsWalkInOrderAndContextsPointAtTheirHeaders) {
-  HelpSource src = parse(kSample);
-  Bytes file = build(src);
-  hlptest::HelpReader r;
-  ASSERT_EQ(r.load(file), "");
-  std::vector<hlptest::TopicSeen> topics;
-  std::vector<hlptest::RecordSeen> records;
-  ASSERT_EQ(r.walkTopics(topics, records), "");
+  ReadBack b;
+  ASSERT_NO_FATAL_FAILURE(writeAndRead(kSample, b));
+  const HelpSource& src = b.src;
+  hlptest::HelpReader& r = b.r;
+  const std::vector<hlptest::TopicSeen>& topics = b.topics;
+  const std::vector<hlptest::RecordSeen>& records = b.records;
   ASSERT_EQ(topics.size(), 3u);
   EXPECT_EQ(topics[0].title, "First Topic");
   EXPECT_EQ(topics[2].title, "Third Topic");
@@ -147,13 +168,10 @@ TEST(HelpFile, ContextNumbersMapToTheirTopics) {
 }
 
 TEST(HelpFile, TitleTreeAndKeywordIndex) {
-  HelpSource src = parse(kSample);
-  Bytes file = build(src);
-  hlptest::HelpReader r;
-  ASSERT_EQ(r.load(file), "");
-  std::vector<hlptest::TopicSeen> topics;
-  std::vector<hlptest::RecordSeen> records;
-  ASSERT_EQ(r.walkTopics(topics, records), "");
+  ReadBack b;
+  ASSERT_NO_FATAL_FAILURE(writeAndRead(kSample, b));
+  hlptest::HelpReader& r = b.r;
+  const std::vector<hlptest::TopicSeen>& topics = b.topics;
 
   hlptest::Slice t;
   ASSERT_TRUE(r.find("|TTLBTREE", t));
@@ -197,13 +215,12 @@ TEST(HelpFile, LongTopicsSpreadOverBlocksWithoutCrossingThem) {
     text += "= topic" + std::to_string(t) + " " + std::to_string(100 + t) + ": Topic " + std::to_string(t) + "\n";
     for (int p = 0; p < 6; ++p) text += std::string(300, static_cast<char>('a' + p)) + "\n\n";
   }
-  HelpSource src = parse(text);
-  Bytes file = build(src);
-  hlptest::HelpReader r;
-  ASSERT_EQ(r.load(file), "");
-  std::vector<hlptest::TopicSeen> topics;
-  std::vector<hlptest::RecordSeen> records;
-  ASSERT_EQ(r.walkTopics(topics, records), "");  // fails on a record crossing a block
+  ReadBack b;
+  ASSERT_NO_FATAL_FAILURE(writeAndRead(text, b));
+  const HelpSource& src = b.src;
+  hlptest::HelpReader& r = b.r;
+  const std::vector<hlptest::TopicSeen>& topics = b.topics;
+  const std::vector<hlptest::RecordSeen>& records = b.records;
   ASSERT_EQ(topics.size(), 12u);
 
   hlptest::Slice topic;
@@ -233,16 +250,12 @@ TEST(HelpFile, LongTopicsSpreadOverBlocksWithoutCrossingThem) {
 
 TEST(HelpFile, ShippedSourcesBuildAndMapEveryNumber) {
   for (const char* name : {"kelvane.hsrc", "install.hsrc"}) {
-    std::ifstream in(std::string(HVT_HELP_SOURCES) + "/" + name, std::ios::binary);
-    ASSERT_TRUE(in) << name;
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    HelpSource src = parse(text);
-    Bytes file = build(src);
-    hlptest::HelpReader r;
-    ASSERT_EQ(r.load(file), "") << name;
-    std::vector<hlptest::TopicSeen> topics;
-    std::vector<hlptest::RecordSeen> records;
-    ASSERT_EQ(r.walkTopics(topics, records), "") << name;
+    std::string text = shippedSource(name);
+    ASSERT_FALSE(text.empty()) << name;
+    ReadBack b;
+    ASSERT_NO_FATAL_FAILURE(writeAndRead(text, b)) << name;
+    const HelpSource& src = b.src;
+    hlptest::HelpReader& r = b.r;
     hlptest::Slice m;
     ASSERT_TRUE(r.find("|CTXOMAP", m));
     size_t numbered = 0;
@@ -252,16 +265,12 @@ TEST(HelpFile, ShippedSourcesBuildAndMapEveryNumber) {
 }
 
 TEST(HelpFile, InstallHelpMapsEveryContextSetupAsksFor) {
-  std::ifstream in(std::string(HVT_HELP_SOURCES) + "/install.hsrc", std::ios::binary);
-  ASSERT_TRUE(in);
-  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  HelpSource src = parse(text);
-  Bytes file = build(src);
-  hlptest::HelpReader r;
-  ASSERT_EQ(r.load(file), "");
-  std::vector<hlptest::TopicSeen> topics;
-  std::vector<hlptest::RecordSeen> records;
-  ASSERT_EQ(r.walkTopics(topics, records), "");
+  std::string text = shippedSource("install.hsrc");
+  ASSERT_FALSE(text.empty());
+  ReadBack b;
+  ASSERT_NO_FATAL_FAILURE(writeAndRead(text, b));
+  hlptest::HelpReader& r = b.r;
+  const std::vector<hlptest::TopicSeen>& topics = b.topics;
   hlptest::Slice m;
   ASSERT_TRUE(r.find("|CTXOMAP", m));
   for (uint32_t n : hlptest::kSetupContexts) {
