@@ -1,0 +1,17 @@
+// The platform and shell the setup engine runs on, filled once at start.
+#pragma once
+
+enum PlatformKind { kPlatformNt = 0, kPlatformWindows = 1, kPlatformWin32s = 2 };
+
+struct ShellInfo {
+  int platformKind = kPlatformWindows;
+  int major = 0;
+  int minor = 0;
+  bool newLook = false;   // dialogs get the 3-D look
+  bool newShell = false;  // the shell is not Program Manager
+};
+
+// The process's record. Tests may change it.
+ShellInfo& CurrentShellInfo();
+// Sets the platform kind and version numbers from the running platform.
+void DetectPlatform(ShellInfo& info);

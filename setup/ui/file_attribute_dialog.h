@@ -1,0 +1,20 @@
+// "File Attribute Incompatible": shown when a file to be installed and the
+// file on the disk differ in type, subtype, language or character set; the
+// user copies (possibly to another target path) or skips.
+#pragma once
+
+#include <windows.h>
+
+struct VersionStamp;
+class PathBuffer;
+
+enum FileAttributeAnswer { kAttributeCopy = 0, kAttributeSkip = 1, kAttributeNoDialog = 2 };
+
+// kAttributeCopy (target may now hold the typed path), kAttributeSkip, or
+// kAttributeNoDialog when the dialog cannot be opened.
+int ShowFileAttributeDialog(HWND owner, const char* source, const VersionStamp& sourceStamp,
+                            PathBuffer& target, const VersionStamp& targetStamp);
+
+// Names of file type and subtype codes, from the string table.
+const char* FileTypeName(unsigned long type, char* text, int size);
+const char* FileSubtypeName(unsigned long subtype, char* text, int size);
