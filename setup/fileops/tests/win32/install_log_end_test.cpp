@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -111,6 +112,35 @@ TEST_F(LogEndTest, NoLogIsNothingToDo) {
 TEST_F(LogEndTest, RollBackNeedsTheUninstaller) {
   WriteLog("T", true);
   EXPECT_FALSE(RollBackInstallation(windows_.c_str()));
+}
+
+// The uninstaller is started on the log with "%s %s" and is not waited for.
+TEST_F(LogEndTest, RollBackStartsTheUninstallerOnTheLog) {
+  const std::string uninstaller = windows_ + "\\Vantrel3.exe";
+  // The build names it by its host path, which Wine shows on drive Z:.
+  const std::string built = std::string("Z:") + HVT_STARTED_UNINSTALLER;
+  ASSERT_TRUE(CopyFileA(built.c_str(), uninstaller.c_str(), FALSE));
+  WriteLog("T", true);
+  ASSERT_TRUE(RollBackInstallation(windows_.c_str()));
+
+  const std::string report = windows_ + "\\started.txt";
+  std::vector<uint8_t> bytes;
+  const DWORD deadline = GetTickCount() + 10000;
+  while (!ReadWholeFile(report.c_str(), 4096, bytes) &&
+         static_cast<LONG>(GetTickCount() - deadline) < 0)
+    Sleep(20);
+  ASSERT_FALSE(bytes.empty()) << "the uninstaller did not start";
+  const std::string text(bytes.begin(), bytes.end());
+  const size_t newline = text.find('\n');
+  ASSERT_NE(newline, std::string::npos);
+  const DWORD pid = std::strtoul(text.c_str(), nullptr, 10);
+  HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, pid);
+  if (process) {
+    if (WaitForSingleObject(process, 10000) != WAIT_OBJECT_0) TerminateProcess(process, 1);
+    CloseHandle(process);
+  }
+  EXPECT_EQ(text.substr(newline + 1), uninstaller + " " + windows_ + "\\filog.ini");
+  DeleteFileA(report.c_str());
 }
 
 TEST_F(LogEndTest, RollBackOfALogWithoutRecordsStartsNothing) {
