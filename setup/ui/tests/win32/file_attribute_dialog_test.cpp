@@ -2,6 +2,7 @@
 #include "dialog_driver.h"
 #include "dialog_items.h"
 #include "fileops/version_stamp.h"
+#include "platform_box.h"
 #include "ui/context_help.h"
 #include "ui/file_attribute_dialog.h"
 #include "ui/process_help.h"
@@ -17,6 +18,7 @@ using uitest::Driven;
 using uitest::Item;
 using uitest::PostKey;
 using uitest::Step;
+using uitest::WaitFor;
 
 namespace {
 
@@ -129,6 +131,47 @@ TEST_F(FileAttributeTest, TargetPathIsReadBackCutTo259Characters) {
   EXPECT_EQ(answer, kAttributeCopy);
   EXPECT_EQ(limit, 259);
   EXPECT_EQ(std::string(target_.Get()), typed.substr(0, 259));
+}
+
+// A path object that cannot take a new path (its memory ran out).
+class RefusingPath : public PathBuffer {
+ public:
+  bool Set(const char* text) override {
+    ++calls;
+    return refuse ? false : PathBuffer::Set(text);
+  }
+  int calls = 0;
+  bool refuse = false;
+};
+
+TEST_F(FileAttributeTest, TargetThatRefusesThePathShowsOutOfMemoryAndStays) {
+  RefusingPath target;
+  ASSERT_TRUE(target.Set(kTarget));
+  target.refuse = true;
+  target.calls = 0;
+  VersionStamp source = SourceStamp(), targetStamp = TargetStamp();
+  bool stayed = false;
+  int answer = 0;
+  {
+    uitest::PlatformBoxAnswerer answerer("Fatal error: Out of memory");
+    answer = Driven(kCaption,
+                    {[](HWND h) {
+                       SetDlgItemTextA(h, 107, "D:\\New\\KELVANE.EXE");
+                       Click(h, IDOK);
+                     },
+                     [&](HWND h) {
+                       stayed = IsWindowVisible(h) != FALSE;
+                       Click(h, IDCANCEL);
+                     }},
+                    [&] {
+                      return ShowFileAttributeDialog(owner_, kSource, source, target, targetStamp);
+                    });
+    EXPECT_TRUE(answerer.Seen() || WaitFor([&] { return answerer.Seen(); }));
+  }
+  EXPECT_EQ(answer, kAttributeSkip);
+  EXPECT_TRUE(stayed);
+  EXPECT_EQ(target.calls, 1);
+  EXPECT_STREQ(target.Get(), kTarget);
 }
 
 TEST_F(FileAttributeTest, RegistersWithTheProcessHelpInContext5) {
