@@ -1,5 +1,5 @@
 // The recorded-version and size policies (the time-stamp policy is in
-// time_stamps.cpp; always-copy and version-resource need no code here).
+// time_stamp_policy.cpp; always-copy and version-resource need no code here).
 #include "fileops/copy_policies.h"
 
 #include "fileops/sibling_path.h"
