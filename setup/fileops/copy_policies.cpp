@@ -1,0 +1,57 @@
+// The recorded-version and size policies (the time-stamp policy is in
+// time_stamp_policy.cpp; always-copy and version-resource need no code here).
+#include "fileops/copy_policies.h"
+
+#include "fileops/sibling_path.h"
+#include "fileops/version_numbers.h"
+
+#include <windows.h>
+
+namespace {
+
+const char kVersionSection[] = "iniversion";
+const char kVersionFile[] = "fiver.ini";
+constexpr DWORD kVersionTextChars = 80;
+
+}  // namespace
+
+int RecordedVersionPolicy::Compare(const char* /*source*/, const char* destination) {
+  char iniFile[PathBuffer::kCapacity];
+  if (!destination || !key_.Set(destination) ||
+      !SiblingPath(destination, kVersionFile, iniFile, sizeof iniFile) || !iniFile_.Set(iniFile)) {
+    // Without both paths the new version could not be recorded afterwards.
+    key_.Set("");
+    iniFile_.Set("");
+    return kPolicyError;
+  }
+  char text[kVersionTextChars];
+  const DWORD length = GetPrivateProfileStringA(kVersionSection, key_.Get(), "0.0.0.0", text,
+                                                kVersionTextChars, iniFile_.Get());
+  // A text that filled the buffer was cut: it is as unreadable as any other
+  // that is not a version, and an unreadable version copies.
+  if (length >= kVersionTextChars - 1) return kPolicyCopy;
+  uint32_t installedMs = 0, installedLs = 0;
+  if (!ParseDottedVersion(text, installedMs, installedLs)) return kPolicyCopy;
+  return CompareVersionWords(versionMs_, versionLs_, installedMs, installedLs) > 0 ? kPolicyCopy
+                                                                                  : kPolicyKeep;
+}
+
+void RecordedVersionPolicy::AfterCopy() {
+  if (!*key_.Get() || !*iniFile_.Get()) return;
+  char text[kVersionTextChars];
+  if (!FormatDottedVersion(versionMs_, versionLs_, text, sizeof text)) return;
+  WritePrivateProfileStringA(kVersionSection, key_.Get(), text, iniFile_.Get());
+}
+
+int SizePolicy::Compare(const char* /*source*/, const char* destination) {
+  HANDLE file = CreateFileA(destination, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return kPolicyCopy;
+  const DWORD size = GetFileSize(file, nullptr);
+  const bool known = size != INVALID_FILE_SIZE || GetLastError() == NO_ERROR;
+  CloseHandle(file);
+  if (!known) return kPolicyCopy;
+  // Lengths are compared as signed 32-bit numbers.
+  const int32_t length = static_cast<int32_t>(size);
+  return threshold_ > length ? kPolicyCopy : kPolicyKeep;
+}
