@@ -90,7 +90,7 @@ class Destination {
   DWORD formerLength_ = 0;
 };
 
-// Steps 4a to 4h: source into destination, chunk by chunk.
+// The direct route: source into destination, chunk by chunk.
 int DirectCopy(FileOperations& ops, const char* source, const char* destination,
                const CopyRequest& request, ProgressSink& progress) {
   FileInProgress file(progress);
@@ -192,7 +192,8 @@ struct TemporaryCopy {
   int helperError = kFileOpOk;  // the helper's code when a step of it failed
 };
 
-// Step 3: through a temporary file next to the destination.
+// The temporary routes: through a temporary file next to the destination,
+// compared with it first on the comparing route.
 int ViaTemporary(FileOperations& ops, FileOperations& helper, bool comparing,
                  const char* source, PathBuffer& destination,
                  const CopyRequest& request, ProgressSink& progress,

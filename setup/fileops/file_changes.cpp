@@ -74,7 +74,12 @@ bool FileOperations::Move(const char* from, const char* to) {
       SetLastError(helper.LastError());
       return false;
     }
-    if (!Delete(from)) return false;
+    if (!Delete(from)) {
+      // The copy is in no log: it goes, so a failed move leaves one file.
+      helper.SetQuiet(true);
+      helper.Delete(to);
+      return false;
+    }
   }
   Recorder().FileMoved(from, to);
   return true;

@@ -1,5 +1,5 @@
-// The readers and writers on real files; the compressed reader through the
-// decompression library built with these tests (next to the test program).
+// The compressed reader through the decompression library built with these
+// tests (next to the test program).
 #include <string>
 #include <vector>
 
@@ -35,10 +35,6 @@ class CopyStreamsTest : public FileOpsTest {
 };
 
 }  // namespace
-
-TEST_F(CopyStreamsTest, TheLibraryIsNextToTheTests) {
-  EXPECT_TRUE(Exists(ProgramFolder() + "\\lzpunz32.dll"));
-}
 
 TEST_F(CopyStreamsTest, CompressedReaderGivesTheExpandedBytesInChunks) {
   const Bytes data = Mixed(10000);
@@ -104,42 +100,4 @@ TEST_F(CopyStreamsTest, CompressedCopyThroughTheEngineIsExact) {
   EXPECT_EQ(ops_.Copy(s.c_str(), target, 1, request, progress), kCopyFailed);
   EXPECT_EQ(ops_.LastError(), kFileOpOpen);
   EXPECT_FALSE(Exists(d));
-}
-
-TEST_F(CopyStreamsTest, PlainReaderAndCreateWriterRoundTrip) {
-  const std::string s = Path("in.bin"), d = Path("out.bin");
-  ASSERT_TRUE(WriteBytes(s, Content(5000, 34)));
-  PlainReader reader;
-  EXPECT_FALSE(reader.Open(Path("missing").c_str()));
-  ASSERT_TRUE(reader.Open(s.c_str()));
-  CreateWriter writer;
-  EXPECT_FALSE(writer.KeepsExisting());
-  ASSERT_TRUE(writer.Open(d.c_str()));
-  char chunk[3000];
-  EXPECT_EQ(reader.Read(chunk, sizeof chunk), 3000);
-  EXPECT_EQ(writer.Write(chunk, 3000), 3000);
-  EXPECT_EQ(reader.Read(chunk, sizeof chunk), 2000);
-  EXPECT_EQ(writer.Write(chunk, 2000), 2000);
-  EXPECT_EQ(reader.Read(chunk, sizeof chunk), 0);
-  EXPECT_TRUE(reader.Close());
-  EXPECT_TRUE(writer.Close());
-  EXPECT_FALSE(writer.Close());
-  EXPECT_EQ(ReadBytes(d), Content(5000, 34));
-}
-
-TEST_F(CopyStreamsTest, AppendWriterRemembersWhereItStarted) {
-  const std::string d = Path("grow.txt");
-  ASSERT_TRUE(WriteBytes(d, Content(123, 35)));
-  AppendWriter writer;
-  EXPECT_TRUE(writer.KeepsExisting());
-  ASSERT_TRUE(writer.Open(d.c_str()));
-  EXPECT_TRUE(writer.Appends());
-  EXPECT_EQ(writer.FormerLength(), 123u);
-  EXPECT_EQ(writer.Write("xyz", 3), 3);
-  EXPECT_TRUE(writer.Close());
-  EXPECT_EQ(ReadBytes(d).size(), 126u);
-  ASSERT_TRUE(writer.Open(Path("fresh.txt").c_str()));
-  EXPECT_FALSE(writer.Appends());
-  EXPECT_EQ(writer.FormerLength(), 0u);
-  EXPECT_TRUE(writer.Close());
 }

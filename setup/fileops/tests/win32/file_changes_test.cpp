@@ -117,6 +117,21 @@ TEST_F(FileChangesTest, MoveReplacesTargetAndMakesItsFolder) {
                                 "FileDeleted|" + to, "FileMoved|" + from + "|" + to}));
 }
 
+// A rename that fails (here because another program has the file open)
+// falls back to an unrecorded copy and a recorded deletion of the source;
+// when the source cannot be deleted either, the copy is taken back.
+TEST_F(FileChangesTest, MoveFallsBackToCopyAndDelete) {
+  const std::string from = Path("held.txt"), to = Path("moved.txt");
+  ASSERT_TRUE(WriteBytes(from, Content(3000, 12)));
+  FileHolder holder;
+  ASSERT_TRUE(holder.Hold({from}));
+  EXPECT_FALSE(ops_.Move(from.c_str(), to.c_str()));
+  EXPECT_EQ(ops_.LastError(), kFileOpDeleteFile);
+  EXPECT_FALSE(Exists(to));
+  EXPECT_TRUE(Exists(from));
+  EXPECT_TRUE(Records().empty());
+}
+
 TEST_F(FileChangesTest, MoveOfAMissingFileFails) {
   EXPECT_FALSE(ops_.Move(Path("ghost.txt").c_str(), Path("t.txt").c_str()));
   EXPECT_EQ(ops_.LastError(), kFileOpNotFound);

@@ -182,7 +182,9 @@ TEST_F(RestartTest, DestinationInUseIsReplacedAtRestartThroughMoveFileEx) {
   const Strings entries = PendingEntries();
   const int from = EntryEndingIn(entries, t), to = EntryEndingIn(entries, d);
   ASSERT_GE(from, 0) << "no pending rename of " << t;
-  EXPECT_EQ(to, from + 1);
+  ASSERT_EQ(to, from + 1);
+  // Replacing an existing file is marked by a leading '!' on the target.
+  EXPECT_EQ(entries[to][0], '!') << entries[to];
   EXPECT_EQ(Records(), (Strings{"FileCopied|" + s + "|" + d + "|1"}));
   EXPECT_EQ(progress_.begins, 1);
   EXPECT_EQ(progress_.ends, 1);
