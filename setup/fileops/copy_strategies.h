@@ -78,3 +78,14 @@ struct CopyRequest {
   SourceReader* reader = nullptr;
   DestWriter* writer = nullptr;
 };
+
+// A request of the given strategies.
+inline CopyRequest MakeCopyRequest(CopyPolicy& policy, SourceReader& reader,
+                                   DestWriter& writer, int timeStamp = 0) {
+  CopyRequest request;
+  request.timeStamp = timeStamp;
+  request.policy = &policy;
+  request.reader = &reader;
+  request.writer = &writer;
+  return request;
+}

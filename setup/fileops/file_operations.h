@@ -144,6 +144,10 @@ HKEY RootHandle(int root);
 // "HKEY_CLASSES_ROOT" ... "HKEY_USERS", or "Unknown".
 const char* RootName(int root);
 
+// A path that is only a drive ("X:") always exists; otherwise whether the
+// file system has something under that name.
+bool PathExists(const char* path);
+
 // Names the copy engine builds (platform files are only tested for existence).
 // The first free of X's name with the extensions bak, 000 ... 999; false when
 // all 1001 exist or the name would not fit.

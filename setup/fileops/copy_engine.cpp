@@ -1,0 +1,284 @@
+// The copy engine. A copy goes one of three ways:
+//  - direct: the destination is gone (or is appended to) and the source is
+//    written straight into it;
+//  - temporary: the destination could not be deleted, so it is in use; the
+//    source goes into tmpNNN.NNN next to it, which replaces it at restart;
+//  - comparing temporary: the policy compares versions, which needs the
+//    source decompressed first; the temporary file is compared with the
+//    destination and then renamed over it (or kept for the restart).
+// Only the net copy is recorded. The temporary file, its rename and the
+// deletion of the old destination go through an auxiliary FileOperations
+// object whose recorder records nothing.
+#include <memory>
+#include <new>
+
+#include "fileops/copy_policies.h"
+#include "fileops/file_operations.h"
+#include "fileops/path_names.h"
+#include "fileops/restart_replacement.h"
+#include "fileops/version_stamp.h"
+#include "resources/string_ids.h"
+
+namespace {
+
+constexpr char kTemporaryPrefix[] = "tmp";
+constexpr uint32_t kLargestBuffer = 0x7FFFFFFF;  // reads take an int32 size
+
+// Begins the file with the progress sink and ends it when it goes out of
+// scope, so every way out of a copy ends the file exactly once.
+class FileInProgress {
+ public:
+  explicit FileInProgress(ProgressSink& progress) : progress_(progress) {
+    progress_.BeginFile();
+  }
+  ~FileInProgress() { progress_.EndFile(); }
+  FileInProgress(const FileInProgress&) = delete;
+  FileInProgress& operator=(const FileInProgress&) = delete;
+
+ private:
+  ProgressSink& progress_;
+};
+
+bool FileLength(const char* path, DWORD& length) {
+  HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  length = GetFileSize(file, nullptr);
+  CloseHandle(file);
+  return length != INVALID_FILE_SIZE;
+}
+
+void CutBack(const char* path, DWORD length) {
+  HANDLE file = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return;
+  if (SetFilePointer(file, static_cast<LONG>(length), nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER)
+    SetEndOfFile(file);
+  CloseHandle(file);
+}
+
+// The destination of a direct copy while it is being written. Abandoning
+// it closes it if still open and deletes it; a file the writer keeps and
+// appends to is cut back to its former length instead, so that a failed
+// append does not take the file's earlier content with it.
+class Destination {
+ public:
+  Destination(DestWriter& writer, const char* path) : writer_(writer), path_(path) {}
+
+  bool Open() {
+    kept_ = writer_.KeepsExisting() && FileLength(path_, formerLength_);
+    open_ = writer_.Open(path_);
+    return open_;
+  }
+  bool Close() {
+    open_ = false;
+    return writer_.Close();
+  }
+  void Abandon() {
+    if (open_) Close();
+    if (kept_)
+      CutBack(path_, formerLength_);
+    else
+      DeleteFileA(path_);
+  }
+
+ private:
+  DestWriter& writer_;
+  const char* path_;
+  bool open_ = false;
+  bool kept_ = false;
+  DWORD formerLength_ = 0;
+};
+
+// The direct route: source into destination, chunk by chunk.
+int DirectCopy(FileOperations& ops, const char* source, const char* destination,
+               const CopyRequest& request, ProgressSink& progress) {
+  FileInProgress file(progress);
+  if (!PathExists(source)) {
+    ops.Report(kFileOpNotFound, kStrFileNotFound, source);
+    return kCopyFailed;
+  }
+  SourceReader& reader = *request.reader;
+  if (!reader.Open(source)) {
+    ops.Report(kFileOpOpen, kStrOpenFile, source);
+    return kCopyFailed;
+  }
+  Destination target(*request.writer, destination);
+  if (!target.Open()) {
+    ops.Report(kFileOpOpen, kStrOpenFile, destination);
+    reader.Close();
+    return kCopyFailed;
+  }
+  uint32_t size = progress.BufferSize();
+  if (size == 0) size = kDefaultCopyBuffer;
+  std::unique_ptr<char[]> buffer(size <= kLargestBuffer ? new (std::nothrow) char[size]
+                                                        : nullptr);
+  if (!buffer) {
+    ops.ReportOutOfMemory();
+    target.Abandon();
+    reader.Close();
+    return kCopyFailed;
+  }
+  const int32_t chunk = static_cast<int32_t>(size);
+  for (;;) {
+    const int32_t got = reader.Read(buffer.get(), chunk);
+    // More than was asked for would mean the reader overran the buffer.
+    if (got < 0 || got > chunk) {
+      ops.Report(kFileOpRead, kStrReadFile, source);
+      target.Abandon();
+      reader.Close();
+      return kCopyFailed;
+    }
+    if (request.writer->Write(buffer.get(), got) != got) {
+      ops.Report(kFileOpWrite, kStrWriteFile, destination);
+      target.Abandon();
+      reader.Close();
+      return kCopyFailed;
+    }
+    if (!progress.Add(static_cast<uint32_t>(got))) {
+      target.Abandon();
+      reader.Close();
+      return kCopyCancelled;
+    }
+    if (got < chunk) break;
+  }
+  if (!reader.Close()) {
+    ops.Report(kFileOpClose, kStrCloseFile, source);
+    target.Abandon();
+    return kCopyFailed;
+  }
+  if (!target.Close()) {
+    ops.Report(kFileOpClose, kStrCloseFile, destination);
+    target.Abandon();
+    return kCopyFailed;
+  }
+  if (request.timeStamp) {
+    SYSTEMTIME stamp;
+    if (!ops.GetTimeStamp(source, stamp) || !ops.SetTimeStamp(destination, stamp)) {
+      target.Abandon();
+      return kCopyFailed;
+    }
+  }
+  return kCopyDone;
+}
+
+// A destination about to be replaced loses its read-only, hidden and
+// system attributes through the recording object, so the log can give
+// them back; a failure here only means the deletion will fail and the
+// file is replaced at restart instead, so it is not reported.
+void ClearGuardedAttributes(FileOperations& ops, const char* path) {
+  const DWORD attributes = GetFileAttributesA(path);
+  if (attributes == INVALID_FILE_ATTRIBUTES ||
+      !(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)))
+    return;
+  const bool quiet = ops.Quiet();
+  ops.SetQuiet(true);
+  ops.SetAttributes(path, FILE_ATTRIBUTE_NORMAL);
+  ops.SetQuiet(quiet);
+}
+
+// Deletes path through the helper without a word; false when it is in use.
+bool DeleteQuietly(FileOperations& ops, FileOperations& helper, const char* path) {
+  ClearGuardedAttributes(ops, path);
+  const bool quiet = helper.Quiet();
+  helper.SetQuiet(true);
+  const bool deleted = helper.Delete(path);
+  helper.SetQuiet(quiet);
+  return deleted;
+}
+
+struct TemporaryCopy {
+  bool atRestart = false;
+  int helperError = kFileOpOk;  // the helper's code when a step of it failed
+};
+
+// The temporary routes: through a temporary file next to the destination,
+// compared with it first on the comparing route.
+int ViaTemporary(FileOperations& ops, FileOperations& helper, bool comparing,
+                 const char* source, PathBuffer& destination,
+                 const CopyRequest& request, ProgressSink& progress,
+                 TemporaryCopy& outcome) {
+  PathBuffer directory, temporary;
+  if (!path_names::DirectoryOf(destination.Get(), directory) ||
+      !TemporaryName(directory.Get(), kTemporaryPrefix, temporary)) {
+    { FileInProgress file(progress); }
+    ops.ReportOutOfMemory();
+    return kCopyFailed;
+  }
+  helper.SetQuiet(ops.Quiet());
+  AlwaysCopyPolicy always;
+  CopyRequest first = request;
+  first.policy = &always;
+  const int copied = helper.Copy(source, temporary, 0, first, progress);
+  if (copied == kCopyFailed || copied == kCopyCancelled) {
+    outcome.helperError = helper.LastError();
+    return copied;
+  }
+  if (comparing) {
+    // The user may answer the version question with another destination.
+    const int answer = CompareVersionStamps(ops, temporary.Get(), destination);
+    if (answer != kPolicyCopy) {
+      if (answer != kPolicyKeep) ops.Report(kFileOpGeneral, kStrCompareVersions);
+      DeleteQuietly(ops, helper, temporary.Get());
+      return answer == kPolicyKeep ? kCopySkipped : kCopyFailed;
+    }
+    if (ops.EnsureDirectoryOf(destination.Get()) != 0) {
+      DeleteQuietly(ops, helper, temporary.Get());
+      return kCopyFailed;
+    }
+  }
+  if (DeleteQuietly(ops, helper, destination.Get())) {
+    if (helper.Move(temporary.Get(), destination.Get())) return kCopyDone;
+    outcome.helperError = helper.LastError();
+    DeleteQuietly(ops, helper, temporary.Get());
+    return kCopyFailed;
+  }
+  // The destination is in use.
+  if (!ReplaceAtRestart(temporary.Get(), destination.Get())) {
+    ops.Report(kFileOpWrite, kStrWriteFile, kWininitFile);
+    DeleteQuietly(ops, helper, temporary.Get());
+    return kCopyFailed;
+  }
+  outcome.atRestart = true;
+  return kCopyDone;
+}
+
+}  // namespace
+
+int FileOperations::Copy(const char* source, PathBuffer& destination, int32_t flag,
+                         const CopyRequest& request, ProgressSink& progress) {
+  if (EnsureDirectoryOf(destination.Get()) != 0) {
+    FileInProgress file(progress);
+    return kCopyFailed;
+  }
+  FileOperations helper;
+  helper.PushOwner(Owner());
+  CopyPolicy& policy = *request.policy;
+  const bool comparing = policy.DecompressFirst() != 0;
+  bool temporary = comparing;
+  if (!comparing) {
+    const int answer = policy.Compare(source, destination.Get());
+    if (answer != kPolicyCopy) {
+      { FileInProgress file(progress); }
+      if (answer == kPolicyKeep) return kCopySkipped;
+      Report(kFileOpGeneral, kStrCompareFiles);
+      return kCopyFailed;
+    }
+    if (!request.writer->KeepsExisting()) {
+      // A failed attribute reset before the deletion is not this copy's failure.
+      const int error = LastError();
+      temporary = !DeleteQuietly(*this, helper, destination.Get());
+      SetLastError(error);
+    }
+  }
+  TemporaryCopy outcome;
+  const int result =
+      temporary ? ViaTemporary(*this, helper, comparing, source, destination, request,
+                               progress, outcome)
+                : DirectCopy(*this, source, destination.Get(), request, progress);
+  if (outcome.helperError != kFileOpOk) SetLastError(outcome.helperError);
+  if (result != kCopyDone) return result;
+  policy.AfterCopy();
+  request.writer->Record(Recorder(), source, destination.Get(), flag);
+  return outcome.atRestart ? kCopyAtRestart : kCopyDone;
+}

@@ -1,0 +1,101 @@
+// Directories, deletion, moves and attributes. Each change is told to the
+// current recorder once it has succeeded; each failure is reported.
+#include "fileops/file_operations.h"
+#include "fileops/path_names.h"
+#include "resources/string_ids.h"
+
+namespace {
+
+constexpr DWORD kGuardedAttributes =
+    FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+
+bool IsDirectory(const char* path) {
+  if (path_names::IsDriveOnly(path) || *path == '\0') return true;
+  const DWORD attributes = GetFileAttributesA(path);
+  return attributes != INVALID_FILE_ATTRIBUTES &&
+         (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+}  // namespace
+
+int FileOperations::CreateDirectoryTree(const char* path) {
+  PathBuffer directory;
+  if (!path_names::WithoutTrailingSlash(path, directory)) {
+    Report(kFileOpCreateDir, kStrCreateDir, path ? path : "");
+    return 2;
+  }
+  if (IsDirectory(directory.Get())) return 0;
+  PathBuffer parent;
+  if (path_names::DirectoryOf(directory.Get(), parent) &&
+      !path_names::SameFile(parent.Get(), directory.Get()) &&
+      CreateDirectoryTree(parent.Get()) != 0)
+    return 2;
+  if (!CreateDirectoryA(directory.Get(), nullptr)) {
+    Report(kFileOpCreateDir, kStrCreateDir, directory.Get());
+    return 2;
+  }
+  Recorder().DirCreated(directory.Get());
+  return 0;
+}
+
+int FileOperations::EnsureDirectoryOf(const char* filePath) {
+  PathBuffer directory;
+  if (!path_names::DirectoryOf(filePath, directory)) {
+    Report(kFileOpCreateDir, kStrCreateDir, filePath ? filePath : "");
+    return 2;
+  }
+  return CreateDirectoryTree(directory.Get());
+}
+
+bool FileOperations::Delete(const char* path) {
+  const DWORD attributes = GetFileAttributesA(path);
+  if (attributes == INVALID_FILE_ATTRIBUTES) return true;
+  if ((attributes & kGuardedAttributes) != 0 &&
+      !SetAttributes(path, FILE_ATTRIBUTE_NORMAL))
+    return false;
+  if (!DeleteFileA(path)) {
+    Report(kFileOpDeleteFile, kStrDeleteFile, path);
+    return false;
+  }
+  Recorder().FileDeleted(path);
+  return true;
+}
+
+bool FileOperations::Move(const char* from, const char* to) {
+  if (path_names::SameFile(from, to)) return true;
+  if (PathExists(to) && !Delete(to)) return false;
+  if (EnsureDirectoryOf(to) != 0) return false;
+  if (!MoveFileA(from, to)) {
+    // Across drives a rename cannot do it: copy, unrecorded, then delete.
+    FileOperations helper;
+    helper.SetQuiet(Quiet());
+    helper.PushOwner(Owner());
+    if (!helper.PlainCopy(from, to)) {
+      SetLastError(helper.LastError());
+      return false;
+    }
+    if (!Delete(from)) {
+      // The copy is in no log: it goes, so a failed move leaves one file.
+      helper.SetQuiet(true);
+      helper.Delete(to);
+      return false;
+    }
+  }
+  Recorder().FileMoved(from, to);
+  return true;
+}
+
+bool FileOperations::SetAttributes(const char* path, DWORD attributes) {
+  const DWORD old = GetFileAttributesA(path);
+  if (old == INVALID_FILE_ATTRIBUTES) {
+    Report(kFileOpGeneral, kStrGetAttributes, path);
+    return false;
+  }
+  if (old == attributes) return true;
+  if (!SetFileAttributesA(path, attributes)) {
+    Report(kFileOpGeneral, kStrSetAttributes, path);
+    return false;
+  }
+  Recorder().AttribChanged(path, old, attributes);
+  return true;
+}

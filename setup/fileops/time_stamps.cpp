@@ -1,0 +1,37 @@
+// Time stamps as local calendar fields: what the time-stamp policy compares
+// and what a copy passes from its source to its destination.
+#include "fileops/file_operations.h"
+#include "resources/string_ids.h"
+
+namespace {
+
+HANDLE OpenShared(const char* path, DWORD access) {
+  return CreateFileA(path, access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+}  // namespace
+
+bool FileOperations::GetTimeStamp(const char* path, SYSTEMTIME& stamp) {
+  HANDLE file = OpenShared(path, GENERIC_READ);
+  FILETIME written, local;
+  const bool read = file != INVALID_HANDLE_VALUE &&
+                    GetFileTime(file, nullptr, nullptr, &written) &&
+                    FileTimeToLocalFileTime(&written, &local) &&
+                    FileTimeToSystemTime(&local, &stamp);
+  if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+  if (!read) Report(kFileOpGeneral, kStrGetTimeStamp, path);
+  return read;
+}
+
+bool FileOperations::SetTimeStamp(const char* path, const SYSTEMTIME& stamp) {
+  FILETIME local, universal;
+  HANDLE file = INVALID_HANDLE_VALUE;
+  const bool set = SystemTimeToFileTime(&stamp, &local) &&
+                   LocalFileTimeToFileTime(&local, &universal) &&
+                   (file = OpenShared(path, GENERIC_WRITE)) != INVALID_HANDLE_VALUE &&
+                   SetFileTime(file, &universal, &universal, &universal);
+  if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+  if (!set) Report(kFileOpGeneral, kStrSetTimeStamp, path);
+  return set;
+}
