@@ -2,7 +2,7 @@
 // time_stamp_policy.cpp; always-copy and version-resource need no code here).
 #include "fileops/copy_policies.h"
 
-#include "fileops/sibling_path.h"
+#include "fileops/path_names.h"
 #include "fileops/version_numbers.h"
 
 #include <windows.h>
@@ -16,9 +16,9 @@ constexpr DWORD kVersionTextChars = 80;
 }  // namespace
 
 int RecordedVersionPolicy::Compare(const char* /*source*/, const char* destination) {
-  char iniFile[PathBuffer::kCapacity];
-  if (!destination || !key_.Set(destination) ||
-      !SiblingPath(destination, kVersionFile, iniFile, sizeof iniFile) || !iniFile_.Set(iniFile)) {
+  PathBuffer folder;
+  if (!destination || !key_.Set(destination) || !path_names::DirectoryOf(destination, folder) ||
+      !path_names::JoinPath(folder.Get(), kVersionFile, iniFile_)) {
     // Without both paths the new version could not be recorded afterwards.
     key_.Set("");
     iniFile_.Set("");

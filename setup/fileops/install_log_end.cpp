@@ -7,6 +7,7 @@
 #include "fileops/install_log_reader.h"
 #include "fileops/log_chain.h"
 #include "fileops/log_stream.h"
+#include "fileops/path_names.h"
 #include "fileops/win32_log_file.h"
 
 namespace {
@@ -17,6 +18,8 @@ constexpr uint32_t kMaxLogSize = 16u << 20;
 bool Exists(const char* path) {
   return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
 }
+
+bool Taken(const char* path, void*) { return Exists(path); }
 
 bool SameFile(const char* a, const char* b) {
   char full_a[MAX_PATH];
@@ -54,27 +57,22 @@ bool MoveLog(const char* from, const char* to) {
 }  // namespace
 
 bool FinaliseInstallLog(const char* windows_dir, const char* install_dir) {
-  char target[MAX_PATH];
-  char log[MAX_PATH];
-  if (!log_chain::JoinPath(install_dir, kInstallLogName, target) ||
-      !log_chain::JoinPath(windows_dir, kInstallLogName, log))
+  PathBuffer target, log;
+  if (!install_dir || !windows_dir ||
+      !path_names::JoinPath(install_dir, kInstallLogName, target) ||
+      !path_names::JoinPath(windows_dir, kInstallLogName, log))
     return false;
-  if (!Exists(log)) return true;
-  if (SameFile(target, log)) return false;
+  if (!Exists(log.Get())) return true;
+  if (SameFile(target.Get(), log.Get())) return false;
 
   char chain[install_log::kChainNameSize] = {};
-  if (Exists(target)) {
-    char backup[MAX_PATH];
-    int index = 0;
-    while (index < log_chain::kBackupNameCount &&
-           log_chain::BackupName(target, index, backup) && Exists(backup))
-      ++index;
-    if (index == log_chain::kBackupNameCount ||
-        !log_chain::BackupName(target, index, backup) ||
-        !log_chain::ChainName(backup, chain) || !MoveFileA(target, backup))
+  if (Exists(target.Get())) {
+    PathBuffer backup;
+    if (!path_names::FirstFreeBackup(target.Get(), Taken, nullptr, backup) ||
+        !log_chain::ChainName(backup.Get(), chain) || !MoveFileA(target.Get(), backup.Get()))
       return false;
   }
-  return WriteChainName(log, chain) && MoveLog(log, target);
+  return WriteChainName(log.Get(), chain) && MoveLog(log.Get(), target.Get());
 }
 
 bool FinaliseInstallLog(const char* install_dir) {
@@ -98,12 +96,13 @@ bool FileVersionMs(const char* path, uint32_t& version_ms) {
 }
 
 bool RollBackInstallation(const char* windows_dir) {
-  char uninstaller[MAX_PATH];
-  char log[MAX_PATH];
-  if (!log_chain::JoinPath(windows_dir, kUninstallerName, uninstaller) ||
-      !log_chain::JoinPath(windows_dir, kInstallLogName, log) ||
-      !Exists(uninstaller) || !Exists(log))
+  PathBuffer uninstallerPath, logPath;
+  if (!windows_dir || !path_names::JoinPath(windows_dir, kUninstallerName, uninstallerPath) ||
+      !path_names::JoinPath(windows_dir, kInstallLogName, logPath))
     return false;
+  const char* uninstaller = uninstallerPath.Get();
+  const char* log = logPath.Get();
+  if (!Exists(uninstaller) || !Exists(log)) return false;
   uint32_t version_ms = 0;
   const bool has_version = FileVersionMs(uninstaller, version_ms);
   std::vector<uint8_t> bytes;

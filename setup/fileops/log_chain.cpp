@@ -1,6 +1,5 @@
 #include "fileops/log_chain.h"
 
-#include <cstdio>
 #include <cstring>
 
 namespace log_chain {
@@ -16,36 +15,6 @@ const char* NamePart(const char* path) {
 }
 
 }  // namespace
-
-bool JoinPath(const char* folder, const char* name, char (&out)[kPathCapacity]) {
-  if (folder == nullptr || name == nullptr) return false;
-  const size_t length = std::strlen(folder);
-  const bool separator = length > 0 && folder[length - 1] != '\\';
-  const size_t name_length = std::strlen(name);
-  if (length + (separator ? 1 : 0) + name_length + 1 > sizeof out) return false;
-  std::memcpy(out, folder, length);
-  char* end = out + length;
-  if (separator) *end++ = '\\';
-  std::memcpy(end, name, name_length + 1);
-  return true;
-}
-
-bool BackupName(const char* path, int index, char (&out)[kPathCapacity]) {
-  if (path == nullptr || index < 0 || index >= kBackupNameCount) return false;
-  const char* name = NamePart(path);
-  const char* dot = std::strrchr(name, '.');
-  const size_t stem = dot ? static_cast<size_t>(dot - path) : std::strlen(path);
-  char extension[4];
-  if (index == 0)
-    std::memcpy(extension, "bak", 4);
-  else
-    std::snprintf(extension, sizeof extension, "%03d", index - 1);
-  if (stem + 1 + 3 + 1 > sizeof out) return false;
-  std::memcpy(out, path, stem);
-  out[stem] = '.';
-  std::memcpy(out + stem + 1, extension, 4);
-  return true;
-}
 
 bool ChainName(const char* backup_path, char (&out)[install_log::kChainNameSize]) {
   if (backup_path == nullptr) return false;

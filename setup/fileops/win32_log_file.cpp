@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "fileops/log_chain.h"
+#include "fileops/path_names.h"
 
 bool Win32LogFile::Open(const char* path, const char* mode) {
   if (IsOpen() || path == nullptr || mode == nullptr) return false;
@@ -67,8 +67,12 @@ bool Win32LogFile::Seek(uint32_t offset) {
 bool InstallLogPath(char (&path)[MAX_PATH]) {
   char windows[MAX_PATH];
   const UINT length = GetWindowsDirectoryA(windows, MAX_PATH);
-  return length != 0 && length < MAX_PATH &&
-         log_chain::JoinPath(windows, kInstallLogName, path);
+  PathBuffer joined;
+  if (length == 0 || length >= MAX_PATH ||
+      !path_names::JoinPath(windows, kInstallLogName, joined))
+    return false;
+  std::memcpy(path, joined.Get(), std::strlen(joined.Get()) + 1);
+  return true;
 }
 
 bool ReadWholeFile(const char* path, uint32_t limit, std::vector<uint8_t>& bytes) {

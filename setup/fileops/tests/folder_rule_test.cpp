@@ -1,5 +1,4 @@
 #include "fileops/shared_count.h"
-#include "fileops/sibling_path.h"
 
 #include <gtest/gtest.h>
 
@@ -35,34 +34,6 @@ TEST(LiesInFolder, NothingLiesInAnEmptyFolder) {
 
 TEST(LiesInFolder, AShorterPathDoesNotLieInTheFolder) {
   EXPECT_FALSE(LiesInFolder("C:\\WIN", "C:\\WINDOWS"));
-}
-
-TEST(SiblingPath, JoinsTheNameToTheDirectory) {
-  char text[64];
-  ASSERT_TRUE(SiblingPath("C:\\APP\\BIN\\a.dll", "fiver.ini", text, sizeof text));
-  EXPECT_STREQ(text, "C:\\APP\\BIN\\fiver.ini");
-  ASSERT_TRUE(SiblingPath("C:\\a.dll", "fiver.ini", text, sizeof text));
-  EXPECT_STREQ(text, "C:\\fiver.ini");
-  ASSERT_TRUE(SiblingPath("\\a.dll", "fiver.ini", text, sizeof text));
-  EXPECT_STREQ(text, "\\fiver.ini");
-  ASSERT_TRUE(SiblingPath("C:/APP/a.dll", "fiver.ini", text, sizeof text));
-  EXPECT_STREQ(text, "C:/APP\\fiver.ini");
-}
-
-TEST(SiblingPath, PathsWithoutDirectory) {
-  char text[64];
-  ASSERT_TRUE(SiblingPath("a.dll", "fiver.ini", text, sizeof text));
-  EXPECT_STREQ(text, "fiver.ini");
-  ASSERT_TRUE(SiblingPath("C:a.dll", "fiver.ini", text, sizeof text));
-  EXPECT_STREQ(text, "C:fiver.ini");
-}
-
-TEST(SiblingPath, RefusesWhatDoesNotFit) {
-  char text[13];
-  EXPECT_TRUE(SiblingPath("C:\\a.dll", "fiver.ini", text, sizeof text));  // 12 + NUL
-  EXPECT_STREQ(text, "C:\\fiver.ini");
-  EXPECT_FALSE(SiblingPath("C:\\A\\a.dll", "fiver.ini", text, sizeof text));
-  EXPECT_STREQ(text, "");
 }
 
 }  // namespace
