@@ -8,173 +8,120 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
+#include "copy_test_support.h"
 #include "dialog_driver.h"
-#include "recording_recorder.h"
 #include "szdd_encoder.h"
-#include "test_folder.h"
 
-using uitest::Driven;
-using uitest::TextOf;
+using copytest::Exists;
+using copytest::ProgramFolder;
+using copytest::ReadBytes;
 
 namespace {
 
-std::string BesideProgram(const char* name) {
-  char path[MAX_PATH];
-  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder(path, length);
-  return folder.substr(0, folder.find_last_of('\\')) + "\\" + name;
-}
+std::string StampDll(const char* name) { return ProgramFolder() + "\\" + name + ".dll"; }
 
-std::vector<unsigned char> Content(const std::string& path) {
-  std::vector<unsigned char> bytes;
-  if (FILE* file = std::fopen(path.c_str(), "rb")) {
-    int c;
-    while ((c = std::fgetc(file)) != EOF) bytes.push_back(static_cast<unsigned char>(c));
-    std::fclose(file);
-  }
-  return bytes;
-}
-
-bool Exists(const std::string& path) {
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-// Counts begin and end, never cancels.
-class Sink : public ProgressSink {
- public:
-  bool Add(uint32_t) override { return true; }
-  void BeginFile() override { ++begins; }
-  void EndFile() override { ++ends; }
-  uint32_t BufferSize() override { return 0; }
-  int begins = 0, ends = 0;
-};
-
-class CopyDecisions : public ::testing::Test {
+class CopyDecisions : public copytest::FileOpsTest {
  protected:
-  void SetUp() override {
-    folder_ = MakeTestFolder("hvtdecide");
-    ASSERT_FALSE(folder_.empty());
-    ops_.SetQuiet(true);
-    ops_.PushRecorder(recorder_);
-  }
-  void TearDown() override { RemoveTestFolder(folder_); }
-
-  // dll as a file of the test folder.
+  // A test DLL as a file of the scratch folder.
   std::string Place(const char* dll, const char* name) {
-    const std::string to = folder_ + "\\" + name;
-    EXPECT_TRUE(CopyFileA(BesideProgram(dll).c_str(), to.c_str(), FALSE));
-    return to;
+    EXPECT_TRUE(CopyFileA(StampDll(dll).c_str(), Path(name).c_str(), FALSE));
+    return Path(name);
   }
 
-  // A version-policy copy of source onto destination, the question (if any)
-  // answered by answer().
+  // A version-policy copy of source onto destination; the question, when it
+  // comes, is answered by answer().
   int VersionCopy(const std::string& source, PathBuffer& destination,
-                  const std::function<void(HWND)>& answer, bool* asked) {
+                  const std::function<void(HWND)>& answer) {
     VersionPolicy policy;
     PlainReader reader;
     CreateWriter writer;
-    const CopyRequest request = MakeCopyRequest(policy, reader, writer);
-    if (asked) *asked = false;
-    return Driven("File Attribute Incompatible",
-                  {[&](HWND box) {
-                    if (asked) *asked = true;
-                    answer(box);
-                  }},
-                  [&] { return ops_.Copy(source.c_str(), destination, 1, request, sink_); });
+    asked_ = false;
+    return uitest::Driven(
+        "File Attribute Incompatible",
+        {[&](HWND box) {
+          asked_ = true;
+          answer(box);
+        }},
+        [&] { return ops_.Copy(source.c_str(), destination, 1,
+                               MakeCopyRequest(policy, reader, writer), progress_); });
   }
 
-  std::string folder_;
-  FileOperations ops_;
-  RecordingRecorder recorder_;
-  Sink sink_;
+  copytest::CountingProgress progress_;
+  bool asked_ = false;
 };
 
 // Same version numbers, another language: the user is asked, types another
 // target path and copies there; the file first named stays as it was.
 TEST_F(CopyDecisions, CopyToATypedPathAfterTheQuestion) {
-  const std::string source = Place("hvtstamplang.dll", "new.dll");
-  const std::string existing = Place("hvtstamp110.dll", "old.dll");
-  const std::string typed = folder_ + "\\typed.dll";
+  const std::string source = Place("hvtstamplang", "new.dll");
+  const std::string existing = Place("hvtstamp110", "old.dll");
+  const std::string typed = Path("typed.dll");
   PathBuffer destination;
   ASSERT_TRUE(destination.Set(existing.c_str()));
   std::string shownTarget;
-  bool asked = false;
-  const int result = VersionCopy(
-      source, destination,
-      [&](HWND box) {
-        shownTarget = TextOf(GetDlgItem(box, 107));
-        SetDlgItemTextA(box, 107, typed.c_str());
-        PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-      },
-      &asked);
-  EXPECT_TRUE(asked);
+  const int result = VersionCopy(source, destination, [&](HWND box) {
+    shownTarget = uitest::TextOf(GetDlgItem(box, 107));
+    SetDlgItemTextA(box, 107, typed.c_str());
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  });
+  EXPECT_TRUE(asked_);
   EXPECT_EQ(shownTarget, existing);
   EXPECT_EQ(result, kCopyDone);
   EXPECT_STREQ(destination.Get(), typed.c_str());
-  EXPECT_EQ(Content(typed), Content(BesideProgram("hvtstamplang.dll")));
-  EXPECT_EQ(Content(existing), Content(BesideProgram("hvtstamp110.dll")));
-  EXPECT_FALSE(Exists(folder_ + "\\tmp000.000"));
-  ASSERT_EQ(recorder_.records.size(), 1u);
-  EXPECT_EQ(recorder_.records[0].kind, "FileCopied");
-  EXPECT_EQ(recorder_.records[0].key, typed);
-  EXPECT_EQ(sink_.begins, 1);
-  EXPECT_EQ(sink_.ends, 1);
+  EXPECT_EQ(ReadBytes(typed), ReadBytes(StampDll("hvtstamplang")));
+  EXPECT_EQ(ReadBytes(existing), ReadBytes(StampDll("hvtstamp110")));
+  EXPECT_FALSE(Exists(Path("tmp000.000")));
+  EXPECT_EQ(Records(), std::vector<std::string>{"FileCopied|" + source + "|" + typed + "|1"});
+  EXPECT_EQ(progress_.begins, 1);
+  EXPECT_EQ(progress_.ends, 1);
 }
 
 TEST_F(CopyDecisions, SkipKeepsTheFileAndLeavesNoTemporaryFile) {
-  const std::string source = Place("hvtstampcharset.dll", "new.dll");
-  const std::string existing = Place("hvtstamp110.dll", "old.dll");
+  const std::string source = Place("hvtstampcharset", "new.dll");
+  const std::string existing = Place("hvtstamp110", "old.dll");
   PathBuffer destination;
   ASSERT_TRUE(destination.Set(existing.c_str()));
-  bool asked = false;
-  const int result = VersionCopy(
-      source, destination,
-      [](HWND box) { PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); },
-      &asked);
-  EXPECT_TRUE(asked);
+  const int result = VersionCopy(source, destination, [](HWND box) {
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+  });
+  EXPECT_TRUE(asked_);
   EXPECT_EQ(result, kCopySkipped);
-  EXPECT_EQ(Content(existing), Content(BesideProgram("hvtstamp110.dll")));
-  EXPECT_FALSE(Exists(folder_ + "\\tmp000.000"));
-  EXPECT_TRUE(recorder_.records.empty());
+  EXPECT_EQ(ReadBytes(existing), ReadBytes(StampDll("hvtstamp110")));
+  EXPECT_FALSE(Exists(Path("tmp000.000")));
+  EXPECT_TRUE(Records().empty());
 }
 
-// A compressed 1.10 replaces an installed 1.9 and is kept over by a 1.9:
+// A compressed 1.10 replaces an installed 1.9, and a 1.9 then stays out:
 // the comparison sees the decompressed file, not the compressed one.
 TEST_F(CopyDecisions, ACompressedSourceIsComparedDecompressed) {
-  const std::vector<unsigned char> newer = Content(BesideProgram("hvtstamp110.dll"));
+  const copytest::Bytes newer = ReadBytes(StampDll("hvtstamp110"));
   std::vector<uint8_t> packed;
   ASSERT_TRUE(szdd::Encode(newer.data(), newer.size(), packed));
-  const std::string source = folder_ + "\\new.dl_";
-  FILE* file = std::fopen(source.c_str(), "wb");
-  ASSERT_NE(file, nullptr);
-  std::fwrite(packed.data(), 1, packed.size(), file);
-  std::fclose(file);
-  const std::string existing = Place("hvtstamp19.dll", "old.dll");
+  const std::string source = Path("new.dl_");
+  ASSERT_TRUE(copytest::WriteBytes(source, copytest::Bytes(packed.begin(), packed.end())));
+  const std::string existing = Place("hvtstamp19", "old.dll");
 
   VersionPolicy policy;
-  CompressedReader reader;
+  CompressedReader compressed;
+  PlainReader plain;
   CreateWriter writer;
   PathBuffer destination;
   ASSERT_TRUE(destination.Set(existing.c_str()));
   EXPECT_EQ(ops_.Copy(source.c_str(), destination, 1,
-                      MakeCopyRequest(policy, reader, writer), sink_),
+                      MakeCopyRequest(policy, compressed, writer), progress_),
             kCopyDone);
-  EXPECT_EQ(Content(existing), newer);
+  EXPECT_EQ(ReadBytes(existing), newer);
 
-  // Now the installed file is the newer one: an older source is kept out.
-  const std::string older = Place("hvtstamp19.dll", "older.dll");
-  PlainReader plainReader;
-  EXPECT_EQ(ops_.Copy(older.c_str(), destination, 1,
-                      MakeCopyRequest(policy, plainReader, writer), sink_),
+  const std::string older = Place("hvtstamp19", "older.dll");
+  EXPECT_EQ(ops_.Copy(older.c_str(), destination, 1, MakeCopyRequest(policy, plain, writer),
+                      progress_),
             kCopySkipped);
-  EXPECT_EQ(Content(existing), newer);
-  EXPECT_FALSE(Exists(folder_ + "\\tmp000.000"));
+  EXPECT_EQ(ReadBytes(existing), newer);
+  EXPECT_FALSE(Exists(Path("tmp000.000")));
 }
 
 // Every installation of a shared file raises its count, also one whose copy
@@ -184,36 +131,33 @@ TEST_F(CopyDecisions, ASharedFileCountsEveryInstallation) {
   char shared[MAX_PATH];
   ASSERT_TRUE(SharedFolder(shared, sizeof shared));
   const std::string target = std::string(shared) + "\\hvtshared.dll";
-  const std::string source = Place("hvtstamp110.dll", "shared.dll");
-  HKEY key = nullptr;
-  const char kSharedKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
+  const std::string source = Place("hvtstamp110", "shared.dll");
   DeleteFileA(target.c_str());
 
-  auto install = [&](CopyPolicy& policy) {
+  auto install = [&](CopyPolicy& policy, long expectedCount) {
     PlainReader reader;
     CreateWriter writer;
     PathBuffer destination;
-    EXPECT_TRUE(destination.Set(target.c_str()));
-    const int result = ops_.CopyRecorded(source.c_str(), destination, 0,
-                                         MakeCopyRequest(policy, reader, writer), sink_);
+    ASSERT_TRUE(destination.Set(target.c_str()));
+    EXPECT_EQ(ops_.CopyRecorded(source.c_str(), destination, 0,
+                                MakeCopyRequest(policy, reader, writer), progress_),
+              kCopyDone);
     ops_.PushRecorder(NullRecorder::Instance());
-    const long count = IncrementSharedCount(ops_, target.c_str());
+    EXPECT_EQ(IncrementSharedCount(ops_, target.c_str()), expectedCount);
     ops_.PopRecorder();
-    return std::make_pair(result, count);
   };
-
   AlwaysCopyPolicy always;
-  EXPECT_EQ(install(always), std::make_pair(static_cast<int>(kCopyDone), 1L));
+  install(always, 1);
   SizePolicy keepAny(0);
-  EXPECT_EQ(install(keepAny), std::make_pair(static_cast<int>(kCopyDone), 2L));
+  install(keepAny, 2);
 
-  ASSERT_EQ(recorder_.records.size(), 2u);
-  for (const Recorded& r : recorder_.records) {
-    EXPECT_EQ(r.kind, "FileCopied");
-    EXPECT_EQ(r.key, target);
-    EXPECT_EQ(r.flag, 0);
-  }
-  ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSharedKey, 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
+  const std::string copied = "FileCopied|" + source + "|" + target + "|0";
+  EXPECT_EQ(Records(), (std::vector<std::string>{copied, copied}));
+  HKEY key = nullptr;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE,
+                          "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs", 0,
+                          KEY_ALL_ACCESS, &key),
+            ERROR_SUCCESS);
   DWORD type = 0, value = 0, size = sizeof value;
   EXPECT_EQ(RegQueryValueExA(key, target.c_str(), nullptr, &type,
                              reinterpret_cast<BYTE*>(&value), &size),
