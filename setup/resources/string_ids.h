@@ -43,6 +43,8 @@
 #define kStrNoRecorder 38
 #define kStrNoHelpObject 39
 #define kStrNoBackgroundWindow 40
+#define kStrNoButtonWindow 41
+#define kStrNoGaugeWindow 42
 #define kStrSettingKeys 44
 #define kStrNoProgressDialog 45
 #define kStrDecompressing 46

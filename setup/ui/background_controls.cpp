@@ -1,0 +1,62 @@
+#include "ui/background_controls.h"
+
+#include "fileops/file_operations.h"
+#include "resources/string_ids.h"
+#include "ui/background_window.h"
+#include "ui/screen_metrics.h"
+
+#include <new>
+
+constexpr int kActivityMeterIndex = 3;
+
+bool BackgroundControls::Create(int index, int xPerMille, int yPerMille) {
+  const int cx = ScreenXPerMille(xPerMille);
+  const int cy = ScreenYPerMille(yPerMille);
+  if (index >= 0 && index < kButtonCount) return CreateButton(index, cx, cy);
+  if (index == kActivityMeterIndex) return CreateActivityMeter(cx, cy);
+  return false;
+}
+
+bool BackgroundControls::CreateButton(int index, int cx, int cy) {
+  if (buttons_[index]) return true;
+  auto* button = new (std::nothrow) BackgroundButton(index);
+  if (!button) {
+    ops_.ReportOutOfMemory();
+    return false;
+  }
+  if (!button->Create(background_.Handle(), cx, cy)) {
+    delete button;
+    ops_.Report(kFileOpGeneral, kStrNoButtonWindow);
+    return false;
+  }
+  buttons_[index] = button;
+  if (index == kMinimiseButtonIndex) {
+    EnableWindow(button->Handle(), FALSE);
+    background_.AttachMinimiseButton(button->Handle());
+  }
+  return true;
+}
+
+// ---- ACTIVITY METER HOOK --------------------------------------------------
+// Index 3 is the activity meter of the gauges. Until it is joined here, the
+// meter is not created and the call answers false without a message.
+bool BackgroundControls::CreateActivityMeter(int cx, int cy) {
+  (void)cx;
+  (void)cy;
+  return false;
+}
+
+void BackgroundControls::DestroyAll() {
+  for (int i = 0; i < kButtonCount; ++i) {
+    if (!buttons_[i]) continue;
+    if (i == kMinimiseButtonIndex) background_.AttachMinimiseButton(nullptr);
+    buttons_[i]->Destroy();
+    delete buttons_[i];
+    buttons_[i] = nullptr;
+  }
+  // The activity meter goes after the buttons.
+}
+
+BackgroundButton* BackgroundControls::Button(int index) const {
+  return index >= 0 && index < kButtonCount ? buttons_[index] : nullptr;
+}

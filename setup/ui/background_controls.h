@@ -1,0 +1,34 @@
+// The controls on the background: the three buttons (index 0 close, 1 help,
+// 2 minimise) and the activity meter (index 3). The install sequence creates
+// them at per-mille points after the background and destroys them before it.
+#pragma once
+
+#include "ui/background_button.h"
+
+class BackgroundWindow;
+class FileOperations;
+
+class BackgroundControls {
+ public:
+  BackgroundControls(FileOperations& ops, BackgroundWindow& background)
+      : ops_(ops), background_(background) {}
+  ~BackgroundControls() { DestroyAll(); }
+  BackgroundControls(const BackgroundControls&) = delete;
+  BackgroundControls& operator=(const BackgroundControls&) = delete;
+
+  // Creates control index centred at the per-mille point. Failure is
+  // reported through the file operations; setup goes on without it.
+  bool Create(int index, int xPerMille, int yPerMille);
+  // The buttons, then the meter.
+  void DestroyAll();
+
+  BackgroundButton* Button(int index) const;
+
+ private:
+  bool CreateButton(int index, int cx, int cy);
+  bool CreateActivityMeter(int cx, int cy);
+
+  FileOperations& ops_;
+  BackgroundWindow& background_;
+  BackgroundButton* buttons_[kButtonCount] = {};
+};
