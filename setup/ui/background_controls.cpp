@@ -54,7 +54,7 @@ void BackgroundControls::DestroyAll() {
     delete buttons_[i];
     buttons_[i] = nullptr;
   }
-  // The activity meter goes after the buttons.
+  // ---- ACTIVITY METER HOOK: the meter is destroyed here, after the buttons.
 }
 
 BackgroundButton* BackgroundControls::Button(int index) const {

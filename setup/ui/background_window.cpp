@@ -19,6 +19,8 @@ BackgroundWindow::BackgroundWindow(IconWindow& icon, TitleSource& titles)
   icon_.SetBackground(this);
 }
 
+BackgroundWindow::~BackgroundWindow() { icon_.SetBackground(nullptr); }
+
 bool BackgroundWindow::Create(FileOperations& ops, const char* productName) {
   WindowClassRecord cls;
   cls.name = kBackgroundClass;

