@@ -41,15 +41,6 @@ TEST(GaugeGeometry, VerticalFillsFromTheBottom) {
   ExpectArea(l.empty, 0, 0, 16, 40);
 }
 
-TEST(GaugeGeometry, EndsLeaveOnePartEmpty) {
-  GaugeLayout none = LayOutGauge(GaugeArea{0, 0, 30, 30}, 0);
-  EXPECT_EQ(none.filled.right - none.filled.left, 0);
-  ExpectArea(none.empty, 0, 0, 30, 30);
-  GaugeLayout full = LayOutGauge(GaugeArea{0, 0, 10, 30}, 100);
-  ExpectArea(full.filled, 0, 0, 10, 30);
-  EXPECT_EQ(full.empty.bottom - full.empty.top, 0);
-}
-
 TEST(GaugeGeometry, CaptionCentredOnTheArea) {
   // Centre (100, 10) of 200 × 21 (rounded down).
   CaptionOrigin h = GaugeCaptionOrigin(GaugeArea{0, 0, 200, 21}, true, 25, 13);

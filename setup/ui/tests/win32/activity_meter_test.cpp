@@ -4,7 +4,6 @@
 #include "gauge_window.h"
 #include "ui/activity_meter.h"
 #include "ui/message_pump.h"
-#include "ui/screen_metrics.h"
 
 #include <gtest/gtest.h>
 
@@ -59,14 +58,6 @@ TEST_F(ActivityMeterTest, ShowsIdleReadingsCentredUnderTheBackground) {
     EXPECT_EQ(PixelOf(g, 1, r.bottom - 1), g == meter_.Ram().Control() ? RGB(0, 255, 0) : RGB(0, 255, 255));
     EXPECT_EQ(PixelOf(g, 1, 0), uitest::kWhite);
   }
-}
-
-TEST_F(ActivityMeterTest, KeptOnTheScreenNearItsCorner) {
-  ASSERT_TRUE(meter_.Create(background_, ScreenWidth(), 0));
-  RECT r;
-  GetWindowRect(meter_.Handle(), &r);
-  EXPECT_EQ(r.right, ScreenWidth() - 1);
-  EXPECT_EQ(r.top, 0);
 }
 
 TEST_F(ActivityMeterTest, FlickersWhileBusyAndSettlesAfter) {
