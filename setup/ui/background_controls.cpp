@@ -2,6 +2,7 @@
 
 #include "fileops/file_operations.h"
 #include "resources/string_ids.h"
+#include "ui/activity_meter.h"
 #include "ui/background_window.h"
 #include "ui/screen_metrics.h"
 
@@ -37,13 +38,20 @@ bool BackgroundControls::CreateButton(int index, int cx, int cy) {
   return true;
 }
 
-// ---- ACTIVITY METER HOOK --------------------------------------------------
-// Index 3 is the activity meter of the gauges. Until it is joined here, the
-// meter is not created and the call answers false without a message.
 bool BackgroundControls::CreateActivityMeter(int cx, int cy) {
-  (void)cx;
-  (void)cy;
-  return false;
+  if (meter_) return true;
+  auto* meter = new (std::nothrow) ActivityMeter;
+  if (!meter) {
+    ops_.ReportOutOfMemory();
+    return false;
+  }
+  if (!meter->Create(background_.Handle(), cx, cy)) {
+    delete meter;
+    ops_.Report(kFileOpGeneral, kStrNoGaugeWindow);
+    return false;
+  }
+  meter_ = meter;
+  return true;
 }
 
 void BackgroundControls::DestroyAll() {
@@ -54,7 +62,11 @@ void BackgroundControls::DestroyAll() {
     delete buttons_[i];
     buttons_[i] = nullptr;
   }
-  // ---- ACTIVITY METER HOOK: the meter is destroyed here, after the buttons.
+  if (meter_) {
+    meter_->Destroy();
+    delete meter_;
+    meter_ = nullptr;
+  }
 }
 
 BackgroundButton* BackgroundControls::Button(int index) const {

@@ -5,6 +5,7 @@
 
 #include "ui/background_button.h"
 
+class ActivityMeter;
 class BackgroundWindow;
 class FileOperations;
 
@@ -23,6 +24,7 @@ class BackgroundControls {
   void DestroyAll();
 
   BackgroundButton* Button(int index) const;
+  ActivityMeter* Meter() const { return meter_; }
 
  private:
   bool CreateButton(int index, int cx, int cy);
@@ -31,4 +33,5 @@ class BackgroundControls {
   FileOperations& ops_;
   BackgroundWindow& background_;
   BackgroundButton* buttons_[kButtonCount] = {};
+  ActivityMeter* meter_ = nullptr;
 };

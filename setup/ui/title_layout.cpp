@@ -31,11 +31,6 @@ int StretchedCharWidth(int averageWidth, int targetWidth, int measuredWidth) {
   return RoundedQuotient(static_cast<std::int64_t>(averageWidth) * targetWidth, measuredWidth);
 }
 
-int PixelsPerMillimetre(int pixels, int millimetres) {
-  if (millimetres <= 0) return 0;
-  return RoundedQuotient(pixels, millimetres);
-}
-
 ShadowOffset TitleShadowOffset(int shadow, int px, int py) {
   if (shadow == 1) return ShadowOffset{px / 2, py / 2};
   if (shadow == 2) return ShadowOffset{px, py};

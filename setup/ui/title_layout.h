@@ -19,9 +19,6 @@ TitlePlacement PlaceTitleLine(int screenWidth, int screenHeight, int xPerMille, 
 // text measures 0: it keeps the font's own width (0).
 int StretchedCharWidth(int averageWidth, int targetWidth, int measuredWidth);
 
-// Pixels per millimetre of a device, rounded; 0 for a device without size.
-int PixelsPerMillimetre(int pixels, int millimetres);
-
 struct ShadowOffset {
   int x;
   int y;

@@ -1,5 +1,7 @@
 #include "ui/title_painter.h"
 
+#include "base/numeric.h"
+
 #include <cstring>
 
 namespace {
@@ -34,8 +36,8 @@ SIZE Measure(HDC dc, HFONT font, const char* text, int length, TEXTMETRICA* metr
 
 void ScreenPixelsPerMillimetre(int& px, int& py) {
   HDC screen = GetDC(nullptr);
-  px = PixelsPerMillimetre(GetDeviceCaps(screen, HORZRES), GetDeviceCaps(screen, HORZSIZE));
-  py = PixelsPerMillimetre(GetDeviceCaps(screen, VERTRES), GetDeviceCaps(screen, VERTSIZE));
+  px = RoundToInt(PixelsPerMillimetre(GetDeviceCaps(screen, HORZRES), GetDeviceCaps(screen, HORZSIZE)));
+  py = RoundToInt(PixelsPerMillimetre(GetDeviceCaps(screen, VERTRES), GetDeviceCaps(screen, VERTSIZE)));
   ReleaseDC(nullptr, screen);
 }
 

@@ -104,8 +104,6 @@ TEST(TitleLayout, StretchRoundsAndAnEmptyTextKeepsItsWidth) {
   EXPECT_EQ(StretchedCharWidth(10, 819, 300), 27);  // 27.3
   EXPECT_EQ(StretchedCharWidth(10, 825, 300), 28);  // 27.5 rounds up
   EXPECT_EQ(StretchedCharWidth(10, 819, 0), 0);     // no division by zero
-  EXPECT_EQ(PixelsPerMillimetre(1024, 320), 3);     // 3.2
-  EXPECT_EQ(PixelsPerMillimetre(1024, 0), 0);
   EXPECT_EQ(TitleShadowOffset(1, 5, 3).x, 2);  // integer halves
   EXPECT_EQ(TitleShadowOffset(1, 5, 3).y, 1);
   EXPECT_EQ(TitleShadowOffset(2, 5, 3).x, 5);

@@ -1,6 +1,8 @@
 #include "background_fixture.h"
 #include "dialog_driver.h"
+#include "ui/activity_meter.h"
 #include "ui/background_controls.h"
+#include "ui/screen_metrics.h"
 #include "ui/context_help.h"
 
 #include <string>
@@ -94,6 +96,24 @@ TEST_F(BackgroundTest, MinimiseHidesEverythingBehindTheIconWindowAndRestoreBring
   EXPECT_TRUE(restored());
   Pump();
   EXPECT_EQ(dialog.closeRequests, 1);
+}
+
+// Index 3 is the activity meter, centred at its point on the background and
+// destroyed with the buttons.
+TEST_F(BackgroundTest, TheFourthControlIsTheActivityMeter) {
+  BackgroundControls controls(ops, background);
+  ASSERT_TRUE(controls.Create(3, 100, 750));
+  ASSERT_NE(controls.Meter(), nullptr);
+  HWND meter = controls.Meter()->Handle();
+  ASSERT_TRUE(IsWindow(meter));
+  EXPECT_EQ(GetParent(meter), background.Handle());
+  RECT r;
+  GetWindowRect(meter, &r);
+  EXPECT_EQ((r.left + r.right) / 2, ScreenXPerMille(100));
+  EXPECT_EQ((r.top + r.bottom) / 2, ScreenYPerMille(750));
+  controls.DestroyAll();
+  EXPECT_EQ(controls.Meter(), nullptr);
+  EXPECT_FALSE(IsWindow(meter));
 }
 
 TEST_F(BackgroundTest, HelpButtonShowsHelpForTheCurrentContext) {
