@@ -39,15 +39,6 @@ class FileInProgress {
   ProgressSink& progress_;
 };
 
-bool FileLength(const char* path, DWORD& length) {
-  HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  length = GetFileSize(file, nullptr);
-  CloseHandle(file);
-  return length != INVALID_FILE_SIZE;
-}
-
 void CutBack(const char* path, DWORD length) {
   HANDLE file = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -2,6 +2,7 @@
 // time_stamp_policy.cpp; always-copy and version-resource need no code here).
 #include "fileops/copy_policies.h"
 
+#include "fileops/file_operations.h"
 #include "fileops/path_names.h"
 #include "fileops/version_numbers.h"
 
@@ -44,13 +45,8 @@ void RecordedVersionPolicy::AfterCopy() {
 }
 
 int SizePolicy::Compare(const char* /*source*/, const char* destination) {
-  HANDLE file = CreateFileA(destination, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return kPolicyCopy;
-  const DWORD size = GetFileSize(file, nullptr);
-  const bool known = size != INVALID_FILE_SIZE || GetLastError() == NO_ERROR;
-  CloseHandle(file);
-  if (!known) return kPolicyCopy;
+  DWORD size = 0;
+  if (!FileLength(destination, size)) return kPolicyCopy;
   // Lengths are compared as signed 32-bit numbers.
   const int32_t length = static_cast<int32_t>(size);
   return threshold_ > length ? kPolicyCopy : kPolicyKeep;

@@ -1,4 +1,5 @@
-// The existence rule and the free names the file operations look for.
+// The existence rule, a file's length and the free names the file
+// operations look for.
 #include "fileops/file_operations.h"
 #include "fileops/path_names.h"
 
@@ -11,6 +12,17 @@ bool Exists(const char* path, void*) { return PathExists(path); }
 bool PathExists(const char* path) {
   if (path_names::IsDriveOnly(path)) return true;
   return path != nullptr && GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool FileLength(const char* path, DWORD& length) {
+  HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  length = GetFileSize(file, nullptr);
+  // 0xFFFFFFFF is also a length a file may have.
+  const bool known = length != INVALID_FILE_SIZE || GetLastError() == NO_ERROR;
+  CloseHandle(file);
+  return known;
 }
 
 bool BackupName(const char* path, PathBuffer& backup) {

@@ -88,7 +88,11 @@ class FileOperations {
   bool Move(const char* from, const char* to);
   // True when done or already equal.
   bool SetAttributes(const char* path, DWORD attributes);
-  // The local last-write time of path as calendar fields.
+  // The length of the file at path (opened for reading, sharing read and
+// write); false when it cannot be opened or its size cannot be read.
+bool FileLength(const char* path, DWORD& length);
+
+// The local last-write time of path as calendar fields.
   bool GetTimeStamp(const char* path, SYSTEMTIME& stamp);
   // Gives path the local time stamp as creation, access and write time.
   bool SetTimeStamp(const char* path, const SYSTEMTIME& stamp);
@@ -147,6 +151,15 @@ const char* RootName(int root);
 // A path that is only a drive ("X:") always exists; otherwise whether the
 // file system has something under that name.
 bool PathExists(const char* path);
+
+// The length of the file at path (opened for reading, sharing read and
+// write); false when it cannot be opened or its size cannot be read.
+bool FileLength(const char* path, DWORD& length);
+
+// The local last-write time of path as calendar fields, without a report;
+// openError (when given) receives the platform's error when the file could
+// not be opened, else NO_ERROR.
+bool ReadLocalWriteTime(const char* path, SYSTEMTIME& stamp, DWORD* openError);
 
 // Names the copy engine builds (platform files are only tested for existence).
 // The first free of X's name with the extensions bak, 000 ... 999; false when

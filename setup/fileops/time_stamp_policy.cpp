@@ -1,9 +1,8 @@
 // Time stamps compared as local calendar fields, and the policy that keeps
 // a destination not older than its source.
 //
-// The comparison reads the stamps itself rather than through the object's
-// time-stamp operation: a file that does not exist has all fields zero here,
-// which is no failure, and nothing is reported.
+// The comparison reads the stamps without the object's report: a file that
+// does not exist has all fields zero here, which is no failure.
 #include "fileops/copy_policies.h"
 
 #include "fileops/file_operations.h"
@@ -14,18 +13,10 @@ namespace {
 bool LocalWriteTime(const char* path, SYSTEMTIME& stamp) {
   stamp = SYSTEMTIME();
   if (!path) return false;
-  HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) {
-    const DWORD error = GetLastError();
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-  }
-  FILETIME written, local;
-  const bool read = GetFileTime(file, nullptr, nullptr, &written) &&
-                    FileTimeToLocalFileTime(&written, &local) &&
-                    FileTimeToSystemTime(&local, &stamp);
-  CloseHandle(file);
-  return read;
+  DWORD openError = NO_ERROR;
+  if (ReadLocalWriteTime(path, stamp, &openError)) return true;
+  stamp = SYSTEMTIME();
+  return openError == ERROR_FILE_NOT_FOUND || openError == ERROR_PATH_NOT_FOUND;
 }
 
 int Order(WORD a, WORD b) { return a < b ? -1 : (a > b ? 1 : 0); }

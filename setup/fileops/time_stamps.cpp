@@ -12,14 +12,23 @@ HANDLE OpenShared(const char* path, DWORD access) {
 
 }  // namespace
 
-bool FileOperations::GetTimeStamp(const char* path, SYSTEMTIME& stamp) {
+bool ReadLocalWriteTime(const char* path, SYSTEMTIME& stamp, DWORD* openError) {
   HANDLE file = OpenShared(path, GENERIC_READ);
+  if (file == INVALID_HANDLE_VALUE) {
+    if (openError) *openError = GetLastError();
+    return false;
+  }
+  if (openError) *openError = NO_ERROR;
   FILETIME written, local;
-  const bool read = file != INVALID_HANDLE_VALUE &&
-                    GetFileTime(file, nullptr, nullptr, &written) &&
+  const bool read = GetFileTime(file, nullptr, nullptr, &written) &&
                     FileTimeToLocalFileTime(&written, &local) &&
                     FileTimeToSystemTime(&local, &stamp);
-  if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+  CloseHandle(file);
+  return read;
+}
+
+bool FileOperations::GetTimeStamp(const char* path, SYSTEMTIME& stamp) {
+  const bool read = ReadLocalWriteTime(path, stamp, nullptr);
   if (!read) Report(kFileOpGeneral, kStrGetTimeStamp, path);
   return read;
 }
