@@ -88,18 +88,17 @@ struct TextWindow {
   std::string text;
 };
 
+BOOL CALLBACK keepLongestText(HWND w, LPARAM lp) {
+  TextWindow* best = reinterpret_cast<TextWindow*>(lp);
+  std::string t = controlText(w);
+  if (t.size() > best->text.size()) *best = {w, t};
+  return TRUE;
+}
+
 // The child window that shows the topic: the one whose text is longest.
 TextWindow topicWindow(HWND main) {
   TextWindow best;
-  EnumChildWindows(
-      main,
-      [](HWND w, LPARAM lp) -> BOOL {
-        TextWindow* best = reinterpret_cast<TextWindow*>(lp);
-        std::string t = controlText(w);
-        if (t.size() > best->text.size()) *best = {w, t};
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&best));
+  EnumChildWindows(main, keepLongestText, reinterpret_cast<LPARAM>(&best));
   return best;
 }
 

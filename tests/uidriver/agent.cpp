@@ -85,7 +85,7 @@ BOOL CALLBACK CollectTooltips(HWND tip, LPARAM param) {
     for (int i = 0; i < count; ++i) {
         char text[1024] = {0};
         TOOLINFOA info = {};
-        info.cbSize = sizeof info;
+        info.cbSize = TTTOOLINFOA_V1_SIZE;  // answered by every COMCTL32, 4.00 included
         info.lpszText = text;
         if (!SendMessageA(tip, TTM_ENUMTOOLSA, i, reinterpret_cast<LPARAM>(&info))) continue;
         text[0] = '\0';
@@ -147,7 +147,7 @@ void Serve(HWND window) {
 
 }  // namespace
 
-extern "C" __declspec(dllexport) LRESULT CALLBACK UiAgentHook(int code, WPARAM wParam, LPARAM lParam) {
+extern "C" LRESULT CALLBACK UiAgentHook(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HC_ACTION) {
         const CWPSTRUCT* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
         if (call->message == AgentMessage()) Serve(call->hwnd);
