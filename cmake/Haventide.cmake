@@ -31,17 +31,36 @@ endif()
 
 add_compile_options(-Wall -Wextra)
 
+# Retail Windows 95 has CRTDLL.DLL, not the MSVCRT.DLL that the compiler's
+# driver links by default: a copy of the driver's specs with the one library
+# exchanged, used by every link of the ship kind.
+macro(hvt_crtdll_specs)
+  execute_process(COMMAND ${CMAKE_CXX_COMPILER} -dumpspecs
+                  OUTPUT_VARIABLE driver_specs RESULT_VARIABLE specs_failed)
+  string(FIND "${driver_specs}" "-lmsvcrt" msvcrt_at)
+  if(specs_failed OR msvcrt_at EQUAL -1)
+    message(FATAL_ERROR "${CMAKE_CXX_COMPILER} -dumpspecs names no -lmsvcrt to exchange")
+  endif()
+  string(REPLACE "-lmsvcrt" "-lcrtdll" driver_specs "${driver_specs}")
+  set(HVT_CRTDLL_SPECS ${CMAKE_BINARY_DIR}/crtdll.specs)
+  file(WRITE ${HVT_CRTDLL_SPECS} "${driver_specs}")
+  add_link_options(-specs=${HVT_CRTDLL_SPECS})
+endmacro()
+
 if(HVT_NATIVE)
   add_compile_options(-O1 -fsanitize=address,undefined -fno-sanitize-recover=all
                       -fno-omit-frame-pointer -g)
   add_link_options(-fsanitize=address,undefined)
 else()
-  # Keep the headers to what Windows 95 and its COMCTL32 4.00 offer.
-  add_compile_definitions(WINVER=0x0400 _WIN32_WINDOWS=0x0400 _WIN32_IE=0x0300
-                          NOMINMAX STRICT)
+  add_compile_definitions(WINVER=0x0400 _WIN32_WINDOWS=0x0400 NOMINMAX STRICT)
   if(HVT_KIND STREQUAL "ship")
+    # Keep the headers to what Windows 95 and its COMCTL32 4.00 offer
+    # (MinGW's headers default to the newest system and controls).
+    add_compile_definitions(_WIN32_WINNT=0x0400 _WIN32_IE=0x0200)
     add_compile_options(-Os)
   else()
+    # The tests may use what Wine offers beyond Windows 95.
+    add_compile_definitions(_WIN32_IE=0x0300)
     add_compile_options(-O1)
   endif()
   add_link_options(-static -static-libgcc -static-libstdc++)
@@ -49,7 +68,11 @@ else()
   # (and the UI driver its agent DLL) in its own folder.
   set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
   if(HVT_KIND STREQUAL "ship")
-    add_link_options(-s)
+    # Small: no exceptions or RTTI (win95rt/ replaces the library's
+    # throwing paths), and every unused function and datum dropped.
+    add_compile_options(-fno-exceptions -fno-rtti -ffunction-sections -fdata-sections)
+    add_link_options(-s -Wl,--gc-sections)
+    hvt_crtdll_specs()
   endif()
 endif()
 
@@ -66,16 +89,24 @@ endmacro()
 # A 32-bit Windows GUI program: subsystem 4.0 so Windows 95 loads it.
 function(hvt_windows_program target)
   add_executable(${target} WIN32 ${ARGN})
-  target_link_options(${target} PRIVATE
-    -Wl,--subsystem,windows:4.0 -Wl,--major-os-version,4 -Wl,--minor-os-version,0)
+  hvt_windows95_binary(${target})
 endfunction()
 
 # A 32-bit Windows DLL with the same subsystem version.
 function(hvt_windows_dll target)
   add_library(${target} SHARED ${ARGN})
   set_target_properties(${target} PROPERTIES PREFIX "")
+  hvt_windows95_binary(${target})
+endfunction()
+
+# Both kinds of binary: the subsystem version, and in the ship kind the
+# runtime of win95rt/.
+function(hvt_windows95_binary target)
   target_link_options(${target} PRIVATE
     -Wl,--subsystem,windows:4.0 -Wl,--major-os-version,4 -Wl,--minor-os-version,0)
+  if(HVT_SHIP)
+    target_sources(${target} PRIVATE $<TARGET_OBJECTS:win95rt>)
+  endif()
 endfunction()
 
 # hvt_native_test(name SOURCES ... LIBS ...): GoogleTest on the host, under

@@ -1,6 +1,6 @@
 #include "commands/help.h"
 
-#include <cstdio>
+#include <string>
 #include <vector>
 
 #include "commands/tools.h"
@@ -52,9 +52,7 @@ bool GetKeyValue(HKEY keyRoot, const std::string& keyName, const std::string& su
             } else if (type == REG_DWORD && size >= 4) {
                 DWORD number;
                 memcpy(&number, buffer.data(), sizeof number);
-                char text[16];
-                snprintf(text, sizeof text, "%lu", static_cast<unsigned long>(number));
-                keyVal = text;
+                keyVal = std::to_string(static_cast<unsigned long>(number));
             }
             RegCloseKey(key);
             return true;

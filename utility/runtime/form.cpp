@@ -98,7 +98,7 @@ void Form::CreateControls() {
 void Form::AddTooltip(HWND control, const char* text) {
     if (!tooltips_) return;
     TOOLINFOA info = {};
-    info.cbSize = sizeof(info);
+    info.cbSize = TTTOOLINFOA_V1_SIZE;  // the layout COMCTL32 4.00 of Windows 95 knows
     info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     info.hwnd = hwnd_;
     info.uId = reinterpret_cast<UINT_PTR>(control);
