@@ -61,7 +61,11 @@ else()
   else()
     # The tests may use what Wine offers beyond Windows 95.
     add_compile_definitions(_WIN32_IE=0x0300)
-    add_compile_options(-O1)
+    if(HVT_LINK_CHECK)
+      add_compile_options(-O0)
+    else()
+      add_compile_options(-O1)
+    endif()
   endif()
   add_link_options(-static -static-libgcc -static-libstdc++)
   # Programs, DLLs and tests side by side: a test finds what it drives
@@ -124,9 +128,11 @@ function(hvt_native_test name)
 endfunction()
 
 # hvt_win32_test(name [E2E] SOURCES ... LIBS ... [TIMEOUT s]): GoogleTest
-# cross-built and run under Wine. E2E tests drive the shipped programs of the
-# ship tree (HVT_SHIP_DIR).
-set(HVT_SHIP_DIR "" CACHE PATH "build folder of the ship kind, for end-to-end tests")
+# cross-built and run under Wine. E2E tests drive the programs in
+# HVT_E2E_PROGRAM_DIR (the ship build's, where this machine runs i686 code),
+# else the wintest tree's own build of them.
+set(HVT_SHIP_DIR "" CACHE PATH "build folder of the ship kind")
+set(HVT_E2E_PROGRAM_DIR "" CACHE PATH "folder of the programs the end-to-end tests drive")
 function(hvt_win32_test name)
   if(NOT HVT_WINTEST)
     return()
@@ -139,11 +145,15 @@ function(hvt_win32_test name)
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} gtest gtest_main)
   add_test(NAME ${name} COMMAND ${name})
+  set(environment "HVT_SHIP_DIR=${HVT_SHIP_DIR};HVT_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
   if(T_E2E)
     set(label e2e)
+    if(HVT_E2E_PROGRAM_DIR)
+      list(APPEND environment "HVT_PROGRAM_DIR=${HVT_E2E_PROGRAM_DIR}")
+    endif()
   else()
     set(label win32)
   endif()
   set_tests_properties(${name} PROPERTIES LABELS ${label} TIMEOUT ${T_TIMEOUT}
-    ENVIRONMENT "HVT_SHIP_DIR=${HVT_SHIP_DIR};HVT_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+    ENVIRONMENT "${environment}")
 endfunction()

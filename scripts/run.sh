@@ -16,6 +16,7 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   export HVT_USE_DISPLAY=1
 fi
 source "$top/scripts/wine-session.sh"
+source "$top/scripts/wine-arch.sh"
 trap wine_session_stop EXIT
 echo "== preparing a fresh Wine prefix"
 wine_session_start "$out/wine-run" fresh
@@ -32,7 +33,13 @@ printf 'WIN.COM (stand-in)\r\n' >"$c/windows/WIN.COM"
 "$HVT_WINE" cmd /c attrib +r +h +s 'C:\IO.SYS' >/dev/null 2>&1 || true
 "$HVT_WINE" cmd /c attrib +r +h +s 'C:\MSDOS.SYS' >/dev/null 2>&1 || true
 
-exe="$out/wintest/bin/kelvane.exe"
+# The shipped program where this machine runs 32-bit code, else the x86-64
+# build of the same sources.
+if [ "$(hvt_wine_arch)" = 32 ]; then
+  exe="$out/ship/bin/kelvane.exe"
+else
+  exe="$out/wintest/bin/kelvane.exe"
+fi
 echo "== starting $exe"
 "$HVT_WINE" "$exe" >"$out/wine-run/kelvane.log" 2>&1 &
 wine_pid=$!

@@ -17,6 +17,24 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
 
 Program::~Program() { Kill(); }
 
+std::string BesideTest(const std::string& fileName) {
+    char self[MAX_PATH] = {0};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string path = self;
+    return path.substr(0, path.find_last_of('\\') + 1) + fileName;
+}
+
+std::string ProgramUnderTest(const std::string& fileName) {
+    char folder[MAX_PATH] = {0};
+    DWORD n = GetEnvironmentVariableA("HVT_PROGRAM_DIR", folder, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH || folder[0] != '/') return BesideTest(fileName);
+    // Wine's drive Z: is the root of the Unix file system.
+    std::string path = std::string("Z:") + folder + "/" + fileName;
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    return path;
+}
+
 bool Program::Start(const std::string& commandLine, const std::string& folder) {
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');

@@ -18,6 +18,13 @@ constexpr DWORD kWait = 10000;
 // Polls until the condition holds or the deadline passes.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kWait);
 
+// A file beside the test program itself.
+std::string BesideTest(const std::string& fileName);
+// The program under test: in the folder that HVT_PROGRAM_DIR names (a Unix
+// path; the ship build's programs, where this machine runs them), else beside
+// the test program (its own build of them).
+std::string ProgramUnderTest(const std::string& fileName);
+
 class Program {
 public:
     Program() = default;

@@ -11,10 +11,7 @@
 
 int main(int argc, char** argv) {
     int runs = argc > 1 ? atoi(argv[1]) : 9;
-    char self[MAX_PATH] = {0};
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string exe = self;
-    exe = exe.substr(0, exe.find_last_of('\\') + 1) + "kelvane.exe";
+    std::string exe = uidriver::ProgramUnderTest("kelvane.exe");
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
         LARGE_INTEGER frequency, start, now;

@@ -12,12 +12,7 @@ void KelvaneTest::TearDown() {
     RemoveBackupFolder();
 }
 
-std::string KelvaneTest::ProgramPath() const {
-    char self[MAX_PATH] = {0};
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string path = self;
-    return path.substr(0, path.find_last_of('\\') + 1) + "kelvane.exe";
-}
+std::string KelvaneTest::ProgramPath() const { return uidriver::ProgramUnderTest("kelvane.exe"); }
 
 HWND KelvaneTest::StartMain() {
     EXPECT_TRUE(program_.Start("\"" + ProgramPath() + "\""));

@@ -47,12 +47,7 @@ bool EndProcessById(DWORD pid) {
     return gone;
 }
 
-std::string FakeToolPath() {
-    char self[MAX_PATH] = {0};
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string path = self;
-    return path.substr(0, path.find_last_of('\\') + 1) + "kelvane_fake_tool.exe";
-}
+std::string FakeToolPath() { return uidriver::BesideTest("kelvane_fake_tool.exe"); }
 
 PlacedTool::PlacedTool(const std::string& path, DWORD attributes) : path_(path) {
     std::string folder = path.substr(0, path.find_last_of('\\'));

@@ -1,4 +1,4 @@
-// kiverset.exe driven as a user would: started from this test's own folder.
+// kiverset.exe driven as a user would.
 #include "uidriver.h"
 
 #include <gtest/gtest.h>
@@ -8,12 +8,7 @@
 
 namespace {
 
-std::string ProgramPath() {
-  char self[MAX_PATH] = {0};
-  GetModuleFileNameA(nullptr, self, MAX_PATH);
-  std::string path = self;
-  return path.substr(0, path.find_last_of('\\') + 1) + "kiverset.exe";
-}
+std::string ProgramPath() { return uidriver::ProgramUnderTest("kiverset.exe"); }
 
 // A program's first window under a fresh Wine session can take more than
 // ten seconds (the session's services start with it).
