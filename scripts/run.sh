@@ -9,6 +9,11 @@ out=${HVT_BUILD_DIR:-$top/build}
 
 "$top/scripts/deps.sh"
 "$top/scripts/build.sh"
+echo "== Installation Disk 1"
+rm -rf "$out/disk"
+"$top/decompress/disk/make_disk.sh" "$out/disk/DISK1" >"$out/disk.log" 2>&1 \
+  || { cat "$out/disk.log"; exit 1; }
+echo "the disk: $out/disk/DISK1, and as a 1.44 MB floppy image: $out/disk/DISK1.img"
 
 headless=1
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then

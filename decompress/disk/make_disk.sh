@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Lays out Installation Disk 1 from the build's outputs:
+# Lays out Installation Disk 1 from the build's outputs, and beside it a
+# 1.44 MB floppy image of it (OUTDIR.img, FAT12, volume label HAVENTIDE1):
 #   decompress/disk/make_disk.sh OUTDIR
 # The programs come from the ship build (build/ship), the disk builder from
 # the native build. Msvbvm50.dll and Oleaut32.dll come from the folder named
@@ -52,4 +53,16 @@ if [ -z "${HVT_REDIST_DIR:-}" ]; then
   echo "  replaces a real copy); set HVT_REDIST_DIR to the folder that holds the real files"
 fi
 echo "Vantrel3.exe: stand-in of ours (version 2.0) until the uninstaller is built"
-exec "$mkdisk" "$out" "${args[@]}"
+"$mkdisk" "$out" "${args[@]}"
+
+# The same files on a floppy, for a Windows 95 machine's drive A:.
+image=${out%/}.img
+rm -f "$image"
+mformat -i "$image" -f 1440 -C -v HAVENTIDE1 :: \
+  || { echo "make_disk.sh: mformat could not make $image" >&2; exit 1; }
+if ! mcopy -i "$image" -m -Q "$out"/* ::/; then
+  rm -f "$image"
+  echo "make_disk.sh: the disk's files do not fit on a 1.44 MB floppy" >&2
+  exit 1
+fi
+echo "floppy image: $image"

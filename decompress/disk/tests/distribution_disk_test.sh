@@ -31,5 +31,21 @@ check_plain RESTORE.BAT "$top/decompress/disk/files/Restore.bat"
 check_plain WHATSNEW.TXT "$top/decompress/disk/files/WhatsNew.txt"
 n=$(ls "$disk/DISK1" | wc -l)
 [ "$n" -eq 11 ] || { echo "FAIL the disk holds $n files, not 11"; ls "$disk/DISK1"; fail=1; }
-[ $fail -eq 0 ] && echo "Installation Disk 1: 11 files, all as built"
+
+# The floppy image, read back with mtools: a 1.44 MB FAT12 disk labelled
+# HAVENTIDE1 that holds exactly the folder's files, byte for byte.
+img=$disk/DISK1.img
+[ "$(stat -c %s "$img" 2>/dev/null)" = 1474560 ] || { echo "FAIL $img is not a 1.44 MB image"; fail=1; }
+minfo -i "$img" :: 2>/dev/null | grep -q 'disk type="FAT12 ' || { echo "FAIL $img is not FAT12"; fail=1; }
+label=$(mlabel -i "$img" -s :: 2>/dev/null | sed "s/ *$//")
+[ "$label" = " Volume label is HAVENTIDE1" ] || { echo "FAIL volume label: '$label'"; fail=1; }
+on_image=$(mdir -i "$img" -b :: 2>/dev/null | sed 's|^::/||' | sort)
+in_folder=$(ls "$disk/DISK1" | sort)
+[ "$on_image" = "$in_folder" ] || { echo "FAIL the image holds:"; echo "$on_image"; fail=1; }
+for f in $in_folder; do
+  mcopy -i "$img" -n "::/$f" "$disk/from-image" 2>/dev/null && cmp -s "$disk/from-image" "$disk/DISK1/$f" \
+    || { echo "FAIL $f on the image differs from the folder"; fail=1; }
+  rm -f "$disk/from-image"
+done
+[ $fail -eq 0 ] && echo "Installation Disk 1: 11 files, all as built, and the same on its floppy image"
 exit $fail
