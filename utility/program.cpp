@@ -6,8 +6,8 @@
 #include "runtime/application.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    if (!kelvane::app::Init(instance)) return 1;
-    if (!kelvane::Main().Form_Load()) return 0;
-    kelvane::app::Run();
-    return 0;
+  if (!kelvane::app::Init(instance)) return 1;
+  if (!kelvane::Main().Form_Load()) return 0;
+  kelvane::app::Run();
+  return 0;
 }

@@ -7,7 +7,8 @@
 
 namespace {
 
-HANDLE WINAPI UnnamedSemaphore(LPSECURITY_ATTRIBUTES security, LONG initial, LONG maximum, LPCWSTR) {
+HANDLE WINAPI UnnamedSemaphore(LPSECURITY_ATTRIBUTES security, LONG initial, LONG maximum,
+                               LPCWSTR) {
   return CreateSemaphoreA(security, initial, maximum, nullptr);
 }
 
@@ -39,8 +40,10 @@ HMODULE WINAPI LoadLibraryOf(LPCWSTR wide) {
 // only architecture we ship.
 #if defined(__i386__)
 extern "C" {
-decltype(&CreateSemaphoreW) narrowCreateSemaphoreW __asm__("__imp__CreateSemaphoreW@16") = UnnamedSemaphore;
-decltype(&GetModuleHandleW) narrowGetModuleHandleW __asm__("__imp__GetModuleHandleW@4") = ModuleHandleOf;
+decltype(&CreateSemaphoreW) narrowCreateSemaphoreW __asm__("__imp__CreateSemaphoreW@16") =
+    UnnamedSemaphore;
+decltype(&GetModuleHandleW) narrowGetModuleHandleW __asm__("__imp__GetModuleHandleW@4") =
+    ModuleHandleOf;
 decltype(&LoadLibraryW) narrowLoadLibraryW __asm__("__imp__LoadLibraryW@4") = LoadLibraryOf;
 }
 #endif

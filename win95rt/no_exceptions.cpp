@@ -18,7 +18,9 @@ namespace {
 }
 
 [[noreturn]] void OutOfMemory() { EndProgram("There is not enough memory to continue."); }
-[[noreturn]] void InternalError(const char*) { EndProgram("An internal error has ended the program."); }
+[[noreturn]] void InternalError(const char*) {
+  EndProgram("An internal error has ended the program.");
+}
 
 void* Allocate(std::size_t bytes) noexcept { return std::malloc(bytes ? bytes : 1); }
 

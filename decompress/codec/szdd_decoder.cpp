@@ -29,8 +29,8 @@ bool Decoder::Begin(ByteSource* source, std::uint64_t compressedSize) {
     return false;
   }
   missing_ = h[9];
-  length_ = std::uint32_t{h[10]} | std::uint32_t{h[11]} << 8 |
-            std::uint32_t{h[12]} << 16 | std::uint32_t{h[13]} << 24;
+  length_ = std::uint32_t{h[10]} | std::uint32_t{h[11]} << 8 | std::uint32_t{h[12]} << 16 |
+            std::uint32_t{h[13]} << 24;
   if (compressedSize != kUnknownSize && !LengthPlausible(length_, compressedSize)) {
     Fail(Status::kTooLarge);
     return false;

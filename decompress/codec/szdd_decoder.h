@@ -59,7 +59,7 @@ class Decoder {
     out[got++] = b;
   }
   long Fail(Status s);
-  bool CheckEnd();                 // no item may follow the last byte
+  bool CheckEnd();  // no item may follow the last byte
 
   ByteSource* source_ = nullptr;
   Status status_ = Status::kNotStarted;

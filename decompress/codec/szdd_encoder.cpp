@@ -15,7 +15,7 @@ unsigned Hash3(const std::uint8_t* p) {
 // Longest match for every input position. The window starts out full of
 // spaces, so the text is searched with kWindowSize spaces in front of it.
 struct Matches {
-  std::vector<std::uint8_t> len;   // 0 when shorter than kMinMatch
+  std::vector<std::uint8_t> len;  // 0 when shorter than kMinMatch
   std::vector<std::uint16_t> dist;
 };
 

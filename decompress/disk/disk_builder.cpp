@@ -97,8 +97,7 @@ bool BuildDisk(const std::string& outDir, const std::map<std::string, std::strin
   if (ec) return Fail(error, "cannot remove the old " + target.string(), partial);
   fs::rename(partial, target, ec);
   if (ec) return Fail(error, "cannot move the disk into " + target.string(), partial);
-  if (report)
-    std::fprintf(report, "%-13s %10llu  ->  %-13s %10llu\n", "total", before, "", after);
+  if (report) std::fprintf(report, "%-13s %10llu  ->  %-13s %10llu\n", "total", before, "", after);
   return true;
 }
 

@@ -17,8 +17,7 @@ const std::vector<DiskEntry>& DiskContents() {
 std::string CompressedName(const std::string& name) {
   const std::size_t slash = name.find_last_of("\\/");
   const std::size_t dot = name.find_last_of('.');
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
-    return name + "._";
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return name + "._";
   if (name.size() - dot - 1 == 3) return name.substr(0, name.size() - 1) + "_";
   return name + "_";
 }

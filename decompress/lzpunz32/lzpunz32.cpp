@@ -62,8 +62,8 @@ extern "C" int __cdecl LzpUnzOpen(const char* path, int mode) {
 
 extern "C" int __cdecl LzpUnzRead(void* buffer, int size) {
   if (g_file.handle == INVALID_HANDLE_VALUE || buffer == nullptr || size < 0) return -1;
-  const long got = g_file.decoder.Read(static_cast<std::uint8_t*>(buffer),
-                                       static_cast<std::size_t>(size));
+  const long got =
+      g_file.decoder.Read(static_cast<std::uint8_t*>(buffer), static_cast<std::size_t>(size));
   return got < 0 ? -1 : static_cast<int>(got);
 }
 

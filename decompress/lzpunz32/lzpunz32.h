@@ -26,10 +26,10 @@ extern "C" {
 
 /* Answers of the open call. */
 #define LZPUNZ_OK 0
-#define LZPUNZ_ERR_FILE 1     /* the file cannot be opened or read */
-#define LZPUNZ_ERR_FORMAT 2   /* not an SZDD file, or its length cannot be right */
-#define LZPUNZ_ERR_BUSY 3     /* another file is still open */
-#define LZPUNZ_ERR_ARGS 4     /* no path, or a mode other than 2 */
+#define LZPUNZ_ERR_FILE 1   /* the file cannot be opened or read */
+#define LZPUNZ_ERR_FORMAT 2 /* not an SZDD file, or its length cannot be right */
+#define LZPUNZ_ERR_BUSY 3   /* another file is still open */
+#define LZPUNZ_ERR_ARGS 4   /* no path, or a mode other than 2 */
 
 /* Opens the compressed file at the full path `path`; mode must be 2.
  * Answers 0 when the file is open, else one of the codes above. */

@@ -212,7 +212,8 @@ TEST(HelpFile, TitleTreeAndKeywordIndex) {
 TEST(HelpFile, LongTopicsSpreadOverBlocksWithoutCrossingThem) {
   std::string text = "title: Big\n";
   for (int t = 0; t < 12; ++t) {
-    text += "= topic" + std::to_string(t) + " " + std::to_string(100 + t) + ": Topic " + std::to_string(t) + "\n";
+    text += "= topic" + std::to_string(t) + " " + std::to_string(100 + t) + ": Topic " +
+            std::to_string(t) + "\n";
     for (int p = 0; p < 6; ++p) text += std::string(300, static_cast<char>('a' + p)) + "\n\n";
   }
   ReadBack b;

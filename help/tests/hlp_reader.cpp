@@ -10,7 +10,9 @@ uint16_t u16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)
 int16_t s16(const uint8_t* p) { return static_cast<int16_t>(u16(p)); }
 uint32_t u32(const uint8_t* p) { return u16(p) | (static_cast<uint32_t>(u16(p + 2)) << 16); }
 
-const uint8_t* page(Slice tree, uint16_t n) { return tree.data + 38 + static_cast<size_t>(n) * u16(tree.data + 4); }
+const uint8_t* page(Slice tree, uint16_t n) {
+  return tree.data + 38 + static_cast<size_t>(n) * u16(tree.data + 4);
+}
 
 }  // namespace
 
@@ -19,7 +21,8 @@ BtreeInfo btreeInfo(Slice t) {
   i.magic = u16(t.data);
   i.flags = u16(t.data + 2);
   i.pageSize = u16(t.data + 4);
-  i.structure.assign(reinterpret_cast<const char*>(t.data + 6), strnlen(reinterpret_cast<const char*>(t.data + 6), 16));
+  i.structure.assign(reinterpret_cast<const char*>(t.data + 6),
+                     strnlen(reinterpret_cast<const char*>(t.data + 6), 16));
   i.rootPage = u16(t.data + 26);
   i.pages = u16(t.data + 30);
   i.levels = u16(t.data + 32);
@@ -92,7 +95,8 @@ std::string btreeCheck(Slice t, const EntrySize& size) {
     if (u16(pg + 4) != prev) return "leaf back link wrong";
     size_t used = 8;
     for (int16_t i = 0; i < s16(pg + 2); ++i) used += size(pg + used, true);
-    if (used > info.pageSize || u16(pg) != info.pageSize - used) return "leaf free-byte count wrong";
+    if (used > info.pageSize || u16(pg) != info.pageSize - used)
+      return "leaf free-byte count wrong";
     count += static_cast<uint32_t>(s16(pg + 2));
     prev = n;
     n = u16(pg + 6);
@@ -146,11 +150,13 @@ uint32_t HelpReader::fileOffset(const std::string& name) const {
 std::vector<std::string> HelpReader::names() const {
   std::vector<std::string> out;
   auto size = [](const uint8_t* p, bool leaf) { return zEntrySize(p, leaf, 4); };
-  for (const uint8_t* p : btreeLeafEntries(directory_, size)) out.push_back(reinterpret_cast<const char*>(p));
+  for (const uint8_t* p : btreeLeafEntries(directory_, size))
+    out.push_back(reinterpret_cast<const char*>(p));
   return out;
 }
 
-std::map<uint16_t, std::vector<uint8_t>> HelpReader::systemRecords(uint16_t& minor, uint16_t& flags) const {
+std::map<uint16_t, std::vector<uint8_t>> HelpReader::systemRecords(uint16_t& minor,
+                                                                   uint16_t& flags) const {
   std::map<uint16_t, std::vector<uint8_t>> out;
   Slice s;
   if (!find("|SYSTEM", s) || s.size < 12) return out;
@@ -167,7 +173,11 @@ std::map<uint16_t, std::vector<uint8_t>> HelpReader::systemRecords(uint16_t& min
 namespace {
 
 uint32_t cUShort(const uint8_t*& p) {
-  if (*p & 1) { uint32_t v = u16(p) / 2; p += 2; return v; }
+  if (*p & 1) {
+    uint32_t v = u16(p) / 2;
+    p += 2;
+    return v;
+  }
   return *p++ / 2u;
 }
 void skipCLong(const uint8_t*& p) { p += (*p & 1) ? 4 : 2; }
@@ -193,17 +203,25 @@ Paragraph readParagraph(const uint8_t* rec, uint32_t& chars) {
     t += std::strlen(t) + 1;
     uint8_t c = *f;
     if (c == 0xFF) break;
-    if (c == 0x80) { out.fonts.push_back(u16(f + 1)); f += 3; }
-    else if (c == 0xE3) { out.jumps.push_back(static_cast<int32_t>(u32(f + 1))); f += 5; }
-    else if (c == 0x82) { out.text += '\n'; f += 1; }
-    else f += 1;
+    if (c == 0x80) {
+      out.fonts.push_back(u16(f + 1));
+      f += 3;
+    } else if (c == 0xE3) {
+      out.jumps.push_back(static_cast<int32_t>(u32(f + 1)));
+      f += 5;
+    } else if (c == 0x82) {
+      out.text += '\n';
+      f += 1;
+    } else
+      f += 1;
   }
   return out;
 }
 
 }  // namespace
 
-std::string HelpReader::walkTopics(std::vector<TopicSeen>& topics, std::vector<RecordSeen>& records) const {
+std::string HelpReader::walkTopics(std::vector<TopicSeen>& topics,
+                                   std::vector<RecordSeen>& records) const {
   Slice s;
   if (!find("|TOPIC", s)) return "no |TOPIC";
   uint32_t pos = 12;
@@ -217,7 +235,10 @@ std::string HelpReader::walkTopics(std::vector<TopicSeen>& topics, std::vector<R
     const uint8_t* rec = s.data + at;
     uint32_t size = u32(rec);
     if (off + size > 4084) return "record crosses a block";
-    if (block != lastBlock) { chars = 0; lastBlock = block; }
+    if (block != lastBlock) {
+      chars = 0;
+      lastBlock = block;
+    }
     records.push_back({pos, size, rec[20]});
     if (rec[20] == 2) {
       if (u32(rec + 4) != 0) {

@@ -77,8 +77,8 @@ Viewer findViewer() {
 std::string controlText(HWND w) {
   std::vector<char> buf(65536);
   DWORD_PTR n = 0;
-  if (!SendMessageTimeoutA(w, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data()), SMTO_ABORTIFHUNG,
-                           5000, &n))
+  if (!SendMessageTimeoutA(w, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data()),
+                           SMTO_ABORTIFHUNG, 5000, &n))
     return "";
   return std::string(buf.data(), n < buf.size() ? n : 0);
 }
@@ -158,8 +158,8 @@ HWND ownerWindow() {
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.lpszClassName = "HvtHelpOwner";
   RegisterClassA(&wc);
-  owner = CreateWindowA("HvtHelpOwner", "help owner", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
-                        wc.hInstance, nullptr);
+  owner = CreateWindowA("HvtHelpOwner", "help owner", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
+                        nullptr, wc.hInstance, nullptr);
   return owner;
 }
 
@@ -210,7 +210,8 @@ TEST_P(HelpFileInViewer, OpensAtContentsEveryContextAndJumpAndQuits) {
     for (uint32_t n : hlptest::kSetupContexts) {
       bool mapped = false;
       for (const hlp::Topic& t : src.topics) mapped = mapped || (t.hasNumber && t.number == n);
-      EXPECT_TRUE(mapped) << "setup asks for help context " << n << " but install.hlp has no topic for it";
+      EXPECT_TRUE(mapped) << "setup asks for help context " << n
+                          << " but install.hlp has no topic for it";
     }
 
   HWND owner = ownerWindow();
@@ -222,7 +223,8 @@ TEST_P(HelpFileInViewer, OpensAtContentsEveryContextAndJumpAndQuits) {
   const hlp::Topic& contents = src.topics[hlp::findTopic(src, src.contents)];
   ASSERT_TRUE(WinHelpA(owner, path.c_str(), HELP_CONTENTS, 0));
   ASSERT_TRUE(waitForTopic(contents.title, shown, guard))
-      << "contents topic '" << contents.title << "' not shown; viewer text: " << shown.text.text.substr(0, 200);
+      << "contents topic '" << contents.title
+      << "' not shown; viewer text: " << shown.text.text.substr(0, 200);
   // Opened through WinHelpA, Wine's viewer keeps its own caption ("Wine
   // Help"); the file's title in the caption is checked by the test below,
   // which opens the file from the command line.
@@ -235,8 +237,8 @@ TEST_P(HelpFileInViewer, OpensAtContentsEveryContextAndJumpAndQuits) {
     ++numbered;
     ASSERT_TRUE(WinHelpA(owner, path.c_str(), HELP_CONTEXT, t.number));
     EXPECT_TRUE(waitForTopic(t.title, shown, guard))
-        << "context " << t.number << " should show '" << t.title << "'; viewer text: "
-        << shown.text.text.substr(0, 120);
+        << "context " << t.number << " should show '" << t.title
+        << "'; viewer text: " << shown.text.text.substr(0, 120);
     EXPECT_TRUE(processRunning(shown.viewer.pid)) << "viewer ended at context " << t.number;
   }
   EXPECT_GT(numbered, 0);
@@ -257,13 +259,14 @@ TEST_P(HelpFileInViewer, OpensAtContentsEveryContextAndJumpAndQuits) {
   PostMessageA(shown.text.hwnd, WM_LBUTTONDOWN, MK_LBUTTON, at);
   PostMessageA(shown.text.hwnd, WM_LBUTTONUP, 0, at);
   EXPECT_TRUE(waitForTopic(targetTopic.title, shown, guard))
-      << "jump '" << label << "' should lead to '" << targetTopic.title << "'; viewer text: "
-      << shown.text.text.substr(0, 120);
+      << "jump '" << label << "' should lead to '" << targetTopic.title
+      << "'; viewer text: " << shown.text.text.substr(0, 120);
 
   // HELP_QUIT ends the viewer.
   DWORD pid = shown.viewer.pid;
   ASSERT_TRUE(WinHelpA(owner, path.c_str(), HELP_QUIT, 0));
-  EXPECT_TRUE(waitFor([pid] { return !processRunning(pid); })) << "viewer still running after HELP_QUIT";
+  EXPECT_TRUE(waitFor([pid] { return !processRunning(pid); }))
+      << "viewer still running after HELP_QUIT";
 }
 
 // The viewer started on the file itself shows "<title> ... - <path>" in its
@@ -283,7 +286,8 @@ TEST_P(HelpFileInViewer, CaptionShowsTitleAndPath) {
   STARTUPINFOA si = {};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi = {};
-  ASSERT_TRUE(CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
+  ASSERT_TRUE(
+      CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
   ViewerGuard guard;
   guard.pids.push_back(pi.dwProcessId);
   CloseHandle(pi.hThread);
@@ -293,7 +297,8 @@ TEST_P(HelpFileInViewer, CaptionShowsTitleAndPath) {
   ASSERT_TRUE(waitFor([&] {
     v = findViewer();
     return v.main && v.pid == pi.dwProcessId && v.caption.find(" - ") != std::string::npos;
-  })) << "caption: " << v.caption;
+  })) << "caption: "
+      << v.caption;
   EXPECT_EQ(v.caption.compare(0, src.title.size(), src.title), 0) << v.caption;
   // Wine cuts the caption to 50 characters, so the path may be cut short.
   std::string shownPath = v.caption.substr(v.caption.rfind(" - ") + 3);
@@ -301,4 +306,5 @@ TEST_P(HelpFileInViewer, CaptionShowsTitleAndPath) {
   EXPECT_EQ(lower(path).compare(0, shownPath.size(), lower(shownPath)), 0) << v.caption;
 }
 
-INSTANTIATE_TEST_SUITE_P(BothPrograms, HelpFileInViewer, ::testing::Values("KELVANE.HLP", "install.hlp"));
+INSTANTIATE_TEST_SUITE_P(BothPrograms, HelpFileInViewer,
+                         ::testing::Values("KELVANE.HLP", "install.hlp"));

@@ -7,9 +7,9 @@ namespace hlp {
 namespace {
 
 struct Page {
-  Bytes body;      // entries, without the page header
+  Bytes body;  // entries, without the page header
   uint16_t count = 0;
-  Bytes firstKey;  // key of the page's first entry (for the level above)
+  Bytes firstKey;                // key of the page's first entry (for the level above)
   uint16_t firstChild = 0xFFFF;  // index pages: the "previous page" field
 };
 
@@ -31,8 +31,8 @@ Bytes pageBytes(const Page& p, bool leaf, uint16_t pageSize, int16_t prev, int16
 
 }  // namespace
 
-bool buildBtree(const BtreeLayout& layout, const std::vector<BtreeEntry>& entries,
-                BuiltBtree& out, std::string& error) {
+bool buildBtree(const BtreeLayout& layout, const std::vector<BtreeEntry>& entries, BuiltBtree& out,
+                std::string& error) {
   const size_t leafRoom = layout.pageSize - kLeafHeaderSize;
   const size_t indexRoom = layout.pageSize - kIndexHeaderSize;
 

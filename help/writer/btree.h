@@ -21,8 +21,8 @@ struct BtreeLeafInfo {
 
 struct BtreeLayout {
   uint16_t pageSize = 2048;
-  uint16_t flags = 0x0002;   // 0x0400 added for the file directory
-  std::string structure;     // e.g. "z4", "L4", "Lz", "F24"
+  uint16_t flags = 0x0002;  // 0x0400 added for the file directory
+  std::string structure;    // e.g. "z4", "L4", "Lz", "F24"
 };
 
 struct BuiltBtree {
@@ -38,7 +38,7 @@ constexpr size_t kIndexHeaderSize = 6;
 
 // Entries must already be in the tree's key order. Fails (false) when one
 // entry does not fit in a page or the tree would need more than 32767 pages.
-bool buildBtree(const BtreeLayout& layout, const std::vector<BtreeEntry>& entries,
-                BuiltBtree& out, std::string& error);
+bool buildBtree(const BtreeLayout& layout, const std::vector<BtreeEntry>& entries, BuiltBtree& out,
+                std::string& error);
 
 }  // namespace hlp

@@ -7,7 +7,8 @@
 
 namespace hlp {
 
-bool compileHelpFile(const std::string& sourcePath, const std::string& outputPath, std::string& message) {
+bool compileHelpFile(const std::string& sourcePath, const std::string& outputPath,
+                     std::string& message) {
   std::FILE* f = std::fopen(sourcePath.c_str(), "rb");
   if (!f) {
     message = sourcePath + ": error: cannot open";

@@ -54,12 +54,14 @@ Bytes fontFile() {
   std::string face = "Arial";
   face.resize(faceLength, '\0');
   b.insert(b.end(), face.begin(), face.end());
-  struct { uint8_t attributes, halfPoints; } fonts[] = {{0, 20}, {1, 20}, {1, 24}};  // body, bold, heading
+  struct {
+    uint8_t attributes, halfPoints;
+  } fonts[] = {{0, 20}, {1, 20}, {1, 24}};  // body, bold, heading
   for (const auto& f : fonts) {
     putU8(b, f.attributes);
     putU8(b, f.halfPoints);
-    putU8(b, 3);   // swiss family
-    putU16(b, 0);  // face name index
+    putU8(b, 3);                              // swiss family
+    putU16(b, 0);                             // face name index
     for (int i = 0; i < 6; ++i) putU8(b, 0);  // black on the default background
   }
   return b;
@@ -118,7 +120,8 @@ struct KeywordFiles {
 // The keyword index: one B+ tree entry per keyword (merged without regard
 // to case, ordered the same way), the topic offsets of each in |KWDATA, and
 // the first keyword number of every leaf page in |KWMAP.
-bool keywordFiles(const HelpSource& src, const BuiltTopics& topics, KeywordFiles& out, std::string& error) {
+bool keywordFiles(const HelpSource& src, const BuiltTopics& topics, KeywordFiles& out,
+                  std::string& error) {
   std::map<std::string, std::pair<std::string, std::vector<uint32_t>>> words;
   for (size_t i = 0; i < src.topics.size(); ++i)
     for (const std::string& k : src.topics[i].keywords) {

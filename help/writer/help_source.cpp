@@ -70,7 +70,8 @@ bool parseInline(const std::string& text, int line, Paragraph& para, SourceError
 
 bool parseTopicLine(const std::string& rest, int line, Topic& t, SourceError& error) {
   size_t colon = rest.find(':');
-  if (colon == std::string::npos) return fail(error, line, "topic line needs '= name [number]: title'");
+  if (colon == std::string::npos)
+    return fail(error, line, "topic line needs '= name [number]: title'");
   std::string head = trim(rest.substr(0, colon));
   t.title = trim(rest.substr(colon + 1));
   t.line = line;
@@ -83,8 +84,8 @@ bool parseTopicLine(const std::string& rest, int line, Topic& t, SourceError& er
   }
   if (t.title.empty()) return fail(error, line, "topic without a title");
   if (!isHashableContextName(t.name))
-    return fail(error, line, "context name '" + t.name +
-                                 "' may use only letters, digits, '.' and '_'");
+    return fail(error, line,
+                "context name '" + t.name + "' may use only letters, digits, '.' and '_'");
   return true;
 }
 
@@ -108,18 +109,21 @@ bool checkReferences(const HelpSource& src, SourceError& error) {
   for (const Topic& t : src.topics) {
     std::string key = foldCase(t.name);
     if (names.count(key))
-      return fail(error, t.line, "duplicate context name '" + t.name + "' (first on line " +
-                                     std::to_string(names[key]) + ")");
+      return fail(error, t.line,
+                  "duplicate context name '" + t.name + "' (first on line " +
+                      std::to_string(names[key]) + ")");
     names[key] = t.line;
     int32_t h = contextHash(t.name);
     if (hashes.count(h))
-      return fail(error, t.line, "context name '" + t.name + "' has the same hash as the one on line " +
-                                     std::to_string(hashes[h]));
+      return fail(error, t.line,
+                  "context name '" + t.name + "' has the same hash as the one on line " +
+                      std::to_string(hashes[h]));
     hashes[h] = t.line;
     if (t.hasNumber) {
       if (numbers.count(t.number))
-        return fail(error, t.line, "duplicate context number " + std::to_string(t.number) +
-                                       " (first on line " + std::to_string(numbers[t.number]) + ")");
+        return fail(error, t.line,
+                    "duplicate context number " + std::to_string(t.number) + " (first on line " +
+                        std::to_string(numbers[t.number]) + ")");
       numbers[t.number] = t.line;
     }
   }
@@ -200,12 +204,14 @@ bool parseHelpSource(const std::string& text, HelpSource& out, SourceError& erro
         if (!parseNumber(value, n) || n > 0xFF) return fail(error, lineNo, "bad charset");
         out.charset = static_cast<uint8_t>(n);
       } else {
-        return fail(error, lineNo, "expected 'title:', 'contents:', 'lcid:', 'charset:' or a topic");
+        return fail(error, lineNo,
+                    "expected 'title:', 'contents:', 'lcid:', 'charset:' or a topic");
       }
       continue;
     }
     if (paraText.empty() && line.compare(0, 9, "keywords:") == 0) {
-      for (const std::string& k : splitKeywords(line.substr(9))) out.topics.back().keywords.push_back(k);
+      for (const std::string& k : splitKeywords(line.substr(9)))
+        out.topics.back().keywords.push_back(k);
       continue;
     }
     if (paraText.empty()) {

@@ -23,10 +23,10 @@ uint32_t getU32(const uint8_t* p);
 
 // Compressed integers of topic records: the low bit of the first byte tells
 // the short (0) or long (1) form. Each returns false when v does not fit.
-bool putCompressedUShort(Bytes& b, uint32_t v);   // 1 byte 2v, or u16 2v+1
-bool putCompressedShort(Bytes& b, int32_t v);     // 1 byte 2(v+64), or u16 2(v+16384)+1
-bool putCompressedULong(Bytes& b, uint32_t v);    // u16 2v, or u32 2v+1
-bool putCompressedLong(Bytes& b, int32_t v);      // u16 2(v+16384), or u32 2(v+2^30)+1
+bool putCompressedUShort(Bytes& b, uint32_t v);  // 1 byte 2v, or u16 2v+1
+bool putCompressedShort(Bytes& b, int32_t v);    // 1 byte 2(v+64), or u16 2(v+16384)+1
+bool putCompressedULong(Bytes& b, uint32_t v);   // u16 2v, or u32 2v+1
+bool putCompressedLong(Bytes& b, int32_t v);     // u16 2(v+16384), or u32 2(v+2^30)+1
 
 // Readers of the same forms; p advances past the value.
 uint32_t getCompressedUShort(const uint8_t*& p);

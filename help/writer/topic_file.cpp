@@ -46,9 +46,9 @@ class ParagraphBuilder {
     r.chars = static_cast<uint32_t>(strings_.size());
     bool ok = putCompressedLong(r.data1, static_cast<int32_t>(strings_.size()));
     ok = ok && putCompressedUShort(r.data1, r.chars);
-    putU8(r.data1, 0);      // unknown byte
-    putU8(r.data1, 0x80);   // biased byte, 0
-    putU16(r.data1, 0);     // paragraph id
+    putU8(r.data1, 0);     // unknown byte
+    putU8(r.data1, 0x80);  // biased byte, 0
+    putU16(r.data1, 0);    // paragraph id
     uint16_t bits = spaceAbove ? 0x0002 : 0;
     putU16(r.data1, bits);
     if (spaceAbove) ok = ok && putCompressedShort(r.data1, spaceAbove);
@@ -109,7 +109,8 @@ bool buildTopicFile(const HelpSource& src, BuiltTopics& out, std::string& error)
         }
       }
       Record r;
-      if (!b.finish(r, 6)) return error = "line " + std::to_string(p.line) + ": paragraph too long", false;
+      if (!b.finish(r, 6))
+        return error = "line " + std::to_string(p.line) + ": paragraph too long", false;
       r.topic = static_cast<int>(t);
       records.push_back(r);
     }
@@ -146,7 +147,8 @@ bool buildTopicFile(const HelpSource& src, BuiltTopics& out, std::string& error)
     if (r.type != kRecordTopicHeader) continue;
     uint32_t topicSize = recordSize(r);
     size_t next = i + 1;
-    while (next < records.size() && records[next].type != kRecordTopicHeader) topicSize += recordSize(records[next++]);
+    while (next < records.size() && records[next].type != kRecordTopicHeader)
+      topicSize += recordSize(records[next++]);
     bool last = r.topic < 0;
     patchU32(r.data1, 0, last ? 0 : topicSize);
     patchU32(r.data1, 4, none);  // browse back

@@ -35,15 +35,21 @@ bool SetFormatted(HWND dialog, int id, const char* format, ...) {
 
 }  // namespace
 
-bool DialogSetLong(HWND dialog, int id, long value) { return SetFormatted(dialog, id, "%ld", value); }
+bool DialogSetLong(HWND dialog, int id, long value) {
+  return SetFormatted(dialog, id, "%ld", value);
+}
 
-bool DialogSetReal(HWND dialog, int id, double value) { return SetFormatted(dialog, id, "%.16lf", value); }
+bool DialogSetReal(HWND dialog, int id, double value) {
+  return SetFormatted(dialog, id, "%.16lf", value);
+}
 
 bool DialogSetFloat(HWND dialog, int id, float value) {
   return SetFormatted(dialog, id, "%g", static_cast<double>(value));
 }
 
-bool DialogSetInt(HWND dialog, int id, int value) { return SetDlgItemInt(dialog, id, static_cast<UINT>(value), TRUE) != FALSE; }
+bool DialogSetInt(HWND dialog, int id, int value) {
+  return SetDlgItemInt(dialog, id, static_cast<UINT>(value), TRUE) != FALSE;
+}
 
 bool DialogGetLong(HWND dialog, int id, long& value) {
   return ParseLongValue(ControlText<kControlValueChars>(dialog, id).text, value);
@@ -61,13 +67,17 @@ bool DialogGetInt(HWND dialog, int id, int& value) {
   return ParseIntValue(ControlText<kControlValueChars>(dialog, id).text, value);
 }
 
-bool DialogIsBlank(HWND dialog, int id) { return IsBlankText(ControlText<kBlankTestChars>(dialog, id).text); }
+bool DialogIsBlank(HWND dialog, int id) {
+  return IsBlankText(ControlText<kBlankTestChars>(dialog, id).text);
+}
 
 bool WindowTextLong(HWND window, long& value) {
   return ParseLongValue(TextOf<kWindowValueChars>(window).text, value);
 }
 
-bool WindowTextInt(HWND window, int& value) { return ParseIntValue(TextOf<kWindowValueChars>(window).text, value); }
+bool WindowTextInt(HWND window, int& value) {
+  return ParseIntValue(TextOf<kWindowValueChars>(window).text, value);
+}
 
 bool WindowTextUnsigned(HWND window, unsigned& value) {
   return ParseUnsignedValue(TextOf<kWindowValueChars>(window).text, value);

@@ -11,10 +11,10 @@ constexpr int kBlankTestChars = 79;
 constexpr int kWindowValueChars = 255;
 
 // Each answers whether the control took the text.
-bool DialogSetLong(HWND dialog, int id, long value);     // "%ld"
-bool DialogSetReal(HWND dialog, int id, double value);   // "%.16lf"
-bool DialogSetFloat(HWND dialog, int id, float value);   // "%g"
-bool DialogSetInt(HWND dialog, int id, int value);       // signed decimal
+bool DialogSetLong(HWND dialog, int id, long value);    // "%ld"
+bool DialogSetReal(HWND dialog, int id, double value);  // "%.16lf"
+bool DialogSetFloat(HWND dialog, int id, float value);  // "%g"
+bool DialogSetInt(HWND dialog, int id, int value);      // signed decimal
 
 // True only when the control's text holds exactly one number of the type;
 // value is left untouched otherwise.

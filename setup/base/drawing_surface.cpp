@@ -41,7 +41,8 @@ bool DrawingSurface::OpenWindow(HWND window) {
   if (!window) return false;
   RECT client = {0, 0, 0, 0};
   if (!GetClientRect(window, &client)) return false;
-  return Hold(kWindow, GetDC(window), window, client.right - client.left, client.bottom - client.top);
+  return Hold(kWindow, GetDC(window), window, client.right - client.left,
+              client.bottom - client.top);
 }
 
 bool DrawingSurface::OpenDevice(const char* device) {
@@ -89,7 +90,8 @@ bool DrawingSurface::WriteText(int x, int y, const char* text) {
 
 bool DrawingSurface::MeasureText(const char* text, SIZE& size) const {
   size.cx = size.cy = 0;
-  return text && GetTextExtentPoint32A(dc_, text, static_cast<int>(std::strlen(text)), &size) != FALSE;
+  return text &&
+         GetTextExtentPoint32A(dc_, text, static_cast<int>(std::strlen(text)), &size) != FALSE;
 }
 
 int DrawingSurface::TextWidth(const char* text) const {
@@ -104,7 +106,9 @@ int DrawingSurface::TextHeight(const char* text) const {
   return size.cy;
 }
 
-bool DrawingSurface::Metrics(TEXTMETRICA& metrics) const { return GetTextMetricsA(dc_, &metrics) != FALSE; }
+bool DrawingSurface::Metrics(TEXTMETRICA& metrics) const {
+  return GetTextMetricsA(dc_, &metrics) != FALSE;
+}
 
 bool DrawingSurface::FillWithBrush(const InclusiveRect& rect, HBRUSH brush) {
   RECT r = PlatformRect(rect);
@@ -119,13 +123,13 @@ bool DrawingSurface::FillWithColour(const InclusiveRect& rect, COLORREF colour) 
   return ok;
 }
 
-bool DrawingSurface::CopyBits(int x, int y, int width, int height, const DrawingSurface& source, int sx, int sy,
-                              DWORD rop) {
+bool DrawingSurface::CopyBits(int x, int y, int width, int height, const DrawingSurface& source,
+                              int sx, int sy, DWORD rop) {
   return BitBlt(dc_, x, y, width, height, source.dc_, sx, sy, rop) != FALSE;
 }
 
-bool DrawingSurface::StretchBits(int x, int y, int width, int height, const DrawingSurface& source, int sx, int sy,
-                                 int swidth, int sheight, DWORD rop) {
+bool DrawingSurface::StretchBits(int x, int y, int width, int height, const DrawingSurface& source,
+                                 int sx, int sy, int swidth, int sheight, DWORD rop) {
   return StretchBlt(dc_, x, y, width, height, source.dc_, sx, sy, swidth, sheight, rop) != FALSE;
 }
 
@@ -147,12 +151,15 @@ bool DrawingSurface::DrawPolygon(const POINT* points, int count) {
   return points && count > 0 && Polygon(dc_, points, count) != FALSE;
 }
 
-bool DrawingSurface::DrawArc(const InclusiveRect& bounds, int startX, int startY, int endX, int endY) {
+bool DrawingSurface::DrawArc(const InclusiveRect& bounds, int startX, int startY, int endX,
+                             int endY) {
   RECT r = PlatformRect(bounds);
   return Arc(dc_, r.left, r.top, r.right, r.bottom, startX, startY, endX, endY) != FALSE;
 }
 
-COLORREF DrawingSurface::SetPixelColour(int x, int y, COLORREF colour) { return SetPixel(dc_, x, y, colour); }
+COLORREF DrawingSurface::SetPixelColour(int x, int y, COLORREF colour) {
+  return SetPixel(dc_, x, y, colour);
+}
 
 COLORREF DrawingSurface::PixelColour(int x, int y) const { return GetPixel(dc_, x, y); }
 
@@ -177,9 +184,13 @@ UINT DrawingSurface::SetTextAlignment(UINT alignment) { return SetTextAlign(dc_,
 
 int DrawingSurface::Capability(int index) const { return dc_ ? GetDeviceCaps(dc_, index) : 0; }
 
-double DrawingSurface::PixelsPerMillimetreX() const { return PixelsPerMillimetre(Capability(HORZRES), Capability(HORZSIZE)); }
+double DrawingSurface::PixelsPerMillimetreX() const {
+  return PixelsPerMillimetre(Capability(HORZRES), Capability(HORZSIZE));
+}
 
-double DrawingSurface::PixelsPerMillimetreY() const { return PixelsPerMillimetre(Capability(VERTRES), Capability(VERTSIZE)); }
+double DrawingSurface::PixelsPerMillimetreY() const {
+  return PixelsPerMillimetre(Capability(VERTRES), Capability(VERTSIZE));
+}
 
 double DrawingSurface::PixelsPerPointX() const { return PixelsPerPoint(Capability(LOGPIXELSX)); }
 

@@ -49,8 +49,8 @@ class DrawingSurface {
   bool FillWithColour(const InclusiveRect& rect, COLORREF colour);
   bool CopyBits(int x, int y, int width, int height, const DrawingSurface& source, int sx, int sy,
                 DWORD rop = SRCCOPY);
-  bool StretchBits(int x, int y, int width, int height, const DrawingSurface& source, int sx, int sy,
-                   int swidth, int sheight, DWORD rop = SRCCOPY);
+  bool StretchBits(int x, int y, int width, int height, const DrawingSurface& source, int sx,
+                   int sy, int swidth, int sheight, DWORD rop = SRCCOPY);
   bool MoveTo(int x, int y);
   bool LineTo(int x, int y);
   bool DrawRect(const InclusiveRect& rect);  // current pen and brush

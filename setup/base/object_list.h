@@ -37,8 +37,12 @@ class ObjectList {
   int Count() const { return count_; }
   ListElement* First() const { return first_; }
   ListElement* Last() const { return last_; }
-  static ListElement* Previous(const ListElement* element) { return element ? element->previous_ : nullptr; }
-  static ListElement* Next(const ListElement* element) { return element ? element->next_ : nullptr; }
+  static ListElement* Previous(const ListElement* element) {
+    return element ? element->previous_ : nullptr;
+  }
+  static ListElement* Next(const ListElement* element) {
+    return element ? element->next_ : nullptr;
+  }
   // Destroys every element, first to last, and leaves the list empty.
   void Clear();
 

@@ -13,7 +13,9 @@ namespace {
 char g_empty[1] = {'\0'};
 
 // Length of a text; null counts as empty.
-long long LengthOf(const char* text) { return text ? static_cast<long long>(std::strlen(text)) : 0; }
+long long LengthOf(const char* text) {
+  return text ? static_cast<long long>(std::strlen(text)) : 0;
+}
 
 char* NewText(long long length) {
   if (length < 0 || length >= INT_MAX) return nullptr;
@@ -28,7 +30,8 @@ SetupString::SetupString(const char* text) : text_(g_empty), length_(0) { Assign
 
 SetupString::~SetupString() { Free(); }
 
-SetupString::SetupString(SetupString&& other) noexcept : text_(other.text_), length_(other.length_) {
+SetupString::SetupString(SetupString&& other) noexcept
+    : text_(other.text_), length_(other.length_) {
   other.text_ = g_empty;
   other.length_ = 0;
 }

@@ -7,7 +7,9 @@
 namespace {
 
 // White space as the C library's scanning sees it in the C locale.
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
 
 const char* SkipBlanks(const char* p) {
   while (IsBlank(*p)) ++p;
@@ -16,7 +18,9 @@ const char* SkipBlanks(const char* p) {
 
 // One number ended at end (which must differ from where it began) and only
 // blanks follow.
-bool OnlyBlanksAfter(const char* begin, const char* end) { return end != begin && *SkipBlanks(end) == '\0'; }
+bool OnlyBlanksAfter(const char* begin, const char* end) {
+  return end != begin && *SkipBlanks(end) == '\0';
+}
 
 bool ParseWide(const char* text, long long& out) {
   if (!text) return false;
@@ -48,7 +52,8 @@ bool ParseIntValue(const char* text, int& out) {
 bool ParseUnsignedValue(const char* text, unsigned& out) {
   if (!text || *SkipBlanks(text) == '-') return false;
   long long value;
-  if (!ParseWide(text, value) || value < 0 || static_cast<unsigned long long>(value) > UINT_MAX) return false;
+  if (!ParseWide(text, value) || value < 0 || static_cast<unsigned long long>(value) > UINT_MAX)
+    return false;
   out = static_cast<unsigned>(value);
   return true;
 }

@@ -28,9 +28,7 @@ constexpr uint32_t kLargestBuffer = 0x7FFFFFFF;  // reads take an int32 size
 // scope, so every way out of a copy ends the file exactly once.
 class FileInProgress {
  public:
-  explicit FileInProgress(ProgressSink& progress) : progress_(progress) {
-    progress_.BeginFile();
-  }
+  explicit FileInProgress(ProgressSink& progress) : progress_(progress) { progress_.BeginFile(); }
   ~FileInProgress() { progress_.EndFile(); }
   FileInProgress(const FileInProgress&) = delete;
   FileInProgress& operator=(const FileInProgress&) = delete;
@@ -40,10 +38,11 @@ class FileInProgress {
 };
 
 void CutBack(const char* path, DWORD length) {
-  HANDLE file = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return;
-  if (SetFilePointer(file, static_cast<LONG>(length), nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER)
+  if (SetFilePointer(file, static_cast<LONG>(length), nullptr, FILE_BEGIN) !=
+      INVALID_SET_FILE_POINTER)
     SetEndOfFile(file);
   CloseHandle(file);
 }
@@ -102,8 +101,7 @@ int DirectCopy(FileOperations& ops, const char* source, const char* destination,
   }
   uint32_t size = progress.BufferSize();
   if (size == 0) size = kDefaultCopyBuffer;
-  std::unique_ptr<char[]> buffer(size <= kLargestBuffer ? new (std::nothrow) char[size]
-                                                        : nullptr);
+  std::unique_ptr<char[]> buffer(size <= kLargestBuffer ? new (std::nothrow) char[size] : nullptr);
   if (!buffer) {
     ops.ReportOutOfMemory();
     target.Abandon();
@@ -185,9 +183,8 @@ struct TemporaryCopy {
 
 // The temporary routes: through a temporary file next to the destination,
 // compared with it first on the comparing route.
-int ViaTemporary(FileOperations& ops, FileOperations& helper, bool comparing,
-                 const char* source, PathBuffer& destination,
-                 const CopyRequest& request, ProgressSink& progress,
+int ViaTemporary(FileOperations& ops, FileOperations& helper, bool comparing, const char* source,
+                 PathBuffer& destination, const CopyRequest& request, ProgressSink& progress,
                  TemporaryCopy& outcome) {
   PathBuffer directory, temporary;
   if (!path_names::DirectoryOf(destination.Get(), directory) ||
@@ -263,10 +260,9 @@ int FileOperations::Copy(const char* source, PathBuffer& destination, int32_t fl
     }
   }
   TemporaryCopy outcome;
-  const int result =
-      temporary ? ViaTemporary(*this, helper, comparing, source, destination, request,
-                               progress, outcome)
-                : DirectCopy(*this, source, destination.Get(), request, progress);
+  const int result = temporary ? ViaTemporary(*this, helper, comparing, source, destination,
+                                              request, progress, outcome)
+                               : DirectCopy(*this, source, destination.Get(), request, progress);
   if (outcome.helperError != kFileOpOk) SetLastError(outcome.helperError);
   if (result != kCopyDone) return result;
   policy.AfterCopy();

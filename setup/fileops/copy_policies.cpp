@@ -34,7 +34,7 @@ int RecordedVersionPolicy::Compare(const char* /*source*/, const char* destinati
   uint32_t installedMs = 0, installedLs = 0;
   if (!ParseDottedVersion(text, installedMs, installedLs)) return kPolicyCopy;
   return CompareVersionWords(versionMs_, versionLs_, installedMs, installedLs) > 0 ? kPolicyCopy
-                                                                                  : kPolicyKeep;
+                                                                                   : kPolicyKeep;
 }
 
 void RecordedVersionPolicy::AfterCopy() {

@@ -54,8 +54,8 @@ class CreateWriter : public DestWriter {
   bool Close() override;
   bool KeepsExisting() override { return false; }
   int32_t Write(const void* buffer, int32_t size) override;
-  void Record(OperationRecorder& recorder, const char* source,
-              const char* destination, int32_t flag) override;
+  void Record(OperationRecorder& recorder, const char* source, const char* destination,
+              int32_t flag) override;
 
  protected:
   HFILE file_ = HFILE_ERROR;
@@ -68,8 +68,8 @@ class AppendWriter : public CreateWriter {
  public:
   bool Open(const char* path) override;
   bool KeepsExisting() override { return true; }
-  void Record(OperationRecorder& recorder, const char* source,
-              const char* destination, int32_t flag) override;
+  void Record(OperationRecorder& recorder, const char* source, const char* destination,
+              int32_t flag) override;
 
   bool Appends() const { return appends_; }
   uint32_t FormerLength() const { return formerLength_; }

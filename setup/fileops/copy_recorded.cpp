@@ -4,9 +4,8 @@
 #include "fileops/file_operations.h"
 #include "fileops/shared_count.h"
 
-int FileOperations::CopyRecorded(const char* source, PathBuffer& destination,
-                                 int32_t flag, const CopyRequest& request,
-                                 ProgressSink& progress) {
+int FileOperations::CopyRecorded(const char* source, PathBuffer& destination, int32_t flag,
+                                 const CopyRequest& request, ProgressSink& progress) {
   int result = Copy(source, destination, flag, request, progress);
   if (result != kCopySkipped) return result;
   if (SharedCount(*this, destination.Get()) == -1) return kCopySkipped;

@@ -52,8 +52,8 @@ class DestWriter {
   // Bytes written.
   virtual int32_t Write(const void* buffer, int32_t size) = 0;
   // Reports the finished copy to recorder.
-  virtual void Record(OperationRecorder& recorder, const char* source,
-                      const char* destination, int32_t flag) = 0;
+  virtual void Record(OperationRecorder& recorder, const char* source, const char* destination,
+                      int32_t flag) = 0;
 };
 
 // Told of the progress of each copy (the copy progress dialog is one).
@@ -80,8 +80,8 @@ struct CopyRequest {
 };
 
 // A request of the given strategies.
-inline CopyRequest MakeCopyRequest(CopyPolicy& policy, SourceReader& reader,
-                                   DestWriter& writer, int timeStamp = 0) {
+inline CopyRequest MakeCopyRequest(CopyPolicy& policy, SourceReader& reader, DestWriter& writer,
+                                   int timeStamp = 0) {
   CopyRequest request;
   request.timeStamp = timeStamp;
   request.policy = &policy;

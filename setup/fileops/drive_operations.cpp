@@ -5,20 +5,23 @@
 
 bool FileOperations::FreeSpace(const char* drivePath, double& kilobytes) {
   DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, clusters = 0;
-  if (!GetDiskFreeSpaceA(drivePath, &sectorsPerCluster, &bytesPerSector,
-                         &freeClusters, &clusters))
+  if (!GetDiskFreeSpaceA(drivePath, &sectorsPerCluster, &bytesPerSector, &freeClusters, &clusters))
     return false;
-  kilobytes = static_cast<double>(freeClusters) * sectorsPerCluster *
-              bytesPerSector / 1024.0;
+  kilobytes = static_cast<double>(freeClusters) * sectorsPerCluster * bytesPerSector / 1024.0;
   return true;
 }
 
 int FileOperations::DriveType(const char* rootPath) {
   switch (GetDriveTypeA(rootPath)) {
-    case DRIVE_REMOVABLE: return kDriveRemovable;
-    case DRIVE_FIXED: return kDriveFixed;
-    case DRIVE_REMOTE: return kDriveRemote;
-    case DRIVE_CDROM: return kDriveCdRom;
-    default: return kDriveUnknown;
+    case DRIVE_REMOVABLE:
+      return kDriveRemovable;
+    case DRIVE_FIXED:
+      return kDriveFixed;
+    case DRIVE_REMOTE:
+      return kDriveRemote;
+    case DRIVE_CDROM:
+      return kDriveCdRom;
+    default:
+      return kDriveUnknown;
   }
 }

@@ -12,8 +12,7 @@ constexpr DWORD kGuardedAttributes =
 bool IsDirectory(const char* path) {
   if (path_names::IsDriveOnly(path) || *path == '\0') return true;
   const DWORD attributes = GetFileAttributesA(path);
-  return attributes != INVALID_FILE_ATTRIBUTES &&
-         (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 }  // namespace
@@ -50,8 +49,7 @@ int FileOperations::EnsureDirectoryOf(const char* filePath) {
 bool FileOperations::Delete(const char* path) {
   const DWORD attributes = GetFileAttributesA(path);
   if (attributes == INVALID_FILE_ATTRIBUTES) return true;
-  if ((attributes & kGuardedAttributes) != 0 &&
-      !SetAttributes(path, FILE_ATTRIBUTE_NORMAL))
+  if ((attributes & kGuardedAttributes) != 0 && !SetAttributes(path, FILE_ATTRIBUTE_NORMAL))
     return false;
   if (!DeleteFileA(path)) {
     Report(kFileOpDeleteFile, kStrDeleteFile, path);

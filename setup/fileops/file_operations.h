@@ -89,10 +89,10 @@ class FileOperations {
   // True when done or already equal.
   bool SetAttributes(const char* path, DWORD attributes);
   // The length of the file at path (opened for reading, sharing read and
-// write); false when it cannot be opened or its size cannot be read.
-bool FileLength(const char* path, DWORD& length);
+  // write); false when it cannot be opened or its size cannot be read.
+  bool FileLength(const char* path, DWORD& length);
 
-// The local last-write time of path as calendar fields.
+  // The local last-write time of path as calendar fields.
   bool GetTimeStamp(const char* path, SYSTEMTIME& stamp);
   // Gives path the local time stamp as creation, access and write time.
   bool SetTimeStamp(const char* path, const SYSTEMTIME& stamp);
@@ -100,8 +100,8 @@ bool FileLength(const char* path, DWORD& length);
   // --- copies --------------------------------------------------------------
   // The copy engine. destination may be changed by the version question
   // (the user may type another target path). flag goes to the recorder.
-  int Copy(const char* source, PathBuffer& destination, int32_t flag,
-           const CopyRequest& request, ProgressSink& progress);
+  int Copy(const char* source, PathBuffer& destination, int32_t flag, const CopyRequest& request,
+           ProgressSink& progress);
   // Copy, and a skipped copy of a file in the shared folders is recorded
   // as made (result 0): the form the copy phase uses.
   int CopyRecorded(const char* source, PathBuffer& destination, int32_t flag,
@@ -112,14 +112,12 @@ bool FileLength(const char* path, DWORD& length);
   // --- registry (root kinds above) ------------------------------------------
   bool KeyExists(int root, const char* key);
   bool CreateKey(int root, const char* key);
-  bool SetValue(int root, const char* key, const char* name, DWORD type,
-                DWORD size, const void* data);
+  bool SetValue(int root, const char* key, const char* name, DWORD type, DWORD size,
+                const void* data);
   // Newly allocated data (free with delete[]), or null. type and size out.
-  unsigned char* ReadValue(int root, const char* key, const char* name,
-                           DWORD& type, DWORD& size);
+  unsigned char* ReadValue(int root, const char* key, const char* name, DWORD& type, DWORD& size);
   // True when the value exists and is a REG_SZ; the text is cut to fit.
-  bool ReadString(int root, const char* key, const char* name, char* text,
-                  int textSize);
+  bool ReadString(int root, const char* key, const char* name, char* text, int textSize);
 
   // --- fonts and drives -----------------------------------------------------
   bool InstallFont(const char* path, int32_t flag);

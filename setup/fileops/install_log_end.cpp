@@ -15,9 +15,7 @@ namespace {
 // A log larger than this is not one this engine wrote.
 constexpr uint32_t kMaxLogSize = 16u << 20;
 
-bool Exists(const char* path) {
-  return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
-}
+bool Exists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
 
 bool Taken(const char* path, void*) { return Exists(path); }
 
@@ -27,8 +25,7 @@ bool SameFile(const char* a, const char* b) {
   char* name = nullptr;
   const DWORD la = GetFullPathNameA(a, MAX_PATH, full_a, &name);
   const DWORD lb = GetFullPathNameA(b, MAX_PATH, full_b, &name);
-  if (la == 0 || la >= MAX_PATH || lb == 0 || lb >= MAX_PATH)
-    return lstrcmpiA(a, b) == 0;
+  if (la == 0 || la >= MAX_PATH || lb == 0 || lb >= MAX_PATH) return lstrcmpiA(a, b) == 0;
   return lstrcmpiA(full_a, full_b) == 0;
 }
 
@@ -58,8 +55,7 @@ bool MoveLog(const char* from, const char* to) {
 
 bool FinaliseInstallLog(const char* windows_dir, const char* install_dir) {
   PathBuffer target, log;
-  if (!install_dir || !windows_dir ||
-      !path_names::JoinPath(install_dir, kInstallLogName, target) ||
+  if (!install_dir || !windows_dir || !path_names::JoinPath(install_dir, kInstallLogName, target) ||
       !path_names::JoinPath(windows_dir, kInstallLogName, log))
     return false;
   if (!Exists(log.Get())) return true;
@@ -110,8 +106,7 @@ bool RollBackInstallation(const char* windows_dir) {
       ReadWholeFile(log, kMaxLogSize, bytes)
           ? CheckInstallLog(bytes.empty() ? nullptr : bytes.data(), bytes.size())
           : LogContent::Damaged;
-  if (!log_chain::ShouldStartUninstaller(has_version, version_ms, content))
-    return false;
+  if (!log_chain::ShouldStartUninstaller(has_version, version_ms, content)) return false;
   char command[2 * MAX_PATH + 2];
   return log_chain::UninstallCommand(uninstaller, log, command, sizeof command) &&
          WinExec(command, SW_SHOWNORMAL) > 31;

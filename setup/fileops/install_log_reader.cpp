@@ -7,9 +7,8 @@ namespace {
 // The fields of each kind, by LogOp value: s string, i int32, d raw block
 // of the size in the int32 before it, r the item record.
 const char* const kFields[kLogOpCount] = {
-    "s",      "s",      "ss",  "s",  "ssi", "sii", "s",  "sssi",
-    "ssssi",  "ssssi",  "s",   "ss", "s",   "sr",  "is", "iss",
-    "issiid", "issiid", "is",  "ssii", "ss", "ss",  "si",
+    "s", "s",  "ss", "s",   "ssi",    "sii",    "s",  "sssi", "ssssi", "ssssi", "s",  "ss",
+    "s", "sr", "is", "iss", "issiid", "issiid", "is", "ssii", "ss",    "ss",    "si",
 };
 
 }  // namespace
@@ -56,8 +55,7 @@ bool InstallLogReader::ReadHeader(LogHeader& header) {
   if (!Take(install_log::kChainNameSize, at)) return false;
   std::memcpy(header.chain_name, at, install_log::kChainNameSize);
   if (!Take(sizeof install_log::kVersionBytes, at) ||
-      std::memcmp(at, install_log::kVersionBytes,
-                  sizeof install_log::kVersionBytes) != 0 ||
+      std::memcmp(at, install_log::kVersionBytes, sizeof install_log::kVersionBytes) != 0 ||
       !String(header.title))
     return false;
   damaged_ = false;
@@ -85,8 +83,7 @@ InstallLogReader::Result InstallLogReader::ReadRecord(LogRecord& record) {
           break;
         case 'd':
           number = record.numbers.back();
-          sound = number <= install_log::kMaxValueDataSize &&
-                  Raw(number, record.data);
+          sound = number <= install_log::kMaxValueDataSize && Raw(number, record.data);
           break;
         case 'r':
           sound = Raw(install_log::kItemRecordSize, record.data);

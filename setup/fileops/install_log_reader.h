@@ -31,8 +31,7 @@ class InstallLogReader {
  public:
   enum class Result { Record, End, Damaged };
 
-  InstallLogReader(const uint8_t* bytes, size_t size)
-      : bytes_(bytes), size_(size) {}
+  InstallLogReader(const uint8_t* bytes, size_t size) : bytes_(bytes), size_(size) {}
 
   // Reads the header; false for a damaged one. Call it first, once.
   bool ReadHeader(LogHeader& header);

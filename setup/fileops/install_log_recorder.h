@@ -26,10 +26,8 @@ class InstallLogRecorder : public OperationRecorder {
   void FileDeleted(const char* path) override;
   void FileMoved(const char* old_path, const char* new_path) override;
   void IniFileCreated(const char* path) override;
-  void AttribChanged(const char* path, uint32_t old_attributes,
-                     uint32_t new_attributes) override;
-  void FileCopied(const char* source, const char* destination,
-                  int32_t flag) override;
+  void AttribChanged(const char* path, uint32_t old_attributes, uint32_t new_attributes) override;
+  void FileCopied(const char* source, const char* destination, int32_t flag) override;
   void FileAppended(const char* source, const char* destination, int32_t flag,
                     uint32_t old_length) override;
   void IniSectionAdded(const char* file, const char* section) override;
@@ -46,28 +44,23 @@ class InstallLogRecorder : public OperationRecorder {
   void ItemDeleted(const char* group, const void* item_record) override;
   void RegKeyCreated(int32_t root, const char* key) override;
   void RegKeyDeleted(int32_t root, const char* key) override;
-  void RegValueCreated(int32_t root, const char* key,
-                       const char* value_name) override;
-  void RegValueChanged(int32_t root, const char* key, const char* value_name,
-                       uint32_t old_type, uint32_t old_size,
-                       const void* old_data) override;
-  void RegValueDeleted(int32_t root, const char* key, const char* value_name,
-                       uint32_t old_type, uint32_t old_size,
-                       const void* old_data) override;
+  void RegValueCreated(int32_t root, const char* key, const char* value_name) override;
+  void RegValueChanged(int32_t root, const char* key, const char* value_name, uint32_t old_type,
+                       uint32_t old_size, const void* old_data) override;
+  void RegValueDeleted(int32_t root, const char* key, const char* value_name, uint32_t old_type,
+                       uint32_t old_size, const void* old_data) override;
   void FontInstalled(const char* path, int32_t flag) override;
 
  private:
   LogEncoder& Begin(LogOp kind);
   void Finish();
-  void Strings(LogOp kind, const char* a, const char* b = nullptr,
-               const char* c = nullptr);
-  void IniEntry(LogOp kind, const char* file, const char* section,
-                const char* key, const char* old_value, int32_t occurrence);
+  void Strings(LogOp kind, const char* a, const char* b = nullptr, const char* c = nullptr);
+  void IniEntry(LogOp kind, const char* file, const char* section, const char* key,
+                const char* old_value, int32_t occurrence);
   // value_name null: a key record, without the name field.
   void RegKey(LogOp kind, int32_t root, const char* key, const char* value_name);
-  void RegValue(LogOp kind, int32_t root, const char* key,
-                const char* value_name, uint32_t old_type, uint32_t old_size,
-                const void* old_data);
+  void RegValue(LogOp kind, int32_t root, const char* key, const char* value_name,
+                uint32_t old_type, uint32_t old_size, const void* old_data);
 
   LogStream stream_;
   LogEncoder record_;

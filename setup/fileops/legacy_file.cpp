@@ -18,13 +18,21 @@ HFILE CreateLikeOpenFile(const char* path, UINT mode) {
   }
   DWORD sharing;
   switch (mode & 0x70) {
-    case OF_SHARE_EXCLUSIVE: sharing = 0; break;
-    case OF_SHARE_DENY_WRITE: sharing = FILE_SHARE_READ; break;
-    case OF_SHARE_DENY_READ: sharing = FILE_SHARE_WRITE; break;
-    default: sharing = FILE_SHARE_READ | FILE_SHARE_WRITE; break;
+    case OF_SHARE_EXCLUSIVE:
+      sharing = 0;
+      break;
+    case OF_SHARE_DENY_WRITE:
+      sharing = FILE_SHARE_READ;
+      break;
+    case OF_SHARE_DENY_READ:
+      sharing = FILE_SHARE_WRITE;
+      break;
+    default:
+      sharing = FILE_SHARE_READ | FILE_SHARE_WRITE;
+      break;
   }
-  HANDLE file = CreateFileA(path, access, sharing, nullptr, creation,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file =
+      CreateFileA(path, access, sharing, nullptr, creation, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return HFILE_ERROR;
   // Kernel handles fit in 32 bits on every Windows: this is how OpenFile
   // hands them out too.

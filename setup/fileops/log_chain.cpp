@@ -26,16 +26,12 @@ bool ChainName(const char* backup_path, char (&out)[install_log::kChainNameSize]
   return true;
 }
 
-bool ShouldStartUninstaller(bool has_version, uint32_t file_version_ms,
-                            LogContent content) {
-  return has_version && file_version_ms >= 0x20000u &&
-         content == LogContent::HasRecords;
+bool ShouldStartUninstaller(bool has_version, uint32_t file_version_ms, LogContent content) {
+  return has_version && file_version_ms >= 0x20000u && content == LogContent::HasRecords;
 }
 
-bool UninstallCommand(const char* uninstaller, const char* log, char* out,
-                      size_t capacity) {
-  if (uninstaller == nullptr || log == nullptr || out == nullptr || capacity == 0)
-    return false;
+bool UninstallCommand(const char* uninstaller, const char* log, char* out, size_t capacity) {
+  if (uninstaller == nullptr || log == nullptr || out == nullptr || capacity == 0) return false;
   const int length = std::snprintf(out, capacity, "%s %s", uninstaller, log);
   if (length < 0 || static_cast<size_t>(length) >= capacity) {
     out[0] = '\0';

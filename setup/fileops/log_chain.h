@@ -20,11 +20,9 @@ bool ChainName(const char* backup_path, char (&out)[install_log::kChainNameSize]
 // The uninstaller of version 2.0 or later (the most significant 32 bits of
 // its file version at least 0x20000) is started only on a sound log with at
 // least one record.
-bool ShouldStartUninstaller(bool has_version, uint32_t file_version_ms,
-                            LogContent content);
+bool ShouldStartUninstaller(bool has_version, uint32_t file_version_ms, LogContent content);
 
 // "%s %s" of the uninstaller and the log; false when it does not fit.
-bool UninstallCommand(const char* uninstaller, const char* log, char* out,
-                      size_t capacity);
+bool UninstallCommand(const char* uninstaller, const char* log, char* out, size_t capacity);
 
 }  // namespace log_chain

@@ -17,20 +17,17 @@ class OperationRecorder {
   virtual void IniFileCreated(const char* path) = 0;
   virtual void AttribChanged(const char* path, uint32_t old_attributes,
                              uint32_t new_attributes) = 0;
-  virtual void FileCopied(const char* source, const char* destination,
-                          int32_t flag) = 0;
-  virtual void FileAppended(const char* source, const char* destination,
-                            int32_t flag, uint32_t old_length) = 0;
+  virtual void FileCopied(const char* source, const char* destination, int32_t flag) = 0;
+  virtual void FileAppended(const char* source, const char* destination, int32_t flag,
+                            uint32_t old_length) = 0;
   virtual void IniSectionAdded(const char* file, const char* section) = 0;
   virtual void IniSectionDeleted(const char* file, const char* section) = 0;
-  virtual void IniEntryAdded(const char* file, const char* section,
-                             const char* key, int32_t position) = 0;
-  virtual void IniEntryDeleted(const char* file, const char* section,
-                               const char* key, const char* old_value,
-                               int32_t occurrence) = 0;
-  virtual void IniEntryChanged(const char* file, const char* section,
-                               const char* key, const char* old_value,
-                               int32_t occurrence) = 0;
+  virtual void IniEntryAdded(const char* file, const char* section, const char* key,
+                             int32_t position) = 0;
+  virtual void IniEntryDeleted(const char* file, const char* section, const char* key,
+                               const char* old_value, int32_t occurrence) = 0;
+  virtual void IniEntryChanged(const char* file, const char* section, const char* key,
+                               const char* old_value, int32_t occurrence) = 0;
   virtual void GroupCreated(const char* group) = 0;
   virtual void ItemAdded(const char* group, const char* item) = 0;
   virtual void GroupDeleted(const char* group) = 0;
@@ -39,14 +36,11 @@ class OperationRecorder {
   virtual void ItemDeleted(const char* group, const void* item_record) = 0;
   virtual void RegKeyCreated(int32_t root, const char* key) = 0;
   virtual void RegKeyDeleted(int32_t root, const char* key) = 0;
-  virtual void RegValueCreated(int32_t root, const char* key,
-                               const char* value_name) = 0;
-  virtual void RegValueChanged(int32_t root, const char* key,
-                               const char* value_name, uint32_t old_type,
-                               uint32_t old_size, const void* old_data) = 0;
-  virtual void RegValueDeleted(int32_t root, const char* key,
-                               const char* value_name, uint32_t old_type,
-                               uint32_t old_size, const void* old_data) = 0;
+  virtual void RegValueCreated(int32_t root, const char* key, const char* value_name) = 0;
+  virtual void RegValueChanged(int32_t root, const char* key, const char* value_name,
+                               uint32_t old_type, uint32_t old_size, const void* old_data) = 0;
+  virtual void RegValueDeleted(int32_t root, const char* key, const char* value_name,
+                               uint32_t old_type, uint32_t old_size, const void* old_data) = 0;
   virtual void FontInstalled(const char* path, int32_t flag) = 0;
 };
 
@@ -67,10 +61,8 @@ class NullRecorder : public OperationRecorder {
   void IniSectionAdded(const char*, const char*) override {}
   void IniSectionDeleted(const char*, const char*) override {}
   void IniEntryAdded(const char*, const char*, const char*, int32_t) override {}
-  void IniEntryDeleted(const char*, const char*, const char*, const char*,
-                       int32_t) override {}
-  void IniEntryChanged(const char*, const char*, const char*, const char*,
-                       int32_t) override {}
+  void IniEntryDeleted(const char*, const char*, const char*, const char*, int32_t) override {}
+  void IniEntryChanged(const char*, const char*, const char*, const char*, int32_t) override {}
   void GroupCreated(const char*) override {}
   void ItemAdded(const char*, const char*) override {}
   void GroupDeleted(const char*) override {}

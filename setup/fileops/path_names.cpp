@@ -18,9 +18,7 @@ const char* NamePart(const char* path) {
 }
 
 // The dot of the name's extension, or null when the name has none.
-const char* ExtensionDot(const char* path) {
-  return std::strrchr(NamePart(path), '.');
-}
+const char* ExtensionDot(const char* path) { return std::strrchr(NamePart(path), '.'); }
 
 // The first length characters of text, then tail; refused when the whole
 // does not fit the path buffer.
@@ -95,8 +93,8 @@ bool WithExtension(const char* path, const char* extension, PathBuffer& out) {
   const char* dot = ExtensionDot(path);
   const size_t stem = dot ? static_cast<size_t>(dot - path) : std::strlen(path);
   char tail[PathBuffer::kCapacity];
-  const int written = std::snprintf(tail, sizeof tail, "%s%s",
-                                    extension[0] == '.' ? "" : ".", extension);
+  const int written =
+      std::snprintf(tail, sizeof tail, "%s%s", extension[0] == '.' ? "" : ".", extension);
   if (written < 0 || static_cast<size_t>(written) >= sizeof tail) return false;
   return SetJoined(path, stem, tail, out);
 }
@@ -111,18 +109,17 @@ bool BackupCandidate(const char* path, int index, PathBuffer& backup) {
   return WithExtension(path, extension, backup);
 }
 
-bool TemporaryCandidate(const char* directory, const char* prefix,
-                        unsigned counter, PathBuffer& path) {
+bool TemporaryCandidate(const char* directory, const char* prefix, unsigned counter,
+                        PathBuffer& path) {
   if (directory == nullptr || prefix == nullptr) return false;
   char name[PathBuffer::kCapacity];
-  const int written = std::snprintf(name, sizeof name, "%s%03u.%03u", prefix,
-                                    counter / 1000, counter % 1000);
+  const int written =
+      std::snprintf(name, sizeof name, "%s%03u.%03u", prefix, counter / 1000, counter % 1000);
   if (written < 0 || static_cast<size_t>(written) >= sizeof name) return false;
   return JoinPath(directory, name, path);
 }
 
-bool FirstFreeBackup(const char* path, ExistsFn exists, void* context,
-                     PathBuffer& backup) {
+bool FirstFreeBackup(const char* path, ExistsFn exists, void* context, PathBuffer& backup) {
   PathBuffer candidate;
   for (int index = 0; index < kBackupCandidates; ++index) {
     if (!BackupCandidate(path, index, candidate)) return false;
@@ -131,8 +128,8 @@ bool FirstFreeBackup(const char* path, ExistsFn exists, void* context,
   return false;
 }
 
-bool FirstFreeTemporary(const char* directory, const char* prefix,
-                        ExistsFn exists, void* context, PathBuffer& path) {
+bool FirstFreeTemporary(const char* directory, const char* prefix, ExistsFn exists, void* context,
+                        PathBuffer& path) {
   PathBuffer candidate;
   unsigned counter = 0;
   do {

@@ -44,20 +44,19 @@ bool BackupCandidate(const char* path, int index, PathBuffer& backup);
 
 // prefix followed by counter / 1000 and counter % 1000 as "%03d.%03d",
 // joined to directory (tmp000.000, tmp000.001, ... tmp001.000).
-bool TemporaryCandidate(const char* directory, const char* prefix,
-                        unsigned counter, PathBuffer& path);
+bool TemporaryCandidate(const char* directory, const char* prefix, unsigned counter,
+                        PathBuffer& path);
 
 // Tells whether a name is taken; context is the caller's.
 using ExistsFn = bool (*)(const char* path, void* context);
 
 // The first backup candidate of path that does not exist; false when all
 // 1001 exist or a candidate does not fit.
-bool FirstFreeBackup(const char* path, ExistsFn exists, void* context,
-                     PathBuffer& backup);
+bool FirstFreeBackup(const char* path, ExistsFn exists, void* context, PathBuffer& backup);
 
 // The first temporary candidate from counter 0 that does not exist; false
 // when a candidate does not fit (or, in theory, the counter runs out).
-bool FirstFreeTemporary(const char* directory, const char* prefix,
-                        ExistsFn exists, void* context, PathBuffer& path);
+bool FirstFreeTemporary(const char* directory, const char* prefix, ExistsFn exists, void* context,
+                        PathBuffer& path);
 
 }  // namespace path_names

@@ -44,13 +44,12 @@ bool CreateWriter::Close() { return CloseLegacy(file_); }
 
 int32_t CreateWriter::Write(const void* buffer, int32_t size) {
   if (file_ == HFILE_ERROR || size < 0) return -1;
-  const UINT written =
-      _lwrite(file_, static_cast<LPCCH>(buffer), static_cast<UINT>(size));
+  const UINT written = _lwrite(file_, static_cast<LPCCH>(buffer), static_cast<UINT>(size));
   return written == static_cast<UINT>(HFILE_ERROR) ? -1 : static_cast<int32_t>(written);
 }
 
-void CreateWriter::Record(OperationRecorder& recorder, const char* source,
-                          const char* destination, int32_t flag) {
+void CreateWriter::Record(OperationRecorder& recorder, const char* source, const char* destination,
+                          int32_t flag) {
   recorder.FileCopied(source, destination, flag);
 }
 
@@ -69,8 +68,8 @@ bool AppendWriter::Open(const char* path) {
   return true;
 }
 
-void AppendWriter::Record(OperationRecorder& recorder, const char* source,
-                          const char* destination, int32_t flag) {
+void AppendWriter::Record(OperationRecorder& recorder, const char* source, const char* destination,
+                          int32_t flag) {
   if (appends_)
     recorder.FileAppended(source, destination, flag, formerLength_);
   else

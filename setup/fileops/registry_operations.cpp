@@ -36,21 +36,31 @@ void ReportCannotOpen(FileOperations& ops, int root, const char* key) {
 
 HKEY RootHandle(int root) {
   switch (root) {
-    case kRootClasses: return HKEY_CLASSES_ROOT;
-    case kRootCurrentUser: return HKEY_CURRENT_USER;
-    case kRootLocalMachine: return HKEY_LOCAL_MACHINE;
-    case kRootUsers: return HKEY_USERS;
-    default: return reinterpret_cast<HKEY>(~static_cast<ULONG_PTR>(0));
+    case kRootClasses:
+      return HKEY_CLASSES_ROOT;
+    case kRootCurrentUser:
+      return HKEY_CURRENT_USER;
+    case kRootLocalMachine:
+      return HKEY_LOCAL_MACHINE;
+    case kRootUsers:
+      return HKEY_USERS;
+    default:
+      return reinterpret_cast<HKEY>(~static_cast<ULONG_PTR>(0));
   }
 }
 
 const char* RootName(int root) {
   switch (root) {
-    case kRootClasses: return "HKEY_CLASSES_ROOT";
-    case kRootCurrentUser: return "HKEY_CURRENT_USER";
-    case kRootLocalMachine: return "HKEY_LOCAL_MACHINE";
-    case kRootUsers: return "HKEY_USERS";
-    default: return "Unknown";
+    case kRootClasses:
+      return "HKEY_CLASSES_ROOT";
+    case kRootCurrentUser:
+      return "HKEY_CURRENT_USER";
+    case kRootLocalMachine:
+      return "HKEY_LOCAL_MACHINE";
+    case kRootUsers:
+      return "HKEY_USERS";
+    default:
+      return "Unknown";
   }
 }
 
@@ -95,8 +105,8 @@ bool FileOperations::CreateKey(int root, const char* key) {
   return true;
 }
 
-bool FileOperations::SetValue(int root, const char* key, const char* name, DWORD type,
-                              DWORD size, const void* data) {
+bool FileOperations::SetValue(int root, const char* key, const char* name, DWORD type, DWORD size,
+                              const void* data) {
   if (NothingToDo(root)) return true;
   if (!key) key = "";
   name = ValueName(name);
@@ -138,8 +148,8 @@ bool FileOperations::SetValue(int root, const char* key, const char* name, DWORD
   return done;
 }
 
-unsigned char* FileOperations::ReadValue(int root, const char* key, const char* name,
-                                         DWORD& type, DWORD& size) {
+unsigned char* FileOperations::ReadValue(int root, const char* key, const char* name, DWORD& type,
+                                         DWORD& size) {
   type = 0;
   size = 0;
   if (NothingToDo(root)) {

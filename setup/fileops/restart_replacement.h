@@ -10,8 +10,7 @@
 // the wininit.ini entry on a system where MoveFileExA works.
 struct RestartRenameCalls {
   BOOL(WINAPI* moveFileEx)(LPCSTR from, LPCSTR to, DWORD flags);
-  BOOL(WINAPI* writeProfileString)(LPCSTR section, LPCSTR key, LPCSTR value,
-                                   LPCSTR file);
+  BOOL(WINAPI* writeProfileString)(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR file);
 };
 RestartRenameCalls& RestartRenames();
 

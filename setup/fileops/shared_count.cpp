@@ -68,9 +68,12 @@ long ReadCount(FileOperations& ops, const char* path, DWORD& storedType) {
 
 const char* CurrentVersionKey() {
   switch (CurrentShellInfo().platformKind) {
-    case kPlatformNt: return kNtKey;
-    case kPlatformWin32s: return nullptr;
-    default: return kWindowsKey;
+    case kPlatformNt:
+      return kNtKey;
+    case kPlatformWin32s:
+      return nullptr;
+    default:
+      return kWindowsKey;
   }
 }
 

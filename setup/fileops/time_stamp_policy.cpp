@@ -39,8 +39,11 @@ int CompareTimeStamps(FileOperations& /*ops*/, const char* a, const char* b) {
 
 int TimeStampPolicy::Compare(const char* source, const char* destination) {
   switch (CompareTimeStamps(ops_, destination, source)) {
-    case 2: return kPolicyError;
-    case -1: return kPolicyCopy;
-    default: return kPolicyKeep;
+    case 2:
+      return kPolicyError;
+    case -1:
+      return kPolicyCopy;
+    default:
+      return kPolicyKeep;
   }
 }

@@ -23,8 +23,8 @@ bool ParseNumber(const char*& text, uint32_t& part) {
     if (magnitude > 0x80000000ull) return false;
   }
   if (!negative && magnitude == 0x80000000ull) return false;
-  const uint32_t value = negative ? 0u - static_cast<uint32_t>(magnitude)
-                                  : static_cast<uint32_t>(magnitude);
+  const uint32_t value =
+      negative ? 0u - static_cast<uint32_t>(magnitude) : static_cast<uint32_t>(magnitude);
   part = value & 0xFFFFu;
   text = p;
   return true;

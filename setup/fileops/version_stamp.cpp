@@ -49,27 +49,36 @@ int CompareVersionStamps(FileOperations& ops, const char* newFile, PathBuffer& e
   // An existing file without a version is always replaced; a new file
   // without one never replaces anything.
   switch (ReadVersionStamp(existing.Get(), existingStamp)) {
-    case kVersionNone: return kPolicyCopy;
-    case kVersionFailed: return kPolicyError;
-    default: break;
+    case kVersionNone:
+      return kPolicyCopy;
+    case kVersionFailed:
+      return kPolicyError;
+    default:
+      break;
   }
   switch (ReadVersionStamp(newFile, newStamp)) {
-    case kVersionNone: return kPolicyKeep;
-    case kVersionFailed: return kPolicyError;
-    default: break;
+    case kVersionNone:
+      return kPolicyKeep;
+    case kVersionFailed:
+      return kPolicyError;
+    default:
+      break;
   }
   if (existingStamp.type == newStamp.type && existingStamp.subtype == newStamp.subtype &&
       existingStamp.language == newStamp.language &&
       existingStamp.characterSet == newStamp.characterSet) {
-    return CompareVersionWords(existingStamp.versionMs, existingStamp.versionLs,
-                               newStamp.versionMs, newStamp.versionLs) < 0
+    return CompareVersionWords(existingStamp.versionMs, existingStamp.versionLs, newStamp.versionMs,
+                               newStamp.versionLs) < 0
                ? kPolicyCopy
                : kPolicyKeep;
   }
   // Files of another kind or language are the user's to decide.
   switch (ShowFileAttributeDialog(ops.Owner(), newFile, newStamp, existing, existingStamp)) {
-    case kAttributeCopy: return kPolicyCopy;
-    case kAttributeSkip: return kPolicyKeep;
-    default: return kPolicyError;
+    case kAttributeCopy:
+      return kPolicyCopy;
+    case kAttributeSkip:
+      return kPolicyKeep;
+    default:
+      return kPolicyError;
   }
 }

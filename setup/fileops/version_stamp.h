@@ -9,9 +9,9 @@ class FileOperations;
 class PathBuffer;
 
 struct VersionStamp {
-  uint16_t language = 0;      // first pair of \VarFileInfo\Translation
+  uint16_t language = 0;  // first pair of \VarFileInfo\Translation
   uint16_t characterSet = 0;
-  uint32_t os = 0;            // read, never compared
+  uint32_t os = 0;  // read, never compared
   uint32_t type = 0;
   uint32_t subtype = 0;
   uint32_t versionMs = 0;
@@ -28,5 +28,4 @@ int ReadVersionStamp(const char* path, VersionStamp& stamp);
 // character set go to the "File Attribute Incompatible" question, owned by
 // ops.Owner(); when it is answered Copy, existing may hold the path the user
 // typed.
-int CompareVersionStamps(FileOperations& ops, const char* newFile,
-                         PathBuffer& existing);
+int CompareVersionStamps(FileOperations& ops, const char* newFile, PathBuffer& existing);

@@ -20,8 +20,8 @@ bool Win32LogFile::Open(const char* path, const char* mode) {
   } else {
     return false;
   }
-  handle_ = CreateFileA(path, access, FILE_SHARE_READ, nullptr, disposition,
-                        FILE_ATTRIBUTE_NORMAL, nullptr);
+  handle_ = CreateFileA(path, access, FILE_SHARE_READ, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
+                        nullptr);
   return IsOpen();
 }
 
@@ -35,9 +35,7 @@ bool Win32LogFile::Write(const void* data, uint32_t size) {
   const char* at = static_cast<const char*>(data);
   while (size > 0) {
     DWORD written = 0;
-    if (!IsOpen() || !WriteFile(handle_, at, size, &written, nullptr) ||
-        written == 0)
-      return false;
+    if (!IsOpen() || !WriteFile(handle_, at, size, &written, nullptr) || written == 0) return false;
     at += written;
     size -= written;
   }
@@ -49,9 +47,7 @@ uint32_t Win32LogFile::Read(void* data, uint32_t size) {
   uint32_t total = 0;
   while (total < size) {
     DWORD got = 0;
-    if (!IsOpen() || !ReadFile(handle_, at + total, size - total, &got, nullptr) ||
-        got == 0)
-      break;
+    if (!IsOpen() || !ReadFile(handle_, at + total, size - total, &got, nullptr) || got == 0) break;
     total += got;
   }
   return total;
@@ -68,8 +64,7 @@ bool InstallLogPath(char (&path)[MAX_PATH]) {
   char windows[MAX_PATH];
   const UINT length = GetWindowsDirectoryA(windows, MAX_PATH);
   PathBuffer joined;
-  if (length == 0 || length >= MAX_PATH ||
-      !path_names::JoinPath(windows, kInstallLogName, joined))
+  if (length == 0 || length >= MAX_PATH || !path_names::JoinPath(windows, kInstallLogName, joined))
     return false;
   std::memcpy(path, joined.Get(), std::strlen(joined.Get()) + 1);
   return true;

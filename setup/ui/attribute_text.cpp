@@ -6,29 +6,47 @@
 
 unsigned FileTypeStringId(unsigned long type) {
   switch (type) {
-    case 1: return kStrTypeApplication;
-    case 2: return kStrTypeDll;
-    case 3: return kStrTypeDriver;
-    case 4: return kStrTypeFont;
-    case 5: return kStrTypeVxd;
-    case 7: return kStrTypeStaticLib;
-    default: return kStrTypeUnknown;
+    case 1:
+      return kStrTypeApplication;
+    case 2:
+      return kStrTypeDll;
+    case 3:
+      return kStrTypeDriver;
+    case 4:
+      return kStrTypeFont;
+    case 5:
+      return kStrTypeVxd;
+    case 7:
+      return kStrTypeStaticLib;
+    default:
+      return kStrTypeUnknown;
   }
 }
 
 unsigned FileSubtypeStringId(unsigned long subtype) {
   switch (subtype) {
-    case 1: return kStrDriverPrinter;
-    case 2: return kStrDriverKeyboard;
-    case 3: return kStrDriverLanguage;
-    case 4: return kStrDriverDisplay;
-    case 5: return kStrDriverMouse;
-    case 6: return kStrDriverNetwork;
-    case 7: return kStrDriverSystem;
-    case 8: return kStrDriverInstallable;
-    case 9: return kStrDriverSound;
-    case 10: return kStrDriverComm;
-    default: return kStrTypeUnknown;
+    case 1:
+      return kStrDriverPrinter;
+    case 2:
+      return kStrDriverKeyboard;
+    case 3:
+      return kStrDriverLanguage;
+    case 4:
+      return kStrDriverDisplay;
+    case 5:
+      return kStrDriverMouse;
+    case 6:
+      return kStrDriverNetwork;
+    case 7:
+      return kStrDriverSystem;
+    case 8:
+      return kStrDriverInstallable;
+    case 9:
+      return kStrDriverSound;
+    case 10:
+      return kStrDriverComm;
+    default:
+      return kStrTypeUnknown;
   }
 }
 

@@ -20,7 +20,9 @@ class ContextHelp {
   void ShowContext(int context) { Show(HELP_CONTEXT, static_cast<ULONG_PTR>(context)); }
   void HelpOnHelp() { Show(HELP_HELPONHELP, 0); }
   void SearchKey(const char* key) { Show(HELP_KEY, reinterpret_cast<ULONG_PTR>(key)); }
-  void SearchPartialKey(const char* key) { Show(HELP_PARTIALKEY, reinterpret_cast<ULONG_PTR>(key)); }
+  void SearchPartialKey(const char* key) {
+    Show(HELP_PARTIALKEY, reinterpret_cast<ULONG_PTR>(key));
+  }
   // The viewer for the file with the command, or the fallback notice when
   // the file is missing or a context request names context -1.
   void Show(UINT command, ULONG_PTR data);

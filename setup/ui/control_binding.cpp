@@ -13,7 +13,8 @@ constexpr std::uintptr_t kHalfMask = (std::uintptr_t(1) << kHalfBits) - 1;
 void StoreObject(HWND control, ControlBinding* object) {
   auto address = reinterpret_cast<std::uintptr_t>(object);
   SetPropA(control, kBindingLowProperty, reinterpret_cast<HANDLE>(address & kHalfMask));
-  SetPropA(control, kBindingHighProperty, reinterpret_cast<HANDLE>((address >> kHalfBits) & kHalfMask));
+  SetPropA(control, kBindingHighProperty,
+           reinterpret_cast<HANDLE>((address >> kHalfBits) & kHalfMask));
 }
 
 void RemoveObject(HWND control) {
@@ -76,7 +77,8 @@ LRESULT ControlBinding::PassOn(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CALLBACK ControlForwardProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
   ControlBinding* object = ControlBinding::BoundObject(control);
-  if (!object || object->control_ != control) return DefWindowProcA(control, message, wParam, lParam);
+  if (!object || object->control_ != control)
+    return DefWindowProcA(control, message, wParam, lParam);
   if (message != WM_NCDESTROY) return object->HandleMessage(message, wParam, lParam);
   // The control goes away: give it back its own procedure before its last
   // message, so no object is left pointing at a dead window.

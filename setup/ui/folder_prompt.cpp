@@ -114,8 +114,7 @@ class FolderPromptDialog : public HelpDialog {
   // button, so Escape and Close leave the question open.
   bool AskSpace(unsigned long free) {
     SetupString text, title, no, yes;
-    FormatMessageText(text, kStrSpaceQuestion, static_cast<unsigned long>(record_.required),
-                      free);
+    FormatMessageText(text, kStrSpaceQuestion, static_cast<unsigned long>(record_.required), free);
     LoadMessage(title, kStrSpaceTitle);
     LoadMessage(no, kStrNo);
     LoadMessage(yes, kStrYes);

@@ -13,10 +13,10 @@ constexpr int kPromptChars = 256;  // each text field, NUL included
 constexpr int kPromptLines = 4;
 
 struct FolderPrompt {
-  int helpContext = 0;      // registered with the help object while open
-  int folder = 0;           // non-zero: "Enter Directory", path checks
-  int checkSpace = 0;       // non-zero: compare free space with required
-  unsigned int required = 0;  // K (1024 bytes)
+  int helpContext = 0;               // registered with the help object while open
+  int folder = 0;                    // non-zero: "Enter Directory", path checks
+  int checkSpace = 0;                // non-zero: compare free space with required
+  unsigned int required = 0;         // K (1024 bytes)
   char answer[kPromptChars] = {0};   // output
   char initial[kPromptChars] = {0};  // the edit field's first text
   char lines[kPromptLines][kPromptChars] = {};

@@ -50,11 +50,20 @@ void MessageDialog::SetSystemIcon(int kind) {
   ClearIcon();
   LPCSTR name = nullptr;
   switch (kind) {
-    case 16: name = IDI_HAND; break;
-    case 32: name = IDI_QUESTION; break;
-    case 48: name = IDI_EXCLAMATION; break;
-    case 64: name = IDI_ASTERISK; break;
-    default: return;
+    case 16:
+      name = IDI_HAND;
+      break;
+    case 32:
+      name = IDI_QUESTION;
+      break;
+    case 48:
+      name = IDI_EXCLAMATION;
+      break;
+    case 64:
+      name = IDI_ASTERISK;
+      break;
+    default:
+      return;
   }
   icon_ = LoadIconA(nullptr, name);
 }
@@ -82,10 +91,20 @@ void MessageDialog::SetStandardButtons(int set) {
       count_ = 1;
       cancelId_ = kFirstButton;
       return;
-    case kSetOkCancel: first = kStrOk; second = kStrCancel; break;
-    case kSetYesNo: first = kStrYes; second = kStrNo; break;
-    case kSetRetryCancel: first = kStrRetry; second = kStrCancel; break;
-    default: return;
+    case kSetOkCancel:
+      first = kStrOk;
+      second = kStrCancel;
+      break;
+    case kSetYesNo:
+      first = kStrYes;
+      second = kStrNo;
+      break;
+    case kSetRetryCancel:
+      first = kStrRetry;
+      second = kStrCancel;
+      break;
+    default:
+      return;
   }
   CopyMessage(labels_[0], kLabelChars, first);
   CopyMessage(labels_[1], kLabelChars, second);

@@ -31,8 +31,9 @@ LRESULT SetupWindow::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 bool SetupWindow::Create(const WindowClassRecord& cls, const WindowCreationRecord& rec) {
-  HWND hwnd = CreateWindowExA(0, cls.name, rec.title, rec.style, rec.left, rec.top, rec.width,
-                              rec.height, rec.parent, rec.menuOrId, GetModuleHandleA(nullptr), this);
+  HWND hwnd =
+      CreateWindowExA(0, cls.name, rec.title, rec.style, rec.left, rec.top, rec.width, rec.height,
+                      rec.parent, rec.menuOrId, GetModuleHandleA(nullptr), this);
   return hwnd != nullptr && hwnd_ == hwnd;
 }
 

@@ -36,8 +36,10 @@ SIZE Measure(HDC dc, HFONT font, const char* text, int length, TEXTMETRICA* metr
 
 void ScreenPixelsPerMillimetre(int& px, int& py) {
   HDC screen = GetDC(nullptr);
-  px = RoundToInt(PixelsPerMillimetre(GetDeviceCaps(screen, HORZRES), GetDeviceCaps(screen, HORZSIZE)));
-  py = RoundToInt(PixelsPerMillimetre(GetDeviceCaps(screen, VERTRES), GetDeviceCaps(screen, VERTSIZE)));
+  px = RoundToInt(
+      PixelsPerMillimetre(GetDeviceCaps(screen, HORZRES), GetDeviceCaps(screen, HORZSIZE)));
+  py = RoundToInt(
+      PixelsPerMillimetre(GetDeviceCaps(screen, VERTRES), GetDeviceCaps(screen, VERTSIZE)));
   ReleaseDC(nullptr, screen);
 }
 
@@ -65,8 +67,7 @@ bool LayOutTitleLine(HDC dc, const TitleLine& line, int screenWidth, int screenH
   TEXTMETRICA metrics = {};
   const SIZE measured = Measure(dc, natural, texts.text, texts.Length(), &metrics);
   DeleteObject(natural);
-  const int charWidth =
-      StretchedCharWidth(metrics.tmAveCharWidth, place.targetWidth, measured.cx);
+  const int charWidth = StretchedCharWidth(metrics.tmAveCharWidth, place.targetWidth, measured.cx);
   HFONT font = MakeFont(line, texts.face, place.charHeight, charWidth);
   if (!font) return false;
   const SIZE size = Measure(dc, font, texts.text, texts.Length(), nullptr);

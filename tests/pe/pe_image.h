@@ -11,23 +11,23 @@
 namespace pe {
 
 struct Import {
-    std::string dll;
-    std::string function;  // "#<ordinal>" for an import by ordinal
+  std::string dll;
+  std::string function;  // "#<ordinal>" for an import by ordinal
 };
 
 struct Image {
-    uint16_t machine = 0;       // 0x14c for i386
-    uint16_t magic = 0;         // 0x10b for PE32
-    uint16_t subsystem = 0;     // 2 GUI, 3 console
-    uint16_t subsystemMajor = 0, subsystemMinor = 0;
-    uint16_t osMajor = 0, osMinor = 0;
-    bool isDll = false;
-    std::vector<Import> imports;
-    std::vector<std::string> exports;
-    bool hasVersion = false;
-    uint32_t fileVersionMS = 0, fileVersionLS = 0;
-    uint32_t productVersionMS = 0, productVersionLS = 0;
-    std::string resourceText;  // the resource section's UTF-16 text, narrowed, for string checks
+  uint16_t machine = 0;    // 0x14c for i386
+  uint16_t magic = 0;      // 0x10b for PE32
+  uint16_t subsystem = 0;  // 2 GUI, 3 console
+  uint16_t subsystemMajor = 0, subsystemMinor = 0;
+  uint16_t osMajor = 0, osMinor = 0;
+  bool isDll = false;
+  std::vector<Import> imports;
+  std::vector<std::string> exports;
+  bool hasVersion = false;
+  uint32_t fileVersionMS = 0, fileVersionLS = 0;
+  uint32_t productVersionMS = 0, productVersionLS = 0;
+  std::string resourceText;  // the resource section's UTF-16 text, narrowed, for string checks
 };
 
 // False (and a reason) for data that is not a well-formed PE32 image.

@@ -7,277 +7,281 @@
 namespace uidriver {
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
-    DWORD start = GetTickCount();
-    for (;;) {
-        if (condition()) return true;
-        if (GetTickCount() - start >= timeoutMs) return false;
-        Sleep(20);
-    }
+  DWORD start = GetTickCount();
+  for (;;) {
+    if (condition()) return true;
+    if (GetTickCount() - start >= timeoutMs) return false;
+    Sleep(20);
+  }
 }
 
 Program::~Program() { Kill(); }
 
 std::string BesideTest(const std::string& fileName) {
-    char self[MAX_PATH] = {0};
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string path = self;
-    return path.substr(0, path.find_last_of('\\') + 1) + fileName;
+  char self[MAX_PATH] = {0};
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  std::string path = self;
+  return path.substr(0, path.find_last_of('\\') + 1) + fileName;
 }
 
 std::string ProgramUnderTest(const std::string& fileName) {
-    char folder[MAX_PATH] = {0};
-    DWORD n = GetEnvironmentVariableA("HVT_PROGRAM_DIR", folder, MAX_PATH);
-    if (n == 0 || n >= MAX_PATH || folder[0] != '/') return BesideTest(fileName);
-    // Wine's drive Z: is the root of the Unix file system.
-    std::string path = std::string("Z:") + folder + "/" + fileName;
-    for (char& c : path)
-        if (c == '/') c = '\\';
-    return path;
+  char folder[MAX_PATH] = {0};
+  DWORD n = GetEnvironmentVariableA("HVT_PROGRAM_DIR", folder, MAX_PATH);
+  if (n == 0 || n >= MAX_PATH || folder[0] != '/') return BesideTest(fileName);
+  // Wine's drive Z: is the root of the Unix file system.
+  std::string path = std::string("Z:") + folder + "/" + fileName;
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  return path;
 }
 
 bool Program::Start(const std::string& commandLine, const std::string& folder) {
-    std::vector<char> line(commandLine.begin(), commandLine.end());
-    line.push_back('\0');
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info = {};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.empty() ? nullptr : folder.c_str(), &startup, &info))
-        return false;
-    CloseHandle(info.hThread);
-    process_ = info.hProcess;
-    pid_ = info.dwProcessId;
-    return true;
+  std::vector<char> line(commandLine.begin(), commandLine.end());
+  line.push_back('\0');
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info = {};
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      folder.empty() ? nullptr : folder.c_str(), &startup, &info))
+    return false;
+  CloseHandle(info.hThread);
+  process_ = info.hProcess;
+  pid_ = info.dwProcessId;
+  return true;
 }
 
-bool Program::Running() const { return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
+bool Program::Running() const {
+  return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+}
 
 bool Program::WaitExit(DWORD timeoutMs, DWORD* exitCode) {
-    if (!process_) return true;
-    if (WaitForSingleObject(process_, timeoutMs) != WAIT_OBJECT_0) return false;
-    if (exitCode) GetExitCodeProcess(process_, exitCode);
-    return true;
+  if (!process_) return true;
+  if (WaitForSingleObject(process_, timeoutMs) != WAIT_OBJECT_0) return false;
+  if (exitCode) GetExitCodeProcess(process_, exitCode);
+  return true;
 }
 
 void Program::Kill() {
-    if (!process_) return;
-    if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
-        TerminateProcess(process_, 99);
-        WaitForSingleObject(process_, 5000);
-    }
-    CloseHandle(process_);
-    process_ = nullptr;
+  if (!process_) return;
+  if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
+    TerminateProcess(process_, 99);
+    WaitForSingleObject(process_, 5000);
+  }
+  CloseHandle(process_);
+  process_ = nullptr;
 }
 
 namespace {
 
 struct TopSearch {
-    DWORD pid;
-    std::vector<HWND> found;
+  DWORD pid;
+  std::vector<HWND> found;
 };
 
 BOOL CALLBACK CollectTop(HWND hwnd, LPARAM param) {
-    auto* search = reinterpret_cast<TopSearch*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    if (pid == search->pid && IsWindowVisible(hwnd)) search->found.push_back(hwnd);
-    return TRUE;
+  auto* search = reinterpret_cast<TopSearch*>(param);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if (pid == search->pid && IsWindowVisible(hwnd)) search->found.push_back(hwnd);
+  return TRUE;
 }
 
 BOOL CALLBACK CollectChild(HWND hwnd, LPARAM param) {
-    reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
-    return TRUE;
+  reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
+  return TRUE;
 }
 
 }  // namespace
 
 std::vector<HWND> TopWindows(DWORD pid) {
-    TopSearch search = {pid, {}};
-    EnumWindows(CollectTop, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+  TopSearch search = {pid, {}};
+  EnumWindows(CollectTop, reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 std::string Text(HWND window) {
-    char buffer[4096] = {0};
-    // WM_GETTEXT, unlike GetWindowText, reads controls of other processes.
-    SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_NORMAL, 5000,
-                        nullptr);
-    return buffer;
+  char buffer[4096] = {0};
+  // WM_GETTEXT, unlike GetWindowText, reads controls of other processes.
+  SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer),
+                      SMTO_NORMAL, 5000, nullptr);
+  return buffer;
 }
 
 std::string ClassOf(HWND window) {
-    char buffer[256] = {0};
-    GetClassNameA(window, buffer, sizeof buffer);
-    return buffer;
+  char buffer[256] = {0};
+  GetClassNameA(window, buffer, sizeof buffer);
+  return buffer;
 }
 
 HWND FindTopWindow(DWORD pid, const char* caption, const char* cls) {
-    for (HWND w : TopWindows(pid)) {
-        if (caption && Text(w) != caption) continue;
-        if (cls && ClassOf(w) != cls) continue;
-        return w;
-    }
-    return nullptr;
+  for (HWND w : TopWindows(pid)) {
+    if (caption && Text(w) != caption) continue;
+    if (cls && ClassOf(w) != cls) continue;
+    return w;
+  }
+  return nullptr;
 }
 
 HWND WaitTopWindow(DWORD pid, const char* caption, const char* cls, DWORD timeoutMs) {
-    HWND found = nullptr;
-    WaitUntil([&] { return (found = FindTopWindow(pid, caption, cls)) != nullptr; }, timeoutMs);
-    return found;
+  HWND found = nullptr;
+  WaitUntil([&] { return (found = FindTopWindow(pid, caption, cls)) != nullptr; }, timeoutMs);
+  return found;
 }
 
 bool WaitWindowGone(DWORD pid, const char* caption, DWORD timeoutMs) {
-    return WaitUntil([&] { return FindTopWindow(pid, caption) == nullptr; }, timeoutMs);
+  return WaitUntil([&] { return FindTopWindow(pid, caption) == nullptr; }, timeoutMs);
 }
 
 std::vector<ControlInfo> Controls(HWND parent) {
-    std::vector<HWND> children;
-    EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&children));
-    std::vector<ControlInfo> controls;
-    for (HWND c : children) {
-        ControlInfo info;
-        info.hwnd = c;
-        info.cls = ClassOf(c);
-        info.id = GetDlgCtrlID(c);
-        info.text = Text(c);
-        info.enabled = IsWindowEnabled(c) != FALSE;
-        info.visible = IsWindowVisible(c) != FALSE;
-        info.check = lstrcmpiA(info.cls.c_str(), "Button") == 0
-                         ? static_cast<int>(SendMessageA(c, BM_GETCHECK, 0, 0))
-                         : -1;
-        GetWindowRect(c, &info.rect);
-        MapWindowPoints(nullptr, GetParent(c), reinterpret_cast<POINT*>(&info.rect), 2);
-        controls.push_back(info);
-    }
-    return controls;
+  std::vector<HWND> children;
+  EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&children));
+  std::vector<ControlInfo> controls;
+  for (HWND c : children) {
+    ControlInfo info;
+    info.hwnd = c;
+    info.cls = ClassOf(c);
+    info.id = GetDlgCtrlID(c);
+    info.text = Text(c);
+    info.enabled = IsWindowEnabled(c) != FALSE;
+    info.visible = IsWindowVisible(c) != FALSE;
+    info.check = lstrcmpiA(info.cls.c_str(), "Button") == 0
+                     ? static_cast<int>(SendMessageA(c, BM_GETCHECK, 0, 0))
+                     : -1;
+    GetWindowRect(c, &info.rect);
+    MapWindowPoints(nullptr, GetParent(c), reinterpret_cast<POINT*>(&info.rect), 2);
+    controls.push_back(info);
+  }
+  return controls;
 }
 
 HWND ControlById(HWND parent, int id) { return GetDlgItem(parent, id); }
 
 HWND ControlByText(HWND parent, const std::string& text) {
-    for (const ControlInfo& c : Controls(parent))
-        if (c.text == text) return c.hwnd;
-    return nullptr;
+  for (const ControlInfo& c : Controls(parent))
+    if (c.text == text) return c.hwnd;
+  return nullptr;
 }
 
 std::vector<int> TabOrder(HWND parent) {
-    std::vector<int> order;
-    for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-        if (GetWindowLongA(c, GWL_STYLE) & WS_TABSTOP) order.push_back(GetDlgCtrlID(c));
-    return order;
+  std::vector<int> order;
+  for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+    if (GetWindowLongA(c, GWL_STYLE) & WS_TABSTOP) order.push_back(GetDlgCtrlID(c));
+  return order;
 }
 
 bool Click(HWND control) {
-    if (!control || !IsWindowVisible(control) || !IsWindowEnabled(control)) return false;
-    return PostMessageA(control, BM_CLICK, 0, 0) != FALSE;
+  if (!control || !IsWindowVisible(control) || !IsWindowEnabled(control)) return false;
+  return PostMessageA(control, BM_CLICK, 0, 0) != FALSE;
 }
 
 bool PressKey(HWND topLevel, UINT virtualKey) {
-    GUITHREADINFO info = {};
-    info.cbSize = sizeof info;
-    DWORD thread = GetWindowThreadProcessId(topLevel, nullptr);
-    HWND target = topLevel;
-    if (GetGUIThreadInfo(thread, &info) && info.hwndFocus) target = info.hwndFocus;
-    UINT scan = MapVirtualKeyA(virtualKey, 0);
-    LPARAM down = 1 | (static_cast<LPARAM>(scan) << 16);
-    LPARAM up = down | (1u << 30) | (1u << 31);
-    return PostMessageA(target, WM_KEYDOWN, virtualKey, down) && PostMessageA(target, WM_KEYUP, virtualKey, up);
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  DWORD thread = GetWindowThreadProcessId(topLevel, nullptr);
+  HWND target = topLevel;
+  if (GetGUIThreadInfo(thread, &info) && info.hwndFocus) target = info.hwndFocus;
+  UINT scan = MapVirtualKeyA(virtualKey, 0);
+  LPARAM down = 1 | (static_cast<LPARAM>(scan) << 16);
+  LPARAM up = down | (1u << 30) | (1u << 31);
+  return PostMessageA(target, WM_KEYDOWN, virtualKey, down) &&
+         PostMessageA(target, WM_KEYUP, virtualKey, up);
 }
 
 void CloseWindow(HWND topLevel) { PostMessageA(topLevel, WM_SYSCOMMAND, SC_CLOSE, 0); }
 
 bool ReadMessageBox(HWND box, MessageBoxInfo* info) {
-    if (!box) return false;
-    info->title = Text(box);
-    info->text.clear();
-    info->buttons.clear();
-    for (const ControlInfo& c : Controls(box)) {
-        if (lstrcmpiA(c.cls.c_str(), "Button") == 0) {
-            if (c.visible) info->buttons.push_back(c.text);
-        } else if (lstrcmpiA(c.cls.c_str(), "Static") == 0 && !c.text.empty() && info->text.empty()) {
-            info->text = c.text;
-        }
+  if (!box) return false;
+  info->title = Text(box);
+  info->text.clear();
+  info->buttons.clear();
+  for (const ControlInfo& c : Controls(box)) {
+    if (lstrcmpiA(c.cls.c_str(), "Button") == 0) {
+      if (c.visible) info->buttons.push_back(c.text);
+    } else if (lstrcmpiA(c.cls.c_str(), "Static") == 0 && !c.text.empty() && info->text.empty()) {
+      info->text = c.text;
     }
-    return true;
+  }
+  return true;
 }
 
 bool AnswerMessageBox(HWND box, const std::string& button) {
-    for (const ControlInfo& c : Controls(box))
-        if (lstrcmpiA(c.cls.c_str(), "Button") == 0 && c.text == button) return Click(c.hwnd);
-    return false;
+  for (const ControlInfo& c : Controls(box))
+    if (lstrcmpiA(c.cls.c_str(), "Button") == 0 && c.text == button) return Click(c.hwnd);
+  return false;
 }
 
 namespace {
 
 // Hooks the agent into the window's thread and runs one request there.
 bool AskAgent(HWND window, AgentOp op, const std::string& arg, int* status, std::string* result) {
-    static HMODULE agent = LoadLibraryA("uiagent.dll");
-    if (!agent) return false;
-    auto hook = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(agent, "UiAgentHook")));
-    if (!hook) return false;
-    DWORD pid = 0;
-    DWORD thread = GetWindowThreadProcessId(window, &pid);
-    char name[64];
-    AgentBlockName(name, pid);
-    HANDLE mapping =
-        CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(AgentBlock), name);
-    if (!mapping) return false;
-    auto* block = static_cast<AgentBlock*>(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, 0));
-    bool answered = false;
-    if (block) {
-        memset(block, 0, sizeof *block);
-        block->op = op;
-        block->status = -1;
-        block->window = reinterpret_cast<uintptr_t>(window);
-        strncpy(block->arg, arg.c_str(), kAgentArgSize - 1);
-        HHOOK installed = SetWindowsHookExA(WH_CALLWNDPROC, hook, agent, thread);
-        if (installed) {
-            DWORD_PTR ignored;
-            SendMessageTimeoutA(window, RegisterWindowMessageA(kAgentMessageName), 0, 0, SMTO_NORMAL, 5000,
-                                &ignored);
-            UnhookWindowsHookEx(installed);
-        }
-        answered = block->status != -1;
-        if (status) *status = block->status;
-        if (result) *result = block->result;
-        UnmapViewOfFile(block);
+  static HMODULE agent = LoadLibraryA("uiagent.dll");
+  if (!agent) return false;
+  auto hook =
+      reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(agent, "UiAgentHook")));
+  if (!hook) return false;
+  DWORD pid = 0;
+  DWORD thread = GetWindowThreadProcessId(window, &pid);
+  char name[64];
+  AgentBlockName(name, pid);
+  HANDLE mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                      sizeof(AgentBlock), name);
+  if (!mapping) return false;
+  auto* block = static_cast<AgentBlock*>(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, 0));
+  bool answered = false;
+  if (block) {
+    memset(block, 0, sizeof *block);
+    block->op = op;
+    block->status = -1;
+    block->window = reinterpret_cast<uintptr_t>(window);
+    strncpy(block->arg, arg.c_str(), kAgentArgSize - 1);
+    HHOOK installed = SetWindowsHookExA(WH_CALLWNDPROC, hook, agent, thread);
+    if (installed) {
+      DWORD_PTR ignored;
+      SendMessageTimeoutA(window, RegisterWindowMessageA(kAgentMessageName), 0, 0, SMTO_NORMAL,
+                          5000, &ignored);
+      UnhookWindowsHookEx(installed);
     }
-    CloseHandle(mapping);
-    return answered;
+    answered = block->status != -1;
+    if (status) *status = block->status;
+    if (result) *result = block->result;
+    UnmapViewOfFile(block);
+  }
+  CloseHandle(mapping);
+  return answered;
 }
 
 }  // namespace
 
 std::string MenuTree(HWND window) {
-    std::string tree;
-    int status = 0;
-    AskAgent(window, kMenuDump, std::string(), &status, &tree);
-    return tree;
+  std::string tree;
+  int status = 0;
+  AskAgent(window, kMenuDump, std::string(), &status, &tree);
+  return tree;
 }
 
 int MenuItemEnabled(HWND window, const std::string& path) {
-    int status = 1;
-    if (!AskAgent(window, kMenuState, path, &status, nullptr)) return -1;
-    return status == 0 ? 1 : status == 2 ? 0 : -1;
+  int status = 1;
+  if (!AskAgent(window, kMenuState, path, &status, nullptr)) return -1;
+  return status == 0 ? 1 : status == 2 ? 0 : -1;
 }
 
 bool ChooseMenu(HWND window, const std::string& path) {
-    int status = 1;
-    return AskAgent(window, kMenuChoose, path, &status, nullptr) && status == 0;
+  int status = 1;
+  return AskAgent(window, kMenuChoose, path, &status, nullptr) && status == 0;
 }
 
 std::string Tooltips(HWND window) {
-    std::string tips;
-    int status = 0;
-    AskAgent(window, kTooltips, std::string(), &status, &tips);
-    return tips;
+  std::string tips;
+  int status = 0;
+  AskAgent(window, kTooltips, std::string(), &status, &tips);
+  return tips;
 }
 
 std::string HostPathToWindows(const std::string& hostPath) {
-    std::string path = "Z:" + hostPath;
-    for (char& c : path)
-        if (c == '/') c = '\\';
-    return path;
+  std::string path = "Z:" + hostPath;
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  return path;
 }
 
 }  // namespace uidriver

@@ -26,28 +26,29 @@ std::string BesideTest(const std::string& fileName);
 std::string ProgramUnderTest(const std::string& fileName);
 
 class Program {
-public:
-    Program() = default;
-    ~Program();  // ends the process if it still runs
-    Program(const Program&) = delete;
-    Program& operator=(const Program&) = delete;
+ public:
+  Program() = default;
+  ~Program();  // ends the process if it still runs
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
 
-    bool Start(const std::string& commandLine, const std::string& folder = std::string());
-    DWORD Id() const { return pid_; }
-    bool Running() const;
-    // Waits for the process to end; false on timeout.
-    bool WaitExit(DWORD timeoutMs, DWORD* exitCode = nullptr);
-    void Kill();
+  bool Start(const std::string& commandLine, const std::string& folder = std::string());
+  DWORD Id() const { return pid_; }
+  bool Running() const;
+  // Waits for the process to end; false on timeout.
+  bool WaitExit(DWORD timeoutMs, DWORD* exitCode = nullptr);
+  void Kill();
 
-private:
-    HANDLE process_ = nullptr;
-    DWORD pid_ = 0;
+ private:
+  HANDLE process_ = nullptr;
+  DWORD pid_ = 0;
 };
 
 // A visible top-level window of the process whose caption and/or class
 // match exactly (nullptr: any).
 HWND FindTopWindow(DWORD pid, const char* caption, const char* cls = nullptr);
-HWND WaitTopWindow(DWORD pid, const char* caption, const char* cls = nullptr, DWORD timeoutMs = kWait);
+HWND WaitTopWindow(DWORD pid, const char* caption, const char* cls = nullptr,
+                   DWORD timeoutMs = kWait);
 // Waits until no visible top-level window of the process has this caption.
 bool WaitWindowGone(DWORD pid, const char* caption, DWORD timeoutMs = kWait);
 std::vector<HWND> TopWindows(DWORD pid);
@@ -56,14 +57,14 @@ std::string Text(HWND window);
 std::string ClassOf(HWND window);
 
 struct ControlInfo {
-    HWND hwnd;
-    std::string cls;
-    int id;
-    std::string text;
-    bool enabled;
-    bool visible;
-    int check;        // BM_GETCHECK for buttons, -1 otherwise
-    RECT rect;        // in the parent's client coordinates
+  HWND hwnd;
+  std::string cls;
+  int id;
+  std::string text;
+  bool enabled;
+  bool visible;
+  int check;  // BM_GETCHECK for buttons, -1 otherwise
+  RECT rect;  // in the parent's client coordinates
 };
 std::vector<ControlInfo> Controls(HWND parent);
 HWND ControlById(HWND parent, int id);
@@ -81,9 +82,9 @@ bool PressKey(HWND topLevel, UINT virtualKey);
 void CloseWindow(HWND topLevel);
 
 struct MessageBoxInfo {
-    std::string title;
-    std::string text;
-    std::vector<std::string> buttons;  // captions in creation order
+  std::string title;
+  std::string text;
+  std::vector<std::string> buttons;  // captions in creation order
 };
 bool ReadMessageBox(HWND box, MessageBoxInfo* info);
 // Presses the box's button with this caption.

@@ -16,7 +16,8 @@ void CloseHelp();
 
 // Reads one registry value as text. The text of a value stored with its
 // terminating NUL comes back without it; a number is given in decimal.
-bool GetKeyValue(HKEY keyRoot, const std::string& keyName, const std::string& subKeyRef, std::string& keyVal);
+bool GetKeyValue(HKEY keyRoot, const std::string& keyName, const std::string& subKeyRef,
+                 std::string& keyVal);
 void StartSysInfo();
 
 }  // namespace kelvane

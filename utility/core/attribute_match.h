@@ -16,12 +16,12 @@ constexpr unsigned kMaskArchive = 32;
 // wantFolder: the predicate asks for a folder (an entry that is not a folder
 // does not count), otherwise for a file (a folder does not count).
 inline bool AttributesMatch(unsigned mask, unsigned attributes, bool wantFolder) {
-    const bool isFolder = (attributes & kMaskFolder) != 0;
-    if (isFolder != wantFolder) return false;
-    if (isFolder && !(mask & kMaskFolder)) return false;
-    if ((attributes & kMaskHidden) && !(mask & kMaskHidden)) return false;
-    if ((attributes & kMaskSystem) && !(mask & kMaskSystem)) return false;
-    return true;
+  const bool isFolder = (attributes & kMaskFolder) != 0;
+  if (isFolder != wantFolder) return false;
+  if (isFolder && !(mask & kMaskFolder)) return false;
+  if ((attributes & kMaskHidden) && !(mask & kMaskHidden)) return false;
+  if ((attributes & kMaskSystem) && !(mask & kMaskSystem)) return false;
+  return true;
 }
 
 }  // namespace kelvane

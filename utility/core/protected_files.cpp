@@ -26,28 +26,29 @@ std::string BackupFolder(const std::string& winDir) { return winDir + "\\BACKUP.
 std::string UndoFolder(const std::string& winDir) { return winDir + "\\BACKUP.HVT\\UNDO"; }
 
 std::string ProtectedFile::LivePath(const std::string& winDir) const {
-    return (inBootRoot ? std::string(kBootRoot) : winDir) + "\\" + fileName;
+  return (inBootRoot ? std::string(kBootRoot) : winDir) + "\\" + fileName;
 }
 
 std::string ProtectedFile::BackupPath(const std::string& winDir) const {
-    return BackupFolder(winDir) + "\\" + fileName;
+  return BackupFolder(winDir) + "\\" + fileName;
 }
 
 std::string ProtectedFile::UndoPath(const std::string& winDir) const {
-    return UndoFolder(winDir) + "\\" + fileName;
+  return UndoFolder(winDir) + "\\" + fileName;
 }
 
 std::string MissingFileMessage(const ProtectedFile& file, Operation op) {
-    std::string name = file.fileName;
-    switch (op) {
+  std::string name = file.fileName;
+  switch (op) {
     case Operation::Backup:
-        return name + " not found.\nFile not backed up.\nSelection will be unchecked.";
+      return name + " not found.\nFile not backed up.\nSelection will be unchecked.";
     case Operation::Restore:
-        return name + " not found in backup.\nFile not restored.\nSelection will be unchecked.";
+      return name + " not found in backup.\nFile not restored.\nSelection will be unchecked.";
     case Operation::UndoRestore:
-        return name + " not found in undo restore folder.\nFile not undone.\nSelection will be unchecked.";
-    }
-    return std::string();
+      return name +
+             " not found in undo restore folder.\nFile not undone.\nSelection will be unchecked.";
+  }
+  return std::string();
 }
 
 }  // namespace kelvane

@@ -11,15 +11,15 @@ namespace kelvane {
 enum class Operation { Backup, Restore, UndoRestore };
 
 struct ProtectedFile {
-    const char* checkBox;   // name of the row's check box on the main window
-    const char* fileName;   // AUTOEXEC.BAT ... WIN.COM
-    bool inBootRoot;        // lives in C:\ (otherwise in the Windows folder)
-    bool systemFile;        // IO.SYS and MSDOS.SYS: kept read-only, hidden, system
-    bool tickedAtStart;
+  const char* checkBox;  // name of the row's check box on the main window
+  const char* fileName;  // AUTOEXEC.BAT ... WIN.COM
+  bool inBootRoot;       // lives in C:\ (otherwise in the Windows folder)
+  bool systemFile;       // IO.SYS and MSDOS.SYS: kept read-only, hidden, system
+  bool tickedAtStart;
 
-    std::string LivePath(const std::string& winDir) const;
-    std::string BackupPath(const std::string& winDir) const;
-    std::string UndoPath(const std::string& winDir) const;
+  std::string LivePath(const std::string& winDir) const;
+  std::string BackupPath(const std::string& winDir) const;
+  std::string UndoPath(const std::string& winDir) const;
 };
 
 constexpr int kProtectedFileCount = 8;

@@ -6,8 +6,6 @@ namespace kelvane {
 
 constexpr int kTwipsPerPixel = 15;
 
-constexpr int TwipsToPixels(int twips) {
-    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
-}
+constexpr int TwipsToPixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
 
 }  // namespace kelvane

@@ -18,115 +18,131 @@ namespace kelvane {
 namespace {
 
 // The commands that act on the selection, in the order they are set.
-const int kSelectionDependent[] = {ids::cmdBackup, ids::mnuBackup, ids::cmdRestore, ids::mnuRestore, ids::mnuUndo};
+const int kSelectionDependent[] = {ids::cmdBackup, ids::mnuBackup, ids::cmdRestore, ids::mnuRestore,
+                                   ids::mnuUndo};
 
 std::array<std::unique_ptr<Form>, kSecondaryFormCount>& SecondaryForms() {
-    static std::array<std::unique_ptr<Form>, kSecondaryFormCount> forms;
-    return forms;
+  static std::array<std::unique_ptr<Form>, kSecondaryFormCount> forms;
+  return forms;
 }
 
 }  // namespace
 
 MainForm& Main() {
-    static MainForm form;
-    return form;
+  static MainForm form;
+  return form;
 }
 
 Form& Secondary(FormId id) {
-    auto& slot = SecondaryForms()[static_cast<int>(id)];
-    if (!slot) slot = MakeSecondaryForm(id);
-    // Startup processes pending events before it loads the other windows: a
-    // command that arrives then loads the window it uses. Once the main
-    // window is unloaded (Exit), nothing is loaded again.
-    if (!slot->Loaded() && Main().Loaded()) slot->Load(Main().Handle());
-    return *slot;
+  auto& slot = SecondaryForms()[static_cast<int>(id)];
+  if (!slot) slot = MakeSecondaryForm(id);
+  // Startup processes pending events before it loads the other windows: a
+  // command that arrives then loads the window it uses. Once the main
+  // window is unloaded (Exit), nothing is loaded again.
+  if (!slot->Loaded() && Main().Loaded()) slot->Load(Main().Handle());
+  return *slot;
 }
 
 bool MainForm::Form_Load() {
-    if (app::PreviousInstance()) {
-        app::MsgBox("Configuration Haventide is already running.", MB_OK | MB_ICONINFORMATION);
-        return false;
-    }
-    HACCEL shortcuts = nullptr;
-    HMENU menu = BuildMenu(MainMenuLayout(), &shortcuts);
-    if (!Load(nullptr, menu)) return false;
-    app::SetMainForm(this, shortcuts);
+  if (app::PreviousInstance()) {
+    app::MsgBox("Configuration Haventide is already running.", MB_OK | MB_ICONINFORMATION);
+    return false;
+  }
+  HACCEL shortcuts = nullptr;
+  HMENU menu = BuildMenu(MainMenuLayout(), &shortcuts);
+  if (!Load(nullptr, menu)) return false;
+  app::SetMainForm(this, shortcuts);
 
-    const std::string winDir = WinDir();
-    if (!FolderExists(BackupFolder(winDir))) {
-        SetEnabled(ids::cmdRestore, false);
-        SetEnabled(ids::mnuRestore, false);
-        SetEnabled(ids::mnuUndo, false);
-    } else {
-        if (!AnyCopyPresent(&ProtectedFile::BackupPath)) {
-            SetEnabled(ids::cmdRestore, false);
-            SetEnabled(ids::mnuRestore, false);
-        }
-        if (!FolderExists(UndoFolder(winDir)) || !AnyCopyPresent(&ProtectedFile::UndoPath))
-            SetEnabled(ids::mnuUndo, false);
+  const std::string winDir = WinDir();
+  if (!FolderExists(BackupFolder(winDir))) {
+    SetEnabled(ids::cmdRestore, false);
+    SetEnabled(ids::mnuRestore, false);
+    SetEnabled(ids::mnuUndo, false);
+  } else {
+    if (!AnyCopyPresent(&ProtectedFile::BackupPath)) {
+      SetEnabled(ids::cmdRestore, false);
+      SetEnabled(ids::mnuRestore, false);
     }
-    Show();
-    SetFocus(Control(ids::cmdBackup));
-    app::DoEvents();
+    if (!FolderExists(UndoFolder(winDir)) || !AnyCopyPresent(&ProtectedFile::UndoPath))
+      SetEnabled(ids::mnuUndo, false);
+  }
+  Show();
+  SetFocus(Control(ids::cmdBackup));
+  app::DoEvents();
 
-    static const FormId kLoadOrder[] = {FormId::About,        FormId::Backup,        FormId::Error,
-                                        FormId::NoBackupFiles, FormId::NoBackupFolder, FormId::NoUndoFiles,
-                                        FormId::NoUndoFolder,  FormId::Restore,       FormId::Undo};
-    for (FormId id : kLoadOrder) Secondary(id).Load(Handle());
-    InitHelp(Handle());
-    return true;
+  static const FormId kLoadOrder[] = {
+      FormId::About,         FormId::Backup,         FormId::Error,
+      FormId::NoBackupFiles, FormId::NoBackupFolder, FormId::NoUndoFiles,
+      FormId::NoUndoFolder,  FormId::Restore,        FormId::Undo};
+  for (FormId id : kLoadOrder) Secondary(id).Load(Handle());
+  InitHelp(Handle());
+  return true;
 }
 
 void MainForm::SelectionRule(int checkBoxId) {
-    if (Value(checkBoxId) == 1) {
-        for (int id : kSelectionDependent) SetEnabled(id, true);
-        return;
-    }
-    for (int row = 0; row < kProtectedFileCount; ++row)
-        if (RowValue(row) != 0) return;
-    for (int id : kSelectionDependent) SetEnabled(id, false);
+  if (Value(checkBoxId) == 1) {
+    for (int id : kSelectionDependent) SetEnabled(id, true);
+    return;
+  }
+  for (int row = 0; row < kProtectedFileCount; ++row)
+    if (RowValue(row) != 0) return;
+  for (int id : kSelectionDependent) SetEnabled(id, false);
 }
 
 void MainForm::cmdSelectAll_Click() {
-    for (int row = 0; row < kProtectedFileCount; ++row) SetRowValue(row, 1);
+  for (int row = 0; row < kProtectedFileCount; ++row) SetRowValue(row, 1);
 }
 
 void MainForm::cmdDeselectAll_Click() {
-    for (int row = 0; row < kProtectedFileCount; ++row) SetRowValue(row, 0);
+  for (int row = 0; row < kProtectedFileCount; ++row) SetRowValue(row, 0);
 }
 
 void MainForm::cmdSelectDefault_Click() {
-    for (int row = 0; row < kProtectedFileCount; ++row) SetRowValue(row, ProtectedFiles()[row].tickedAtStart ? 1 : 0);
+  for (int row = 0; row < kProtectedFileCount; ++row)
+    SetRowValue(row, ProtectedFiles()[row].tickedAtStart ? 1 : 0);
 }
 
 void MainForm::OnClick(int id) {
-    if (id >= ids::chkFirst && id < ids::chkFirst + kProtectedFileCount) return SelectionRule(id);
-    switch (id) {
+  if (id >= ids::chkFirst && id < ids::chkFirst + kProtectedFileCount) return SelectionRule(id);
+  switch (id) {
     case ids::cmdSelectAll:
-    case ids::mnuSelectAll: return cmdSelectAll_Click();
+    case ids::mnuSelectAll:
+      return cmdSelectAll_Click();
     case ids::cmdDeselectAll:
-    case ids::mnuDeselectAll: return cmdDeselectAll_Click();
+    case ids::mnuDeselectAll:
+      return cmdDeselectAll_Click();
     case ids::cmdSelectDefault:
-    case ids::mnuSelectDefault: return cmdSelectDefault_Click();
+    case ids::mnuSelectDefault:
+      return cmdSelectDefault_Click();
     case ids::cmdBackup:
-    case ids::mnuBackup: return cmdBackup_Click();
+    case ids::mnuBackup:
+      return cmdBackup_Click();
     case ids::cmdRestore:
-    case ids::mnuRestore: return cmdRestore_Click();
-    case ids::mnuUndo: return mnuUndo_Click();
+    case ids::mnuRestore:
+      return cmdRestore_Click();
+    case ids::mnuUndo:
+      return mnuUndo_Click();
     case ids::cmdRestart:
-    case ids::mnuRestart: return cmdRestart_Click();
+    case ids::mnuRestart:
+      return cmdRestart_Click();
     case ids::cmdExit:
-    case ids::mnuExit: return cmdExit_Click();
-    case ids::mnuNotepad: return StartTool(Tool::Notepad);
-    case ids::mnuSysEdit: return StartTool(Tool::SysEdit);
-    case ids::mnuRegEdit: return StartTool(Tool::RegEdit);
-    case ids::mnuContents: return mnuContents_Click();
-    case ids::mnuQuillmereWebSite: return mnuQuillmereWebSite_Click();
+    case ids::mnuExit:
+      return cmdExit_Click();
+    case ids::mnuNotepad:
+      return StartTool(Tool::Notepad);
+    case ids::mnuSysEdit:
+      return StartTool(Tool::SysEdit);
+    case ids::mnuRegEdit:
+      return StartTool(Tool::RegEdit);
+    case ids::mnuContents:
+      return mnuContents_Click();
+    case ids::mnuQuillmereWebSite:
+      return mnuQuillmereWebSite_Click();
     case ids::mnuAbout:
-        Secondary(FormId::About).ShowModal();
-        app::DoEvents();
-        return;
-    }
+      Secondary(FormId::About).ShowModal();
+      app::DoEvents();
+      return;
+  }
 }
 
 void MainForm::OnClose() { cmdExit_Click(); }

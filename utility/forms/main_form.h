@@ -7,26 +7,26 @@
 namespace kelvane {
 
 class MainForm : public Form {
-public:
-    MainForm() : Form(MainFormLayout()) {}
+ public:
+  MainForm() : Form(MainFormLayout()) {}
 
-    // Startup: refuses a second instance, sets the enabled state of the
-    // commands from the two folders, shows the window and loads the others.
-    // False when the program must end at once.
-    bool Form_Load();
+  // Startup: refuses a second instance, sets the enabled state of the
+  // commands from the two folders, shows the window and loads the others.
+  // False when the program must end at once.
+  bool Form_Load();
 
-    // The check box of a protected file (row 0..7 of the table).
-    int RowValue(int row) const { return Value(ids::chkFirst + row); }
-    void SetRowValue(int row, int value) { SetValue(ids::chkFirst + row, value); }
+  // The check box of a protected file (row 0..7 of the table).
+  int RowValue(int row) const { return Value(ids::chkFirst + row); }
+  void SetRowValue(int row, int value) { SetValue(ids::chkFirst + row, value); }
 
-    void SelectionRule(int checkBoxId);
-    void cmdSelectAll_Click();
-    void cmdDeselectAll_Click();
-    void cmdSelectDefault_Click();
+  void SelectionRule(int checkBoxId);
+  void cmdSelectAll_Click();
+  void cmdDeselectAll_Click();
+  void cmdSelectDefault_Click();
 
-protected:
-    void OnClick(int id) override;
-    void OnClose() override;  // Form_UnLoad
+ protected:
+  void OnClick(int id) override;
+  void OnClose() override;  // Form_UnLoad
 };
 
 // The program's windows, created once.

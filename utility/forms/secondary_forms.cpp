@@ -7,35 +7,46 @@
 namespace kelvane {
 
 void NoticeForm::OnClick(int id) {
-    if (id == ids::cmdOK) Hide();
+  if (id == ids::cmdOK) Hide();
 }
 
 void ErrorForm::OnClick(int id) {
-    switch (id) {
+  switch (id) {
     case ids::cmdScanDisk:
-        // Whether or not ScanDisk could be started, control goes back to the
-        // operation that showed the form, which then ends.
-        StartTool(Tool::ScanDisk);
-        Hide();
-        break;
-    case ids::cmdExitHaventide: cmdExit_Click(); break;
-    case ids::cmdCancel: Hide(); break;
-    }
+      // Whether or not ScanDisk could be started, control goes back to the
+      // operation that showed the form, which then ends.
+      StartTool(Tool::ScanDisk);
+      Hide();
+      break;
+    case ids::cmdExitHaventide:
+      cmdExit_Click();
+      break;
+    case ids::cmdCancel:
+      Hide();
+      break;
+  }
 }
 
 void AboutForm::OnClick(int id) {
-    switch (id) {
-    case ids::cmdOK: Hide(); break;
-    case ids::cmdSysInfo: StartSysInfo(); break;
-    }
+  switch (id) {
+    case ids::cmdOK:
+      Hide();
+      break;
+    case ids::cmdSysInfo:
+      StartSysInfo();
+      break;
+  }
 }
 
 std::unique_ptr<Form> MakeSecondaryForm(FormId id) {
-    switch (id) {
-    case FormId::About: return std::make_unique<AboutForm>();
-    case FormId::Error: return std::make_unique<ErrorForm>();
-    default: return std::make_unique<NoticeForm>(id);
-    }
+  switch (id) {
+    case FormId::About:
+      return std::make_unique<AboutForm>();
+    case FormId::Error:
+      return std::make_unique<ErrorForm>();
+    default:
+      return std::make_unique<NoticeForm>(id);
+  }
 }
 
 }  // namespace kelvane

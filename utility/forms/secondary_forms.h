@@ -10,27 +10,27 @@
 namespace kelvane {
 
 class NoticeForm : public Form {
-public:
-    explicit NoticeForm(FormId id) : Form(SecondaryFormLayout(id)) {}
+ public:
+  explicit NoticeForm(FormId id) : Form(SecondaryFormLayout(id)) {}
 
-protected:
-    void OnClick(int id) override;
+ protected:
+  void OnClick(int id) override;
 };
 
 class ErrorForm : public Form {
-public:
-    ErrorForm() : Form(SecondaryFormLayout(FormId::Error)) {}
+ public:
+  ErrorForm() : Form(SecondaryFormLayout(FormId::Error)) {}
 
-protected:
-    void OnClick(int id) override;
+ protected:
+  void OnClick(int id) override;
 };
 
 class AboutForm : public Form {
-public:
-    AboutForm() : Form(SecondaryFormLayout(FormId::About)) {}
+ public:
+  AboutForm() : Form(SecondaryFormLayout(FormId::About)) {}
 
-protected:
-    void OnClick(int id) override;
+ protected:
+  void OnClick(int id) override;
 };
 
 std::unique_ptr<Form> MakeSecondaryForm(FormId id);

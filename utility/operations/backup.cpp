@@ -11,27 +11,28 @@
 namespace kelvane {
 
 void cmdBackup_Click() {
-    const std::string winDir = WinDir();
-    // A failure before the first copy takes the same path as a failed copy.
-    if (!NormalizeAttributes()) return CopyFailurePath();
-    app::SetPointer(app::Pointer::Hourglass);
-    if (!FolderExists(BackupFolder(winDir)) && !MakeFolder(BackupFolder(winDir))) return CopyFailurePath();
-    for (int row = 0; row < kProtectedFileCount; ++row) {
-        if (!Main().RowValue(row)) continue;
-        const ProtectedFile& f = ProtectedFiles()[row];
-        if (!UnlockSystemFile(f)) return CopyFailurePath();
-        if (!ExistsPlain(f.LivePath(winDir))) {
-            MissingFileNotice(row, Operation::Backup);
-            continue;
-        }
-        if (!CopyOver(f.LivePath(winDir), f.BackupPath(winDir))) return CopyFailurePath();
+  const std::string winDir = WinDir();
+  // A failure before the first copy takes the same path as a failed copy.
+  if (!NormalizeAttributes()) return CopyFailurePath();
+  app::SetPointer(app::Pointer::Hourglass);
+  if (!FolderExists(BackupFolder(winDir)) && !MakeFolder(BackupFolder(winDir)))
+    return CopyFailurePath();
+  for (int row = 0; row < kProtectedFileCount; ++row) {
+    if (!Main().RowValue(row)) continue;
+    const ProtectedFile& f = ProtectedFiles()[row];
+    if (!UnlockSystemFile(f)) return CopyFailurePath();
+    if (!ExistsPlain(f.LivePath(winDir))) {
+      MissingFileNotice(row, Operation::Backup);
+      continue;
     }
-    RelockSystemFiles();
-    app::SetPointer(app::Pointer::Default);
-    if (CompletionNotice(FormId::Backup)) {
-        Main().SetEnabled(ids::cmdRestore, true);
-        Main().SetEnabled(ids::mnuRestore, true);
-    }
+    if (!CopyOver(f.LivePath(winDir), f.BackupPath(winDir))) return CopyFailurePath();
+  }
+  RelockSystemFiles();
+  app::SetPointer(app::Pointer::Default);
+  if (CompletionNotice(FormId::Backup)) {
+    Main().SetEnabled(ids::cmdRestore, true);
+    Main().SetEnabled(ids::mnuRestore, true);
+  }
 }
 
 }  // namespace kelvane

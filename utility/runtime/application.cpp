@@ -20,9 +20,9 @@ HACCEL g_shortcuts;
 }  // namespace
 
 bool Init(HINSTANCE instance) {
-    g_instance = instance;
-    InitCommonControls();
-    return Form::RegisterFormClass(instance);
+  g_instance = instance;
+  InitCommonControls();
+  return Form::RegisterFormClass(instance);
 }
 
 HINSTANCE Instance() { return g_instance; }
@@ -30,79 +30,83 @@ HINSTANCE Instance() { return g_instance; }
 HFONT Font() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
 
 bool PreviousInstance() {
-    g_instanceMutex = CreateMutexA(nullptr, FALSE, "ConfigurationHaventide.kelvane.Instance");
-    return g_instanceMutex && GetLastError() == ERROR_ALREADY_EXISTS;
+  g_instanceMutex = CreateMutexA(nullptr, FALSE, "ConfigurationHaventide.kelvane.Instance");
+  return g_instanceMutex && GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
 std::string ProgramFolder() {
-    char path[MAX_PATH + 1] = {0};
-    DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path, n);
-    std::string::size_type slash = folder.find_last_of('\\');
-    if (slash == std::string::npos) return std::string();
-    folder.erase(slash);
-    // A drive root keeps its separator (C:\).
-    if (folder.size() == 2 && folder[1] == ':') folder += '\\';
-    return folder;
+  char path[MAX_PATH + 1] = {0};
+  DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder(path, n);
+  std::string::size_type slash = folder.find_last_of('\\');
+  if (slash == std::string::npos) return std::string();
+  folder.erase(slash);
+  // A drive root keeps its separator (C:\).
+  if (folder.size() == 2 && folder[1] == ':') folder += '\\';
+  return folder;
 }
 
 int MsgBox(const std::string& prompt, UINT flags, const char* title) {
-    HWND owner = nullptr;
-    if (Form* active = Form::Active()) owner = active->Handle();
-    else if (g_main) owner = g_main->Handle();
-    return MessageBoxA(owner, prompt.c_str(), title ? title : kTitle, flags);
+  HWND owner = nullptr;
+  if (Form* active = Form::Active())
+    owner = active->Handle();
+  else if (g_main)
+    owner = g_main->Handle();
+  return MessageBoxA(owner, prompt.c_str(), title ? title : kTitle, flags);
 }
 
 void Beep() { MessageBeep(0); }
 
 void SetPointer(Pointer pointer) {
-    g_pointer = pointer;
-    SetCursor(LoadCursor(nullptr, pointer == Pointer::Hourglass ? IDC_WAIT : IDC_ARROW));
+  g_pointer = pointer;
+  SetCursor(LoadCursor(nullptr, pointer == Pointer::Hourglass ? IDC_WAIT : IDC_ARROW));
 }
 
 Pointer CurrentPointer() { return g_pointer; }
 
 void SetMainForm(Form* form, HACCEL shortcuts) {
-    g_main = form;
-    g_shortcuts = shortcuts;
+  g_main = form;
+  g_shortcuts = shortcuts;
 }
 
 Form* MainForm() { return g_main; }
 
 void Dispatch(MSG& msg) {
-    Form* active = Form::Active();
-    if (!active) active = g_main;
-    if (active) {
-        if (active == g_main && g_shortcuts && TranslateAcceleratorA(g_main->Handle(), g_shortcuts, &msg)) return;
-        // Enter presses the default button, Esc the cancel button.
-        if (IsDialogMessageA(active->Handle(), &msg)) return;
-    }
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+  Form* active = Form::Active();
+  if (!active) active = g_main;
+  if (active) {
+    if (active == g_main && g_shortcuts &&
+        TranslateAcceleratorA(g_main->Handle(), g_shortcuts, &msg))
+      return;
+    // Enter presses the default button, Esc the cancel button.
+    if (IsDialogMessageA(active->Handle(), &msg)) return;
+  }
+  TranslateMessage(&msg);
+  DispatchMessageA(&msg);
 }
 
 void DoEvents() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            return;
-        }
-        Dispatch(msg);
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
     }
+    Dispatch(msg);
+  }
 }
 
 int Run() {
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) Dispatch(msg);
-    return 0;
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) Dispatch(msg);
+  return 0;
 }
 
 void End() {
-    // Nothing is buffered: the process can end where it stands, however
-    // deep in modal loops the request came from.
-    if (g_instanceMutex) CloseHandle(g_instanceMutex);
-    ExitProcess(0);
+  // Nothing is buffered: the process can end where it stands, however
+  // deep in modal loops the request came from.
+  if (g_instanceMutex) CloseHandle(g_instanceMutex);
+  ExitProcess(0);
 }
 
 }  // namespace app

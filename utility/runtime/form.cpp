@@ -15,17 +15,17 @@ Form* g_modal;
 
 // The utility's forms are light grey (192, 192, 192).
 HBRUSH GreyBrush() {
-    static HBRUSH brush = CreateSolidBrush(RGB(192, 192, 192));
-    return brush;
+  static HBRUSH brush = CreateSolidBrush(RGB(192, 192, 192));
+  return brush;
 }
 
 RECT PixelRect(const ControlLayout& c) {
-    RECT r;
-    r.left = TwipsToPixels(c.left);
-    r.top = TwipsToPixels(c.top);
-    r.right = r.left + TwipsToPixels(c.width);
-    r.bottom = r.top + TwipsToPixels(c.height);
-    return r;
+  RECT r;
+  r.left = TwipsToPixels(c.left);
+  r.top = TwipsToPixels(c.top);
+  r.right = r.left + TwipsToPixels(c.width);
+  r.bottom = r.top + TwipsToPixels(c.height);
+  return r;
 }
 
 }  // namespace
@@ -35,125 +35,143 @@ Form::Form(const FormLayout& layout) : layout_(layout) {}
 Form::~Form() { Unload(); }
 
 bool Form::RegisterFormClass(HINSTANCE instance) {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = WindowProc;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(kIconResource));
-    wc.hCursor = nullptr;  // set per message, for the hourglass
-    wc.hbrBackground = GreyBrush();
-    wc.lpszClassName = kFormClass;
-    return RegisterClassA(&wc) != 0;
+  WNDCLASSA wc = {};
+  wc.lpfnWndProc = WindowProc;
+  wc.hInstance = instance;
+  wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(kIconResource));
+  wc.hCursor = nullptr;  // set per message, for the hourglass
+  wc.hbrBackground = GreyBrush();
+  wc.lpszClassName = kFormClass;
+  return RegisterClassA(&wc) != 0;
 }
 
 Form* Form::Active() { return g_modal; }
 
 bool Form::Load(HWND owner, HMENU menu) {
-    if (hwnd_) return true;
-    const bool isMain = owner == nullptr;
-    DWORD style = WS_CAPTION | WS_SYSMENU | (isMain ? WS_MINIMIZEBOX | WS_OVERLAPPED : WS_POPUP);
-    DWORD exStyle = isMain ? 0 : WS_EX_DLGMODALFRAME;
-    RECT frame = {0, 0, TwipsToPixels(layout_.clientWidth), TwipsToPixels(layout_.clientHeight)};
-    AdjustWindowRectEx(&frame, style, menu != nullptr, exStyle);
-    int width = frame.right - frame.left, height = frame.bottom - frame.top;
-    int x = CW_USEDEFAULT, y = CW_USEDEFAULT;
-    if (layout_.centred || isMain) {
-        x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-        y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    }
-    hwnd_ = CreateWindowExA(exStyle, kFormClass, layout_.caption, style, x, y, width, height, owner, menu,
-                            app::Instance(), this);
-    if (!hwnd_) return false;
-    CreateControls();
-    return true;
+  if (hwnd_) return true;
+  const bool isMain = owner == nullptr;
+  DWORD style = WS_CAPTION | WS_SYSMENU | (isMain ? WS_MINIMIZEBOX | WS_OVERLAPPED : WS_POPUP);
+  DWORD exStyle = isMain ? 0 : WS_EX_DLGMODALFRAME;
+  RECT frame = {0, 0, TwipsToPixels(layout_.clientWidth), TwipsToPixels(layout_.clientHeight)};
+  AdjustWindowRectEx(&frame, style, menu != nullptr, exStyle);
+  int width = frame.right - frame.left, height = frame.bottom - frame.top;
+  int x = CW_USEDEFAULT, y = CW_USEDEFAULT;
+  if (layout_.centred || isMain) {
+    x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  }
+  hwnd_ = CreateWindowExA(exStyle, kFormClass, layout_.caption, style, x, y, width, height, owner,
+                          menu, app::Instance(), this);
+  if (!hwnd_) return false;
+  CreateControls();
+  return true;
 }
 
 void Form::CreateControls() {
-    tooltips_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, app::Instance(), nullptr);
-    for (const ControlLayout& c : layout_.controls) {
-        const char* cls = "BUTTON";
-        DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-        const char* text = c.caption;
-        switch (c.kind) {
-        case ControlKind::Button: style |= WS_TABSTOP | (c.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON); break;
-        case ControlKind::CheckBox: style |= WS_TABSTOP | BS_AUTOCHECKBOX; break;
-        case ControlKind::Frame: style |= BS_GROUPBOX; break;
-        case ControlKind::Label: cls = "STATIC"; style |= SS_LEFT | SS_NOPREFIX; break;
-        case ControlKind::Icon: cls = "STATIC"; style |= SS_ICON; text = nullptr; break;
-        }
-        RECT r = PixelRect(c);
-        HWND control = CreateWindowExA(0, cls, text, style, r.left, r.top, r.right - r.left, r.bottom - r.top, hwnd_,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), app::Instance(), nullptr);
-        if (!control) continue;
-        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(app::Font()), FALSE);
-        if (c.kind == ControlKind::CheckBox && c.checked) SendMessageA(control, BM_SETCHECK, BST_CHECKED, 0);
-        if (c.kind == ControlKind::Icon) {
-            icon_ = LoadIconA(app::Instance(), MAKEINTRESOURCEA(kIconResource));
-            SendMessageA(control, STM_SETICON, reinterpret_cast<WPARAM>(icon_), 0);
-        }
-        if (c.tooltip) AddTooltip(control, c.tooltip);
+  tooltips_ =
+      CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                      CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, app::Instance(), nullptr);
+  for (const ControlLayout& c : layout_.controls) {
+    const char* cls = "BUTTON";
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    const char* text = c.caption;
+    switch (c.kind) {
+      case ControlKind::Button:
+        style |= WS_TABSTOP | (c.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+        break;
+      case ControlKind::CheckBox:
+        style |= WS_TABSTOP | BS_AUTOCHECKBOX;
+        break;
+      case ControlKind::Frame:
+        style |= BS_GROUPBOX;
+        break;
+      case ControlKind::Label:
+        cls = "STATIC";
+        style |= SS_LEFT | SS_NOPREFIX;
+        break;
+      case ControlKind::Icon:
+        cls = "STATIC";
+        style |= SS_ICON;
+        text = nullptr;
+        break;
     }
+    RECT r = PixelRect(c);
+    HWND control = CreateWindowExA(
+        0, cls, text, style, r.left, r.top, r.right - r.left, r.bottom - r.top, hwnd_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), app::Instance(), nullptr);
+    if (!control) continue;
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(app::Font()), FALSE);
+    if (c.kind == ControlKind::CheckBox && c.checked)
+      SendMessageA(control, BM_SETCHECK, BST_CHECKED, 0);
+    if (c.kind == ControlKind::Icon) {
+      icon_ = LoadIconA(app::Instance(), MAKEINTRESOURCEA(kIconResource));
+      SendMessageA(control, STM_SETICON, reinterpret_cast<WPARAM>(icon_), 0);
+    }
+    if (c.tooltip) AddTooltip(control, c.tooltip);
+  }
 }
 
 void Form::AddTooltip(HWND control, const char* text) {
-    if (!tooltips_) return;
-    TOOLINFOA info = {};
-    info.cbSize = TTTOOLINFOA_V1_SIZE;  // the layout COMCTL32 4.00 of Windows 95 knows
-    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    info.hwnd = hwnd_;
-    info.uId = reinterpret_cast<UINT_PTR>(control);
-    info.lpszText = const_cast<char*>(text);
-    SendMessageA(tooltips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+  if (!tooltips_) return;
+  TOOLINFOA info = {};
+  info.cbSize = TTTOOLINFOA_V1_SIZE;  // the layout COMCTL32 4.00 of Windows 95 knows
+  info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  info.hwnd = hwnd_;
+  info.uId = reinterpret_cast<UINT_PTR>(control);
+  info.lpszText = const_cast<char*>(text);
+  SendMessageA(tooltips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 void Form::Unload() {
-    if (!hwnd_) return;
-    if (g_modal == this) g_modal = nullptr;
-    HWND hwnd = hwnd_;
-    hwnd_ = nullptr;
-    tooltips_ = nullptr;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-    DestroyWindow(hwnd);
+  if (!hwnd_) return;
+  if (g_modal == this) g_modal = nullptr;
+  HWND hwnd = hwnd_;
+  hwnd_ = nullptr;
+  tooltips_ = nullptr;
+  SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+  DestroyWindow(hwnd);
 }
 
 void Form::Show() {
-    if (!hwnd_) return;
-    ShowWindow(hwnd_, SW_SHOW);
-    SetForegroundWindow(hwnd_);
+  if (!hwnd_) return;
+  ShowWindow(hwnd_, SW_SHOW);
+  SetForegroundWindow(hwnd_);
 }
 
 void Form::ShowModal() {
-    if (!hwnd_ || modal_) return;
-    // Every other visible form is disabled while this one is up.
-    std::vector<HWND> disabled;
-    Form* main = app::MainForm();
-    if (main && main != this && main->hwnd_ && IsWindowEnabled(main->hwnd_)) disabled.push_back(main->hwnd_);
-    if (g_modal && g_modal != this && g_modal->hwnd_ && IsWindowEnabled(g_modal->hwnd_)) disabled.push_back(g_modal->hwnd_);
-    for (HWND w : disabled) EnableWindow(w, FALSE);
+  if (!hwnd_ || modal_) return;
+  // Every other visible form is disabled while this one is up.
+  std::vector<HWND> disabled;
+  Form* main = app::MainForm();
+  if (main && main != this && main->hwnd_ && IsWindowEnabled(main->hwnd_))
+    disabled.push_back(main->hwnd_);
+  if (g_modal && g_modal != this && g_modal->hwnd_ && IsWindowEnabled(g_modal->hwnd_))
+    disabled.push_back(g_modal->hwnd_);
+  for (HWND w : disabled) EnableWindow(w, FALSE);
 
-    Form* previous = g_modal;
-    g_modal = this;
-    modal_ = true;
-    Show();
-    SetFocus(GetNextDlgTabItem(hwnd_, nullptr, FALSE));
-    MSG msg;
-    while (hwnd_ && IsWindowVisible(hwnd_)) {
-        BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-        if (got <= 0) {
-            PostQuitMessage(0);
-            break;
-        }
-        app::Dispatch(msg);
+  Form* previous = g_modal;
+  g_modal = this;
+  modal_ = true;
+  Show();
+  SetFocus(GetNextDlgTabItem(hwnd_, nullptr, FALSE));
+  MSG msg;
+  while (hwnd_ && IsWindowVisible(hwnd_)) {
+    BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    if (got <= 0) {
+      PostQuitMessage(0);
+      break;
     }
-    modal_ = false;
-    g_modal = previous;
-    for (HWND w : disabled) EnableWindow(w, TRUE);
-    HWND back = previous && previous->hwnd_ ? previous->hwnd_ : (main ? main->hwnd_ : nullptr);
-    if (back) SetActiveWindow(back);
+    app::Dispatch(msg);
+  }
+  modal_ = false;
+  g_modal = previous;
+  for (HWND w : disabled) EnableWindow(w, TRUE);
+  HWND back = previous && previous->hwnd_ ? previous->hwnd_ : (main ? main->hwnd_ : nullptr);
+  if (back) SetActiveWindow(back);
 }
 
 void Form::Hide() {
-    if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
+  if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
 }
 
 bool Form::Visible() const { return hwnd_ && IsWindowVisible(hwnd_); }
@@ -161,95 +179,96 @@ bool Form::Visible() const { return hwnd_ && IsWindowVisible(hwnd_); }
 HWND Form::Control(int id) const { return hwnd_ ? GetDlgItem(hwnd_, id) : nullptr; }
 
 int Form::Value(int checkBoxId) const {
-    return SendMessageA(Control(checkBoxId), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+  return SendMessageA(Control(checkBoxId), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
 }
 
 void Form::SetValue(int checkBoxId, int value) {
-    if (Value(checkBoxId) == value) return;
-    SendMessageA(Control(checkBoxId), BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
-    OnClick(checkBoxId);
+  if (Value(checkBoxId) == value) return;
+  SendMessageA(Control(checkBoxId), BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+  OnClick(checkBoxId);
 }
 
 void Form::SetEnabled(int controlId, bool enabled) {
-    if (HWND control = Control(controlId)) {
-        EnableWindow(control, enabled);
-        return;
-    }
-    if (HMENU menu = GetMenu(hwnd_)) EnableMenuItem(menu, controlId, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+  if (HWND control = Control(controlId)) {
+    EnableWindow(control, enabled);
+    return;
+  }
+  if (HMENU menu = GetMenu(hwnd_))
+    EnableMenuItem(menu, controlId, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
 bool Form::Enabled(int controlId) const {
-    if (HWND control = Control(controlId)) return IsWindowEnabled(control) != FALSE;
-    HMENU menu = GetMenu(hwnd_);
-    UINT state = menu ? GetMenuState(menu, controlId, MF_BYCOMMAND) : static_cast<UINT>(-1);
-    return state != static_cast<UINT>(-1) && !(state & (MF_GRAYED | MF_DISABLED));
+  if (HWND control = Control(controlId)) return IsWindowEnabled(control) != FALSE;
+  HMENU menu = GetMenu(hwnd_);
+  UINT state = menu ? GetMenuState(menu, controlId, MF_BYCOMMAND) : static_cast<UINT>(-1);
+  return state != static_cast<UINT>(-1) && !(state & (MF_GRAYED | MF_DISABLED));
 }
 
 int Form::DefaultButton() const {
-    for (const ControlLayout& c : layout_.controls)
-        if (c.isDefault) return c.id;
-    return 0;
+  for (const ControlLayout& c : layout_.controls)
+    if (c.isDefault) return c.id;
+  return 0;
 }
 
 int Form::CancelButton() const {
-    for (const ControlLayout& c : layout_.controls)
-        if (c.isCancel) return c.id;
-    return 0;
+  for (const ControlLayout& c : layout_.controls)
+    if (c.isCancel) return c.id;
+  return 0;
 }
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
+  switch (message) {
     case WM_COMMAND: {
-        int id = LOWORD(wParam);
-        int code = HIWORD(wParam);
-        if (id == IDCANCEL && lParam == 0) {
-            // Esc: the cancel button, when it can be pressed.
-            int cancel = CancelButton();
-            if (cancel && IsWindowEnabled(Control(cancel))) OnClick(cancel);
-            return 0;
-        }
-        if (lParam == 0 || code == BN_CLICKED) {
-            HWND control = Control(id);
-            if (control && !IsWindowEnabled(control)) return 0;
-            if (!control && lParam == 0 && !Enabled(id)) return 0;  // a greyed menu command
-            OnClick(id);
-        }
+      int id = LOWORD(wParam);
+      int code = HIWORD(wParam);
+      if (id == IDCANCEL && lParam == 0) {
+        // Esc: the cancel button, when it can be pressed.
+        int cancel = CancelButton();
+        if (cancel && IsWindowEnabled(Control(cancel))) OnClick(cancel);
         return 0;
+      }
+      if (lParam == 0 || code == BN_CLICKED) {
+        HWND control = Control(id);
+        if (control && !IsWindowEnabled(control)) return 0;
+        if (!control && lParam == 0 && !Enabled(id)) return 0;  // a greyed menu command
+        OnClick(id);
+      }
+      return 0;
     }
     case DM_GETDEFID: {
-        int id = DefaultButton();
-        return id ? MAKELRESULT(id, DC_HASDEFID) : 0;
+      int id = DefaultButton();
+      return id ? MAKELRESULT(id, DC_HASDEFID) : 0;
     }
     case WM_CLOSE:
-        OnClose();
-        return 0;
+      OnClose();
+      return 0;
     case WM_SETCURSOR:
-        if (app::CurrentPointer() == app::Pointer::Hourglass) {
-            SetCursor(LoadCursor(nullptr, IDC_WAIT));
-            return TRUE;
-        }
-        if (LOWORD(lParam) == HTCLIENT) {
-            SetCursor(LoadCursor(nullptr, IDC_ARROW));
-            return TRUE;
-        }
-        break;
+      if (app::CurrentPointer() == app::Pointer::Hourglass) {
+        SetCursor(LoadCursor(nullptr, IDC_WAIT));
+        return TRUE;
+      }
+      if (LOWORD(lParam) == HTCLIENT) {
+        SetCursor(LoadCursor(nullptr, IDC_ARROW));
+        return TRUE;
+      }
+      break;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
-        SetBkColor(reinterpret_cast<HDC>(wParam), RGB(192, 192, 192));
-        return reinterpret_cast<LRESULT>(GreyBrush());
-    }
-    return DefWindowProcA(hwnd_, message, wParam, lParam);
+      SetBkColor(reinterpret_cast<HDC>(wParam), RGB(192, 192, 192));
+      return reinterpret_cast<LRESULT>(GreyBrush());
+  }
+  return DefWindowProcA(hwnd_, message, wParam, lParam);
 }
 
 LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    Form* form = reinterpret_cast<Form*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (!form && message == WM_NCCREATE) {
-        form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        form->hwnd_ = hwnd;
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-    }
-    if (!form) return DefWindowProcA(hwnd, message, wParam, lParam);
-    return form->HandleMessage(message, wParam, lParam);
+  Form* form = reinterpret_cast<Form*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (!form && message == WM_NCCREATE) {
+    form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    form->hwnd_ = hwnd;
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+  }
+  if (!form) return DefWindowProcA(hwnd, message, wParam, lParam);
+  return form->HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace kelvane

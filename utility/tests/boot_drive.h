@@ -26,6 +26,7 @@ void RemoveFile(const std::string& path);
 void PrepareBootDrive();
 void RemoveBackupFolder();
 // Fills the backup (or undo) folder with copies whose text is "<tag> NAME".
-void MakeCopies(const std::string& folder, const char* const* names, int count, const std::string& tag);
+void MakeCopies(const std::string& folder, const char* const* names, int count,
+                const std::string& tag);
 
 }  // namespace kelvane_test

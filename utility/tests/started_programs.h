@@ -9,9 +9,9 @@
 namespace kelvane_test {
 
 struct StartedWindow {
-    HWND hwnd = nullptr;
-    DWORD pid = 0;
-    std::string caption;
+  HWND hwnd = nullptr;
+  DWORD pid = 0;
+  std::string caption;
 };
 
 // Waits for a visible top-level window of a process other than the tests'
@@ -27,17 +27,17 @@ std::string FakeToolPath();
 // Places a copy of the stand-in tool at a path for the duration of a test
 // (with the attribute word given) and removes it again.
 class PlacedTool {
-public:
-    PlacedTool(const std::string& path, DWORD attributes);
-    ~PlacedTool();
-    PlacedTool(const PlacedTool&) = delete;
-    PlacedTool& operator=(const PlacedTool&) = delete;
-    bool Placed() const { return placed_; }
+ public:
+  PlacedTool(const std::string& path, DWORD attributes);
+  ~PlacedTool();
+  PlacedTool(const PlacedTool&) = delete;
+  PlacedTool& operator=(const PlacedTool&) = delete;
+  bool Placed() const { return placed_; }
 
-private:
-    std::string path_;
-    std::string madeFolder_;
-    bool placed_ = false;
+ private:
+  std::string path_;
+  std::string madeFolder_;
+  bool placed_ = false;
 };
 
 }  // namespace kelvane_test

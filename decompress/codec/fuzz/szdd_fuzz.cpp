@@ -9,8 +9,7 @@
 
 namespace {
 
-void DecodeAny(const std::uint8_t* data, std::size_t size, std::size_t chunk,
-               std::uint64_t known) {
+void DecodeAny(const std::uint8_t* data, std::size_t size, std::size_t chunk, std::uint64_t known) {
   szdd::MemorySource src(data, size, 1 + size % 61);
   szdd::Decoder dec;
   if (!dec.Begin(&src, known)) return;

@@ -42,7 +42,8 @@ class SzddCross : public ::testing::Test {
   // Expands with msexpand; answers its output.
   Bytes Expand(const Bytes& z) {
     Write(Path("ours.bi_"), z);
-    EXPECT_EQ(Run("msexpand <'" + Path("ours.bi_") + "' >'" + Path("out.bin") + "' 2>/dev/null"), 0);
+    EXPECT_EQ(Run("msexpand <'" + Path("ours.bi_") + "' >'" + Path("out.bin") + "' 2>/dev/null"),
+              0);
     return ReadFileBytes(Path("out.bin"));
   }
 

@@ -62,8 +62,8 @@ inline Bytes Noise(std::size_t n, std::uint32_t seed) {
 
 // Text-like data: words from a small vocabulary, as in a read-me or a help file.
 inline Bytes Prose(std::size_t n, std::uint32_t seed) {
-  static const char* words[] = {"the ", "backup ", "folder ", "of ", "Windows ", "files ",
-                                "restore ", "CONFIG.SYS ", "and ", "is ", "copied\r\n", "  "};
+  static const char* words[] = {"the ",     "backup ",     "folder ", "of ", "Windows ",   "files ",
+                                "restore ", "CONFIG.SYS ", "and ",    "is ", "copied\r\n", "  "};
   Bytes b;
   while (b.size() < n) {
     seed = seed * 1664525u + 1013904223u;

@@ -39,17 +39,18 @@ TEST(CompressedName, FollowsTheRule) {
 TEST(DiskLayout, NamesOnTheDisk) {
   std::set<std::string> names;
   for (const disk::DiskEntry& e : disk::DiskContents()) names.insert(disk::DiskName(e));
-  EXPECT_EQ(names, (std::set<std::string>{"KIVERSET.EXE", "LZPUNZ32.DLL", "INSTALL.HLP",
-                                          "VANTREL3.EX_", "KELVANE.EX_", "KELVANE.HL_",
-                                          "MSVBVM50.DL_", "OLEAUT32.DL_", "README.TXT",
-                                          "RESTORE.BAT", "WHATSNEW.TXT"}));
+  EXPECT_EQ(names,
+            (std::set<std::string>{"KIVERSET.EXE", "LZPUNZ32.DLL", "INSTALL.HLP", "VANTREL3.EX_",
+                                   "KELVANE.EX_", "KELVANE.HL_", "MSVBVM50.DL_", "OLEAUT32.DL_",
+                                   "README.TXT", "RESTORE.BAT", "WHATSNEW.TXT"}));
 }
 
 class DiskBuilder : public ::testing::Test {
  protected:
   void SetUp() override {
     root_ = fs::temp_directory_path() /
-            ("hvt_disk_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+            ("hvt_disk_" +
+             std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(root_);
     fs::create_directories(root_ / "in");
     unsigned seed = 1;

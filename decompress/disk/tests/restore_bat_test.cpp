@@ -99,7 +99,8 @@ class RestoreBat : public ::testing::Test {
 TEST_F(RestoreBat, PutsTheCopiesBackAndSaysSo) {
   ASSERT_TRUE(CreateDirectoryA(backup_.c_str(), nullptr));
   for (const char* n : kFiles)
-    if (std::string(n) != "WIN.COM") WriteText(backup_ + "\\" + n, std::string("copy of ") + n + "\r\n");
+    if (std::string(n) != "WIN.COM")
+      WriteText(backup_ + "\\" + n, std::string("copy of ") + n + "\r\n");
 
   const std::string said = Run();
   for (const char* n : kFiles) {

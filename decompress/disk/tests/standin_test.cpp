@@ -45,8 +45,8 @@ DWORD ExportedNames(HMODULE m) {
 TEST(Standins, RuntimeLibrariesAreVersionZeroAndExportNothing) {
   char tmp[MAX_PATH];
   ASSERT_GT(GetTempPathA(MAX_PATH, tmp), 0u);
-  const std::string copy = std::string(tmp) + "hvt_standin_" +
-                           std::to_string(GetCurrentProcessId()) + ".dll";
+  const std::string copy =
+      std::string(tmp) + "hvt_standin_" + std::to_string(GetCurrentProcessId()) + ".dll";
   for (const char* dll : {HVT_STANDIN_MSVBVM50, HVT_STANDIN_OLEAUT32}) {
     ASSERT_TRUE(CopyFileA(WinPath(dll).c_str(), copy.c_str(), FALSE)) << dll;
     DWORD ms = 1, ls = 1;

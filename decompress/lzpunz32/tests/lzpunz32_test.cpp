@@ -55,8 +55,9 @@ Bytes Noise(std::size_t n, unsigned seed) {
 }
 
 Bytes Prose(std::size_t n) {
-  static const char text[] = "Configuration Haventide keeps copies of AUTOEXEC.BAT, CONFIG.SYS, "
-                             "SYSTEM.INI and WIN.INI in the backup folder.\r\n";
+  static const char text[] =
+      "Configuration Haventide keeps copies of AUTOEXEC.BAT, CONFIG.SYS, "
+      "SYSTEM.INI and WIN.INI in the backup folder.\r\n";
   Bytes b;
   for (std::size_t i = 0; b.size() < n; ++i) b.push_back(text[i % (sizeof text - 1)]);
   return b;
@@ -147,8 +148,8 @@ class Library : public ::testing::Test {
 };
 
 TEST_F(Library, OurFilesDecompressAndAgreeWithLz32) {
-  const Bytes cases[] = {Bytes(), Bytes(1, 'x'), Prose(50000), Noise(20000, 3),
-                         Bytes(kChunk * 3, 0), Prose(kChunk * 2 + 1)};
+  const Bytes cases[] = {Bytes(),         Bytes(1, 'x'),        Prose(50000),
+                         Noise(20000, 3), Bytes(kChunk * 3, 0), Prose(kChunk * 2 + 1)};
   int i = 0;
   for (const Bytes& data : cases) {
     const std::string name = "case" + std::to_string(i++) + ".da_";

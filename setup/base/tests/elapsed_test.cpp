@@ -47,7 +47,8 @@ TEST(ElapsedTest, AgreesWithTheUnsignedDistanceEverywhere) {
         for (std::int64_t off : offsets) {
           std::uint32_t now = anchor + static_cast<std::uint32_t>(off);
           bool expected = static_cast<std::uint32_t>(now - s) > d;
-          EXPECT_EQ(TimeHasPassed(s, d, now), expected) << "start " << s << " duration " << d << " now " << now;
+          EXPECT_EQ(TimeHasPassed(s, d, now), expected)
+              << "start " << s << " duration " << d << " now " << now;
         }
     }
 }

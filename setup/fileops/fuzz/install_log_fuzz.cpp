@@ -15,8 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (sound != (content != LogContent::Damaged)) std::abort();
   if (sound && records.empty() != (content == LogContent::Empty)) std::abort();
   for (const LogRecord& record : records)
-    if (static_cast<int32_t>(record.kind) < 0 ||
-        static_cast<int32_t>(record.kind) >= kLogOpCount)
+    if (static_cast<int32_t>(record.kind) < 0 || static_cast<int32_t>(record.kind) >= kLogOpCount)
       std::abort();
   return 0;
 }

@@ -52,8 +52,7 @@ bool ReadExact(const std::vector<uint8_t>& bytes, LogHeader& header,
                std::vector<LogRecord>& records) {
   std::unique_ptr<uint8_t[]> copy(new uint8_t[bytes.size()]);
   std::copy(bytes.begin(), bytes.end(), copy.get());
-  return ReadInstallLog(bytes.empty() ? nullptr : copy.get(), bytes.size(), header,
-                        records);
+  return ReadInstallLog(bytes.empty() ? nullptr : copy.get(), bytes.size(), header, records);
 }
 
 std::vector<uint8_t> Header(const std::string& title) {
@@ -77,15 +76,14 @@ TEST(InstallLogReaderTest, ReadsBackEveryKindInOrder) {
   ASSERT_TRUE(ReadExact(LogOfEveryKind("Title"), header, records));
   EXPECT_EQ(std::string(header.chain_name, 12), "01234567.012");
   EXPECT_EQ(header.title, "Title");
-  const LogOp kinds[] = {
-      LogOp::DirCreated,      LogOp::DirRemoved,      LogOp::FileDeleted,
-      LogOp::FileMoved,       LogOp::IniFileCreated,  LogOp::AttribChanged,
-      LogOp::FileCopied,      LogOp::FileAppended,    LogOp::IniSectionAdded,
-      LogOp::IniSectionDeleted, LogOp::IniEntryAdded, LogOp::IniEntryDeleted,
-      LogOp::IniEntryChanged, LogOp::GroupCreated,    LogOp::ItemAdded,
-      LogOp::GroupDeleted,    LogOp::ItemDeleted,     LogOp::RegKeyCreated,
-      LogOp::RegKeyDeleted,   LogOp::RegValueCreated, LogOp::RegValueChanged,
-      LogOp::RegValueDeleted, LogOp::FontInstalled};
+  const LogOp kinds[] = {LogOp::DirCreated,        LogOp::DirRemoved,      LogOp::FileDeleted,
+                         LogOp::FileMoved,         LogOp::IniFileCreated,  LogOp::AttribChanged,
+                         LogOp::FileCopied,        LogOp::FileAppended,    LogOp::IniSectionAdded,
+                         LogOp::IniSectionDeleted, LogOp::IniEntryAdded,   LogOp::IniEntryDeleted,
+                         LogOp::IniEntryChanged,   LogOp::GroupCreated,    LogOp::ItemAdded,
+                         LogOp::GroupDeleted,      LogOp::ItemDeleted,     LogOp::RegKeyCreated,
+                         LogOp::RegKeyDeleted,     LogOp::RegValueCreated, LogOp::RegValueChanged,
+                         LogOp::RegValueDeleted,   LogOp::FontInstalled};
   ASSERT_EQ(records.size(), 23u);
   for (size_t i = 0; i < records.size(); ++i) EXPECT_EQ(records[i].kind, kinds[i]) << i;
 
@@ -167,8 +165,8 @@ TEST(InstallLogReaderTest, AHugeStringLengthIsRefusedWithoutReading) {
 TEST(InstallLogReaderTest, OldDataLongerThanTheLogIsRefused) {
   EXPECT_FALSE(RecordsRead(Bytes()({16, 0, 0, 0, 2, 0, 0, 0, 1})("K")({1})("V")(
       {3, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0x7F})({1, 2, 3})));
-  EXPECT_FALSE(RecordsRead(Bytes()({16, 0, 0, 0, 2, 0, 0, 0, 1})("K")({1})("V")(
-      {3, 0, 0, 0, 4, 0, 0, 0})({1, 2, 3})));
+  EXPECT_FALSE(RecordsRead(
+      Bytes()({16, 0, 0, 0, 2, 0, 0, 0, 1})("K")({1})("V")({3, 0, 0, 0, 4, 0, 0, 0})({1, 2, 3})));
 }
 
 TEST(InstallLogReaderTest, AStringWithANulIsRefused) {

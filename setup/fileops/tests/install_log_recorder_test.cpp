@@ -91,17 +91,18 @@ TEST_F(RecorderTest, IniEntryAdded) {
 TEST_F(RecorderTest, IniEntryDeletedAndChanged) {
   recorder.IniEntryDeleted("f", "s", "k", "old", 1);
   recorder.IniEntryChanged("f", "s", "k", "", 0);
-  EXPECT_EQ(Records(), Bytes()({8, 0, 0, 0, 1})("f")({1})("s")({1})("k")({3})("old")(
-                           {1, 0, 0, 0})({9, 0, 0, 0, 1})("f")({1})("s")({1})("k")(
-                           {0})({0, 0, 0, 0}).v);
+  EXPECT_EQ(Records(), Bytes()({8, 0, 0, 0, 1})("f")({1})("s")({1})("k")({3})("old")({1, 0, 0, 0})(
+                           {9, 0, 0, 0, 1})("f")({1})("s")({1})("k")({0})({0, 0, 0, 0})
+                           .v);
 }
 
 TEST_F(RecorderTest, GroupCreatedItemAddedGroupDeleted) {
   recorder.GroupCreated("G");
   recorder.ItemAdded("G", "It");
   recorder.GroupDeleted("G");
-  EXPECT_EQ(Records(), Bytes()({10, 0, 0, 0, 1})("G")({11, 0, 0, 0, 1})("G")({2})("It")(
-                           {12, 0, 0, 0, 1})("G").v);
+  EXPECT_EQ(
+      Records(),
+      Bytes()({10, 0, 0, 0, 1})("G")({11, 0, 0, 0, 1})("G")({2})("It")({12, 0, 0, 0, 1})("G").v);
 }
 
 TEST_F(RecorderTest, ItemDeletedCarriesExactly1112Bytes) {
@@ -123,8 +124,8 @@ TEST_F(RecorderTest, ItemDeletedWithoutAnItemWritesNothing) {
 TEST_F(RecorderTest, RegKeyCreatedAndDeleted) {
   recorder.RegKeyCreated(2, "Soft");
   recorder.RegKeyDeleted(1, "K");
-  EXPECT_EQ(Records(), Bytes()({14, 0, 0, 0, 2, 0, 0, 0, 4})("Soft")(
-                           {18, 0, 0, 0, 1, 0, 0, 0, 1})("K").v);
+  EXPECT_EQ(Records(),
+            Bytes()({14, 0, 0, 0, 2, 0, 0, 0, 4})("Soft")({18, 0, 0, 0, 1, 0, 0, 0, 1})("K").v);
 }
 
 TEST_F(RecorderTest, RegValueCreated) {
@@ -136,13 +137,13 @@ TEST_F(RecorderTest, RegValueChangedOfAFourByteValue) {
   const uint8_t old[4] = {0xDE, 0xAD, 0xBE, 0xEF};
   recorder.RegValueChanged(2, "K", "V", 4, 4, old);
   EXPECT_EQ(Records(), Bytes()({16, 0, 0, 0, 2, 0, 0, 0, 1})("K")({1})("V")(
-                           {4, 0, 0, 0, 4, 0, 0, 0, 0xDE, 0xAD, 0xBE, 0xEF}).v);
+                           {4, 0, 0, 0, 4, 0, 0, 0, 0xDE, 0xAD, 0xBE, 0xEF})
+                           .v);
 }
 
 TEST_F(RecorderTest, RegValueDeletedOfAnEmptyValueHasNoDataBytes) {
   recorder.RegValueDeleted(0, "K", "", 1, 0, nullptr);
-  EXPECT_EQ(Records(), Bytes()({17, 0, 0, 0, 0, 0, 0, 0, 1})("K")({0})(
-                           {1, 0, 0, 0, 0, 0, 0, 0}).v);
+  EXPECT_EQ(Records(), Bytes()({17, 0, 0, 0, 0, 0, 0, 0, 1})("K")({0})({1, 0, 0, 0, 0, 0, 0, 0}).v);
 }
 
 TEST_F(RecorderTest, RegValueChangedWithoutItsDataWritesNothing) {
@@ -152,15 +153,14 @@ TEST_F(RecorderTest, RegValueChangedWithoutItsDataWritesNothing) {
 
 TEST_F(RecorderTest, FileAppended) {
   recorder.FileAppended("s", "d", 0, 0x010203);
-  EXPECT_EQ(Records(), Bytes()({19, 0, 0, 0, 1})("s")({1})("d")(
-                           {0, 0, 0, 0, 3, 2, 1, 0}).v);
+  EXPECT_EQ(Records(), Bytes()({19, 0, 0, 0, 1})("s")({1})("d")({0, 0, 0, 0, 3, 2, 1, 0}).v);
 }
 
 TEST_F(RecorderTest, IniSectionAddedAndDeleted) {
   recorder.IniSectionAdded("f", "sec");
   recorder.IniSectionDeleted("f", "s");
-  EXPECT_EQ(Records(), Bytes()({20, 0, 0, 0, 1})("f")({3})("sec")({21, 0, 0, 0, 1})("f")(
-                           {1})("s").v);
+  EXPECT_EQ(Records(),
+            Bytes()({20, 0, 0, 0, 1})("f")({3})("sec")({21, 0, 0, 0, 1})("f")({1})("s").v);
 }
 
 TEST_F(RecorderTest, FontInstalled) {

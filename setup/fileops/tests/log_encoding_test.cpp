@@ -72,8 +72,7 @@ TEST(LogEncoderTest, OnlyAStringBeyondTheReadersBoundIsOverlong) {
 TEST(LogEncoderTest, HeaderIsPlaceholderVersionAndTitle) {
   LogEncoder e;
   EncodeLogHeader(e, "Configuration Haventide");
-  EXPECT_EQ(Encoded(e), Bytes()("01234567.012")({2, 1, 0, 0})({23})(
-                            "Configuration Haventide").v);
+  EXPECT_EQ(Encoded(e), Bytes()("01234567.012")({2, 1, 0, 0})({23})("Configuration Haventide").v);
 }
 
 TEST(LogStreamTest, WritesEachEncoding) {

@@ -18,7 +18,8 @@ TEST(ColourRamp, BackgroundRunsFromBrightToDarkBlue) {
   EXPECT_EQ(RampColourAt(kScreen, kBackgroundRamp, 1023, 0), 0xFF0000u);
   // 255 + 767 × (50 − 255) / 768 = 255 − 204 (truncated toward zero).
   EXPECT_EQ(RampColourAt(kScreen, kBackgroundRamp, 500, 767), 0x330000u);
-  EXPECT_EQ(RampCellColour(kScreen, kBackgroundRamp, 0, 5), RampColourAt(kScreen, kBackgroundRamp, 88, 8));
+  EXPECT_EQ(RampCellColour(kScreen, kBackgroundRamp, 0, 5),
+            RampColourAt(kScreen, kBackgroundRamp, 88, 8));
 }
 
 TEST(ColourRamp, ChannelsTruncateTowardZeroAndKeepLowBits) {
@@ -80,8 +81,8 @@ TEST(ButtonModel, CommandOnlyWhenReleasedInside) {
   PressEffect e = b.Down();
   EXPECT_TRUE(e.capture && e.repaint);
   EXPECT_TRUE(b.ShowsPressed());
-  EXPECT_FALSE(b.Down().capture);           // ignored while pressed
-  EXPECT_FALSE(b.Move(true).repaint);       // no change, no repaint
+  EXPECT_FALSE(b.Down().capture);      // ignored while pressed
+  EXPECT_FALSE(b.Move(true).repaint);  // no change, no repaint
   EXPECT_TRUE(b.Move(false).repaint);
   EXPECT_EQ(b.state(), ButtonPress::kPressedOutside);
   EXPECT_FALSE(b.Move(false).repaint);
@@ -104,7 +105,7 @@ TEST(TitleLayout, StretchRoundsAndAnEmptyTextKeepsItsWidth) {
   EXPECT_EQ(StretchedCharWidth(10, 819, 300), 27);  // 27.3
   EXPECT_EQ(StretchedCharWidth(10, 825, 300), 28);  // 27.5 rounds up
   EXPECT_EQ(StretchedCharWidth(10, 819, 0), 0);     // no division by zero
-  EXPECT_EQ(TitleShadowOffset(1, 5, 3).x, 2);  // integer halves
+  EXPECT_EQ(TitleShadowOffset(1, 5, 3).x, 2);       // integer halves
   EXPECT_EQ(TitleShadowOffset(1, 5, 3).y, 1);
   EXPECT_EQ(TitleShadowOffset(2, 5, 3).x, 5);
   EXPECT_EQ(TitleShadowOffset(7, 5, 3).x, 0);

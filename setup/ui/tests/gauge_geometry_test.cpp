@@ -20,10 +20,10 @@ TEST(GaugeGeometry, SquareIsHorizontal) {
 TEST(GaugeGeometry, FilledLengthRoundsHalvesUp) {
   EXPECT_EQ(GaugeFilledLength(0, 117), 0);
   EXPECT_EQ(GaugeFilledLength(100, 117), 117);
-  EXPECT_EQ(GaugeFilledLength(50, 11), 6);   // 5.5
-  EXPECT_EQ(GaugeFilledLength(1, 117), 1);   // 1.17
-  EXPECT_EQ(GaugeFilledLength(1, 49), 0);    // 0.49
-  EXPECT_EQ(GaugeFilledLength(29, 100), 29); // 28.999... in floating point
+  EXPECT_EQ(GaugeFilledLength(50, 11), 6);     // 5.5
+  EXPECT_EQ(GaugeFilledLength(1, 117), 1);     // 1.17
+  EXPECT_EQ(GaugeFilledLength(1, 49), 0);      // 0.49
+  EXPECT_EQ(GaugeFilledLength(29, 100), 29);   // 28.999... in floating point
   EXPECT_EQ(GaugeFilledLength(77, 175), 135);  // 134.75
 }
 

@@ -9,11 +9,11 @@ TEST(PerMille, ThousandIsTheWholeExtent) {
 }
 
 TEST(PerMille, RoundsToNearest) {
-  EXPECT_EQ(PerMilleOf(640, 1), 1);    // 0.64
-  EXPECT_EQ(PerMilleOf(640, 3), 2);    // 1.92
-  EXPECT_EQ(PerMilleOf(600, 5), 3);    // 3.0
-  EXPECT_EQ(PerMilleOf(100, 5), 1);    // 0.5 goes up
-  EXPECT_EQ(PerMilleOf(100, 4), 0);    // 0.4 goes down
+  EXPECT_EQ(PerMilleOf(640, 1), 1);       // 0.64
+  EXPECT_EQ(PerMilleOf(640, 3), 2);       // 1.92
+  EXPECT_EQ(PerMilleOf(600, 5), 3);       // 3.0
+  EXPECT_EQ(PerMilleOf(100, 5), 1);       // 0.5 goes up
+  EXPECT_EQ(PerMilleOf(100, 4), 0);       // 0.4 goes down
   EXPECT_EQ(PerMilleOf(1024, 333), 341);  // 340.992
 }
 

@@ -18,7 +18,8 @@ class DialogValues : public ::testing::Test {
  protected:
   void SetUp() override {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    dialog_ = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 300, 200, nullptr, nullptr, instance, nullptr);
+    dialog_ = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 300, 200, nullptr, nullptr, instance,
+                              nullptr);
     ASSERT_NE(dialog_, nullptr);
     ASSERT_NE(Child("EDIT", ES_AUTOHSCROLL, kEdit), nullptr);
     ASSERT_NE(Child("LISTBOX", 0, kList), nullptr);
@@ -30,7 +31,8 @@ class DialogValues : public ::testing::Test {
   }
   HWND Child(const char* cls, DWORD style, int id) {
     return CreateWindowExA(0, cls, "", WS_CHILD | style, 0, 0, 200, 60, dialog_,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                           GetModuleHandleA(nullptr), nullptr);
   }
   void Type(const std::string& text) { ASSERT_TRUE(SetDlgItemTextA(dialog_, kEdit, text.c_str())); }
   std::string Shown() {

@@ -34,7 +34,8 @@ class MemorySurface : public ::testing::Test {
     COLORREF colour;
   };
   void ExpectPixels(std::initializer_list<Pixel> pixels) {
-    for (const Pixel& p : pixels) EXPECT_EQ(surface_.PixelColour(p.x, p.y), p.colour) << "at " << p.x << "," << p.y;
+    for (const Pixel& p : pixels)
+      EXPECT_EQ(surface_.PixelColour(p.x, p.y), p.colour) << "at " << p.x << "," << p.y;
   }
   void TearDown() override {
     if (old_) surface_.Select(old_);
@@ -52,7 +53,13 @@ class MemorySurface : public ::testing::Test {
 
 TEST_F(MemorySurface, FillIncludesTheRightColumnAndBottomRow) {
   ASSERT_TRUE(surface_.FillWithColour({2, 3, 5, 7}, kRed));
-  ExpectPixels({{2, 3, kRed}, {5, 7, kRed}, {5, 3, kRed}, {6, 7, kWhite}, {5, 8, kWhite}, {1, 3, kWhite}, {2, 2, kWhite}});
+  ExpectPixels({{2, 3, kRed},
+                {5, 7, kRed},
+                {5, 3, kRed},
+                {6, 7, kWhite},
+                {5, 8, kWhite},
+                {1, 3, kWhite},
+                {2, 2, kWhite}});
 }
 
 TEST_F(MemorySurface, OnePixelRectangleFillsOnePixel) {
@@ -68,7 +75,8 @@ TEST_F(MemorySurface, RectangleOutlineRunsAlongTheInclusiveEdges) {
   surface_.Select(oldBrush);
   surface_.Select(oldPen);
   DeleteObject(pen);
-  ExpectPixels({{9, 5, kRed}, {5, 9, kRed}, {2, 5, kRed}, {10, 5, kWhite}, {5, 10, kWhite}, {5, 5, kWhite}});
+  ExpectPixels(
+      {{9, 5, kRed}, {5, 9, kRed}, {2, 5, kRed}, {10, 5, kWhite}, {5, 10, kWhite}, {5, 5, kWhite}});
 }
 
 TEST_F(MemorySurface, ClippingIncludesTheRightColumn) {

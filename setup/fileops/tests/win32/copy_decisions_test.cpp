@@ -40,14 +40,14 @@ class CopyDecisions : public copytest::FileOpsTest {
     PlainReader reader;
     CreateWriter writer;
     asked_ = false;
-    return uitest::Driven(
-        "File Attribute Incompatible",
-        {[&](HWND box) {
-          asked_ = true;
-          answer(box);
-        }},
-        [&] { return ops_.Copy(source.c_str(), destination, 1,
-                               MakeCopyRequest(policy, reader, writer), progress_); });
+    return uitest::Driven("File Attribute Incompatible", {[&](HWND box) {
+                            asked_ = true;
+                            answer(box);
+                          }},
+                          [&] {
+                            return ops_.Copy(source.c_str(), destination, 1,
+                                             MakeCopyRequest(policy, reader, writer), progress_);
+                          });
   }
 
   copytest::CountingProgress progress_;
@@ -111,15 +111,15 @@ TEST_F(CopyDecisions, ACompressedSourceIsComparedDecompressed) {
   CreateWriter writer;
   PathBuffer destination;
   ASSERT_TRUE(destination.Set(existing.c_str()));
-  EXPECT_EQ(ops_.Copy(source.c_str(), destination, 1,
-                      MakeCopyRequest(policy, compressed, writer), progress_),
+  EXPECT_EQ(ops_.Copy(source.c_str(), destination, 1, MakeCopyRequest(policy, compressed, writer),
+                      progress_),
             kCopyDone);
   EXPECT_EQ(ReadBytes(existing), newer);
 
   const std::string older = Place("hvtstamp19", "older.dll");
-  EXPECT_EQ(ops_.Copy(older.c_str(), destination, 1, MakeCopyRequest(policy, plain, writer),
-                      progress_),
-            kCopySkipped);
+  EXPECT_EQ(
+      ops_.Copy(older.c_str(), destination, 1, MakeCopyRequest(policy, plain, writer), progress_),
+      kCopySkipped);
   EXPECT_EQ(ReadBytes(existing), newer);
   EXPECT_FALSE(Exists(Path("tmp000.000")));
 }
@@ -154,14 +154,14 @@ TEST_F(CopyDecisions, ASharedFileCountsEveryInstallation) {
   const std::string copied = "FileCopied|" + source + "|" + target + "|0";
   EXPECT_EQ(Records(), (std::vector<std::string>{copied, copied}));
   HKEY key = nullptr;
-  ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE,
-                          "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs", 0,
-                          KEY_ALL_ACCESS, &key),
-            ERROR_SUCCESS);
+  ASSERT_EQ(
+      RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs",
+                    0, KEY_ALL_ACCESS, &key),
+      ERROR_SUCCESS);
   DWORD type = 0, value = 0, size = sizeof value;
-  EXPECT_EQ(RegQueryValueExA(key, target.c_str(), nullptr, &type,
-                             reinterpret_cast<BYTE*>(&value), &size),
-            ERROR_SUCCESS);
+  EXPECT_EQ(
+      RegQueryValueExA(key, target.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value), &size),
+      ERROR_SUCCESS);
   EXPECT_EQ(type, static_cast<DWORD>(REG_BINARY));
   EXPECT_EQ(value, 2u);
   RegDeleteValueA(key, target.c_str());

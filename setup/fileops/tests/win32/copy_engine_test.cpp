@@ -334,8 +334,8 @@ TEST_F(CopyEngineTest, VersionRouteFollowsATypedDestination) {
   EXPECT_EQ(ReadBytes(typed), Content(3000, 24));
   EXPECT_EQ(ReadBytes(d), Content(10, 25));
   EXPECT_FALSE(Exists(Path("tmp000.000")));
-  EXPECT_EQ(Records(), (Strings{"DirCreated|" + Path("other"),
-                                "FileCopied|" + s + "|" + typed + "|1"}));
+  EXPECT_EQ(Records(),
+            (Strings{"DirCreated|" + Path("other"), "FileCopied|" + s + "|" + typed + "|1"}));
 }
 
 TEST_F(CopyEngineTest, VersionRouteCancelLeavesNoTemporaryFile) {

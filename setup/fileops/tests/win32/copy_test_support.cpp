@@ -24,18 +24,17 @@ bool WriteBytes(const std::string& path, const Bytes& bytes) {
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
-  const bool ok = bytes.empty() ||
-                  (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                             nullptr) &&
-                   written == bytes.size());
+  const bool ok = bytes.empty() || (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()),
+                                              &written, nullptr) &&
+                                    written == bytes.size());
   CloseHandle(file);
   return ok;
 }
 
 Bytes ReadBytes(const std::string& path) {
   Bytes bytes;
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return bytes;
   unsigned char chunk[65536];
   DWORD got = 0;
@@ -109,12 +108,12 @@ void FileOpsTest::TearDown() {
 
 std::vector<std::string> FileOpsTest::Records() {
   static const char* const kNames[] = {
-      "DirCreated", "DirRemoved", "FileMoved", "FileDeleted", "FileCopied",
-      "AttribChanged", "IniFileCreated", "IniEntryAdded", "IniEntryDeleted",
-      "IniEntryChanged", "GroupCreated", "ItemAdded", "GroupDeleted", "ItemDeleted",
-      "RegKeyCreated", "RegValueCreated", "RegValueChanged", "RegValueDeleted",
-      "RegKeyDeleted", "FileAppended", "IniSectionAdded", "IniSectionDeleted",
-      "FontInstalled"};
+      "DirCreated",      "DirRemoved",        "FileMoved",      "FileDeleted",
+      "FileCopied",      "AttribChanged",     "IniFileCreated", "IniEntryAdded",
+      "IniEntryDeleted", "IniEntryChanged",   "GroupCreated",   "ItemAdded",
+      "GroupDeleted",    "ItemDeleted",       "RegKeyCreated",  "RegValueCreated",
+      "RegValueChanged", "RegValueDeleted",   "RegKeyDeleted",  "FileAppended",
+      "IniSectionAdded", "IniSectionDeleted", "FontInstalled"};
   LogHeader header;
   std::vector<LogRecord> records;
   std::vector<std::string> lines;
@@ -152,8 +151,8 @@ bool FileHolder::Hold(const std::vector<std::string>& paths) {
   line.push_back('\0');
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process_)) {
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &process_)) {
     CloseHandle(ready);
     return false;
   }

@@ -69,8 +69,7 @@ TEST_F(ErrorBoxTest, FileInUseShowsTheDeleteMessage) {
   FileHolder holder;
   ASSERT_TRUE(holder.Hold({f}));
   bool deleted = true;
-  EXPECT_EQ(FirstBox([&] { deleted = ops_.Delete(f.c_str()); }),
-            "Unable to delete file " + f);
+  EXPECT_EQ(FirstBox([&] { deleted = ops_.Delete(f.c_str()); }), "Unable to delete file " + f);
   EXPECT_EQ(extra_, 0);
   EXPECT_FALSE(deleted);
 }

@@ -17,8 +17,8 @@ constexpr DWORD kHidden = FILE_ATTRIBUTE_HIDDEN;
 
 FILETIME WriteTime(const std::string& path) {
   FILETIME written = {};
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file != INVALID_HANDLE_VALUE) {
     GetFileTime(file, nullptr, nullptr, &written);
     CloseHandle(file);

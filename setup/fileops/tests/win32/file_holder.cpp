@@ -8,8 +8,8 @@
 
 int main(int argc, char** argv) {
   if (argc < 4) return 1;
-  HANDLE parent = OpenProcess(SYNCHRONIZE, FALSE,
-                              static_cast<DWORD>(std::strtoul(argv[1], nullptr, 10)));
+  HANDLE parent =
+      OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(std::strtoul(argv[1], nullptr, 10)));
   for (int i = 3; i < argc; ++i) {
     HANDLE file = CreateFileA(argv[i], GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -65,8 +65,7 @@ TEST(FileOperationsState, QuietReportsOnlySetTheCode) {
 TEST(FileOperationsState, AReportShowsAnErrorBox) {
   FileOperations ops;
   std::string text;
-  const int end = Driven("Error",
-                         {[&](HWND box) {
+  const int end = Driven("Error", {[&](HWND box) {
                            text = TextOf(GetDlgItem(box, 102));
                            uitest::PostKey(box, VK_RETURN);
                          }},

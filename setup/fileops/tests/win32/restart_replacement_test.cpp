@@ -25,12 +25,11 @@ const char kPendingValue[] = "PendingFileRenameOperations";
 bool ReadPending(std::vector<char>& bytes) {
   bytes.clear();
   HKEY key;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSessionManager, 0, KEY_QUERY_VALUE, &key) !=
-      ERROR_SUCCESS)
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSessionManager, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
     return false;
   DWORD type = 0, size = 0;
-  bool found = RegQueryValueExA(key, kPendingValue, nullptr, &type, nullptr, &size) ==
-               ERROR_SUCCESS;
+  bool found =
+      RegQueryValueExA(key, kPendingValue, nullptr, &type, nullptr, &size) == ERROR_SUCCESS;
   if (found) {
     bytes.resize(size + 2, '\0');
     found = RegQueryValueExA(key, kPendingValue, nullptr, &type,
@@ -43,12 +42,11 @@ bool ReadPending(std::vector<char>& bytes) {
 
 void WritePending(bool present, const std::vector<char>& bytes) {
   HKEY key;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSessionManager, 0, KEY_SET_VALUE, &key) !=
-      ERROR_SUCCESS)
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSessionManager, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS)
     return;
   if (present)
-    RegSetValueExA(key, kPendingValue, 0, REG_MULTI_SZ,
-                   reinterpret_cast<const BYTE*>(bytes.data()), static_cast<DWORD>(bytes.size()));
+    RegSetValueExA(key, kPendingValue, 0, REG_MULTI_SZ, reinterpret_cast<const BYTE*>(bytes.data()),
+                   static_cast<DWORD>(bytes.size()));
   else
     RegDeleteValueA(key, kPendingValue);
   RegCloseKey(key);
@@ -137,8 +135,8 @@ class RestartTest : public FileOpsTest {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
+    if (!CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process))
       return false;
     const bool ended = WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0;
     if (!ended) TerminateProcess(process.hProcess, 1);

@@ -91,8 +91,8 @@ TEST_F(SharedCounts, CommonFilesFolderIsTheRegisteredOneOrTheSharedFolder) {
   DWORD size = sizeof registered, type = 0;
   HKEY key = nullptr;
   bool found = false;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", 0,
-                    KEY_READ, &key) == ERROR_SUCCESS) {
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", 0, KEY_READ,
+                    &key) == ERROR_SUCCESS) {
     found = RegQueryValueExA(key, "CommonFilesDir", nullptr, &type,
                              reinterpret_cast<BYTE*>(registered), &size) == ERROR_SUCCESS &&
             type == REG_SZ && registered[0];

@@ -55,7 +55,8 @@ TEST_F(ActivityMeterTest, ShowsIdleReadingsCentredUnderTheBackground) {
     RECT r;
     GetClientRect(g, &r);
     ASSERT_LT(r.right, r.bottom);
-    EXPECT_EQ(PixelOf(g, 1, r.bottom - 1), g == meter_.Ram().Control() ? RGB(0, 255, 0) : RGB(0, 255, 255));
+    EXPECT_EQ(PixelOf(g, 1, r.bottom - 1),
+              g == meter_.Ram().Control() ? RGB(0, 255, 0) : RGB(0, 255, 255));
     EXPECT_EQ(PixelOf(g, 1, 0), uitest::kWhite);
   }
 }

@@ -81,7 +81,8 @@ TEST_F(BackgroundPaintTest, WithoutTitleLinesOnlyTheRampAndTheBitmapArePainted) 
   Picture picture(Width(), Height());
   background.Paint(picture.Dc(), Screen());
   for (int y : {0, 15, 16, 300, Height() - 1})
-    for (int x : {0, 16, 517, Width() - 1}) EXPECT_EQ(picture.At(x, y), RampAt(x, y)) << x << "," << y;
+    for (int x : {0, 16, 517, Width() - 1})
+      EXPECT_EQ(picture.At(x, y), RampAt(x, y)) << x << "," << y;
   // Bright blue at the top: cell (0, 0) takes the colour at (8, 8).
   EXPECT_EQ(picture.At(0, 0), 0xFD0000u);
 
@@ -129,7 +130,8 @@ TEST_F(BackgroundPaintTest, APartialRepaintJoinsTheRestWithoutASeam) {
 TEST_F(BackgroundPaintTest, ATitleLineOfAnyLengthFillsItsTargetWidth) {
   HDC screen = GetDC(nullptr);
   const int target = PlaceTitleLine(Width(), Height(), 100, 50, 800, 120).targetWidth;
-  for (const char* text : {"Setup", "Configuration Haventide", "Configuration Haventide 1.1 for Windows 95"}) {
+  for (const char* text :
+       {"Setup", "Configuration Haventide", "Configuration Haventide 1.1 for Windows 95"}) {
     LaidOutTitleLine laid;
     ASSERT_TRUE(LayOutTitleLine(screen, RedLine(text), Width(), Height(), 3, 3, laid));
     DeleteObject(laid.font);

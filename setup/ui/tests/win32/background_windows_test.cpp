@@ -120,12 +120,14 @@ TEST_F(BackgroundTest, HelpButtonShowsHelpForTheCurrentContext) {
   ContextHelp help("Z:\\no\\such\\install.hlp", background.Handle(), kHelpCommand);
   background.SetHelp(&help);
   std::string text;
-  uitest::Driven("Help",
-                 {[&](HWND box) {
-                   text = uitest::TextOf(GetDlgItem(box, 102));
-                   uitest::PostKey(box, VK_RETURN);
-                 }},
-                 [&] { return static_cast<int>(SendMessageA(background.Handle(), WM_COMMAND, kHelpCommand, 0)); });
+  uitest::Driven(
+      "Help", {[&](HWND box) {
+        text = uitest::TextOf(GetDlgItem(box, 102));
+        uitest::PostKey(box, VK_RETURN);
+      }},
+      [&] {
+        return static_cast<int>(SendMessageA(background.Handle(), WM_COMMAND, kHelpCommand, 0));
+      });
   EXPECT_EQ(text, "Simply follow the instructions in the program!");
   background.SetHelp(nullptr);
 }
@@ -156,8 +158,7 @@ class RefusedClass {
 std::string ErrorText(FileOperations& ops, const std::function<bool()>& create, bool& result) {
   ops.SetQuiet(false);
   std::string text;
-  uitest::Driven("Error",
-                 {[&](HWND box) {
+  uitest::Driven("Error", {[&](HWND box) {
                    text = uitest::TextOf(GetDlgItem(box, 102));
                    uitest::PostKey(box, VK_RETURN);
                  }},
@@ -177,13 +178,15 @@ TEST(BackgroundFailures, EachWindowReportsItsOwnMessage) {
   bool created = true;
   {
     RefusedClass refused("wndclassic");
-    EXPECT_EQ(ErrorText(ops, [&] { return icon.Create(ops, kProduct); }, created),
+    EXPECT_EQ(ErrorText(
+                  ops, [&] { return icon.Create(ops, kProduct); }, created),
               "Unable to create the icon window");
     EXPECT_FALSE(created);
   }
   {
     RefusedClass refused("wndclassbk");
-    EXPECT_EQ(ErrorText(ops, [&] { return background.Create(ops, kProduct); }, created),
+    EXPECT_EQ(ErrorText(
+                  ops, [&] { return background.Create(ops, kProduct); }, created),
               "Unable to create the background window");
     EXPECT_FALSE(created);
     EXPECT_EQ(ops.LastError(), kFileOpGeneral);
@@ -193,7 +196,8 @@ TEST(BackgroundFailures, EachWindowReportsItsOwnMessage) {
   {
     BackgroundControls controls(ops, background);
     RefusedClass refused("wndclassbkbtn");
-    EXPECT_EQ(ErrorText(ops, [&] { return controls.Create(1, 950, 850); }, created),
+    EXPECT_EQ(ErrorText(
+                  ops, [&] { return controls.Create(1, 950, 850); }, created),
               "Unable to background button window");
     EXPECT_FALSE(created);
     EXPECT_EQ(controls.Button(1), nullptr);

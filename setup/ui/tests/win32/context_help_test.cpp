@@ -8,9 +8,9 @@
 
 namespace {
 
-constexpr LPARAM kFirstDown = 1;             // repeat 1, key going down
-constexpr LPARAM kRepeatDown = 2;            // repeat 2 (held)
-constexpr LPARAM kRelease = 0xC0000001;      // key going up
+constexpr LPARAM kFirstDown = 1;         // repeat 1, key going down
+constexpr LPARAM kRepeatDown = 2;        // repeat 2 (held)
+constexpr LPARAM kRelease = 0xC0000001;  // key going up
 
 class HelpTest : public ::testing::Test {
  protected:
@@ -116,9 +116,9 @@ TEST_F(HelpTest, OtherKeysAndInactiveDialogPass) {
 std::string FallbackShown(ContextHelp& help, const std::function<void()>& ask) {
   std::string text;
   int answer = uitest::Driven("Help", {[&](HWND box) {
-                                         text = uitest::TextOf(GetDlgItem(box, 102));
-                                         uitest::PostKey(box, VK_RETURN);
-                                       }},
+                                text = uitest::TextOf(GetDlgItem(box, 102));
+                                uitest::PostKey(box, VK_RETURN);
+                              }},
                               [&] {
                                 ask();
                                 return 0;
@@ -174,15 +174,22 @@ TEST_F(HelpTest, TypedF1ReachesTheOwnerThroughTheHook) {
   auto serveAndCount = [&] {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (msg.hwnd == owner_ && msg.message == WM_COMMAND && msg.wParam == 102) ++posted;
-      else DispatchMessageA(&msg);
+      if (msg.hwnd == owner_ && msg.message == WM_COMMAND && msg.wParam == 102)
+        ++posted;
+      else
+        DispatchMessageA(&msg);
     }
     return posted > 0;
   };
   SendKey(VK_F1, false);
   EXPECT_TRUE(uitest::WaitFor(serveAndCount));
   SendKey(VK_F1, true);
-  uitest::WaitFor([&] { serveAndCount(); return false; }, 300);  // let the release through
+  uitest::WaitFor(
+      [&] {
+        serveAndCount();
+        return false;
+      },
+      300);  // let the release through
   EXPECT_EQ(posted, 1);
   help.Unregister();
   box.Destroy();

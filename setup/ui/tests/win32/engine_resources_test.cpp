@@ -39,7 +39,8 @@ TEST(EngineResources, NothingOutsideTheVocabulary) {
 }
 
 TEST(EngineResources, EveryTemplateIsThereWhateverTheCase) {
-  const char* names[] = {"dlgmsgbox0", "DLGMSGBOX1", "DlgMsgBox2", "dlgmsgbox3", "dlgmsgbox4", "dlgmsgdlg"};
+  const char* names[] = {"dlgmsgbox0", "DLGMSGBOX1", "DlgMsgBox2",
+                         "dlgmsgbox3", "dlgmsgbox4", "dlgmsgdlg"};
   for (const char* name : names) EXPECT_NE(RunnerTemplateStyle(name), 0u) << name;
   const int numbers[] = {100, 800, 1000, 1600, 1700};
   for (int n : numbers) EXPECT_NE(RunnerTemplateStyle(MAKEINTRESOURCEA(n)), 0u) << n;

@@ -83,9 +83,9 @@ TEST_F(FileAttributeTest, ShowsBothSummaries) {
   EXPECT_EQ(answer, kAttributeSkip);
   ASSERT_EQ(fields.size(), 12u);
   const std::string expected[12] = {
-      kSource,        "application program", "unknown", LanguageName(0x0409), "4e4", "4.0.950.0",
-      kTarget,        "unknown",             "communication", LanguageName(0x0407), "4b0",
-      "1.2.3.4"};
+      kSource,         "application program", "unknown", LanguageName(0x0409),
+      "4e4",           "4.0.950.0",           kTarget,   "unknown",
+      "communication", LanguageName(0x0407),  "4b0",     "1.2.3.4"};
   for (int i = 0; i < 12; ++i) {
     SCOPED_TRACE(101 + i);
     EXPECT_EQ(fields[i], expected[i]);
@@ -154,18 +154,17 @@ TEST_F(FileAttributeTest, TargetThatRefusesThePathShowsOutOfMemoryAndStays) {
   int answer = 0;
   {
     uitest::PlatformBoxAnswerer answerer("Fatal error: Out of memory");
-    answer = Driven(kCaption,
-                    {[](HWND h) {
-                       SetDlgItemTextA(h, 107, "D:\\New\\KELVANE.EXE");
-                       Click(h, IDOK);
-                     },
-                     [&](HWND h) {
-                       stayed = IsWindowVisible(h) != FALSE;
-                       Click(h, IDCANCEL);
-                     }},
-                    [&] {
-                      return ShowFileAttributeDialog(owner_, kSource, source, target, targetStamp);
-                    });
+    answer = Driven(
+        kCaption,
+        {[](HWND h) {
+           SetDlgItemTextA(h, 107, "D:\\New\\KELVANE.EXE");
+           Click(h, IDOK);
+         },
+         [&](HWND h) {
+           stayed = IsWindowVisible(h) != FALSE;
+           Click(h, IDCANCEL);
+         }},
+        [&] { return ShowFileAttributeDialog(owner_, kSource, source, target, targetStamp); });
     EXPECT_TRUE(answerer.Seen() || WaitFor([&] { return answerer.Seen(); }));
   }
   EXPECT_EQ(answer, kAttributeSkip);
@@ -211,12 +210,18 @@ TEST_F(FileAttributeTest, OwnerThatIsNoWindowGivesNoDialog) {
 }
 
 TEST(FileAttributeNames, TypeAndSubtypeNamesFromTheStringTable) {
-  const char* types[] = {"unknown", "application program", "dynamic-link library",
-                         "device driver", "font", "virtual device driver", "unknown",
-                         "static-link library", "unknown"};
-  const char* subtypes[] = {"unknown", "printer", "keyboard", "language", "display", "mouse",
-                            "network", "system", "installable", "sound", "communication",
-                            "unknown"};
+  const char* types[] = {"unknown",
+                         "application program",
+                         "dynamic-link library",
+                         "device driver",
+                         "font",
+                         "virtual device driver",
+                         "unknown",
+                         "static-link library",
+                         "unknown"};
+  const char* subtypes[] = {"unknown",     "printer", "keyboard",      "language",
+                            "display",     "mouse",   "network",       "system",
+                            "installable", "sound",   "communication", "unknown"};
   char text[64];
   for (unsigned long code = 0; code < sizeof types / sizeof types[0]; ++code) {
     SCOPED_TRACE(code);

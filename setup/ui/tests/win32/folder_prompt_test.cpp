@@ -189,16 +189,17 @@ TEST_F(FolderPromptTest, FolderWithoutVolumeIsAnInvalidDir) {
   std::string error;
   int calls = 0;
   abort_double::State().answer = true;
-  bool answered = Run(record, kFolderCaption, {[](HWND h) { Click(h, IDOK); },
-                                               {"Error",
-                                                [&](HWND box) {
-                                                  error = Item(box, 102);
-                                                  PostKey(box, VK_RETURN);
-                                                }},
-                                               [&](HWND h) {
-                                                 calls = abort_double::State().calls;
-                                                 PostKey(h, VK_ESCAPE);
-                                               }});
+  bool answered = Run(record, kFolderCaption,
+                      {[](HWND h) { Click(h, IDOK); },
+                       {"Error",
+                        [&](HWND box) {
+                          error = Item(box, 102);
+                          PostKey(box, VK_RETURN);
+                        }},
+                       [&](HWND h) {
+                         calls = abort_double::State().calls;
+                         PostKey(h, VK_ESCAPE);
+                       }});
   EXPECT_FALSE(answered);
   EXPECT_EQ(error, "The dir is invalid");
   EXPECT_EQ(calls, 0);
@@ -211,13 +212,14 @@ TEST_F(FolderPromptTest, RequiredEqualToFreeAsksNothing) {
   double free = SteadyRun([&](double before) {
     Fill(record, 1, 1, static_cast<unsigned>(before), "C:\\Apps");
     asked = false;
-    answered = Run(record, kFolderCaption, {[](HWND h) { Click(h, IDOK); },
-                                            [&](HWND) {
-                                              // Only reached when the prompt stayed.
-                                              HWND question = FindBox(kSpaceTitle);
-                                              asked = question != nullptr;
-                                              if (question) Click(question, 104);
-                                            }});
+    answered = Run(record, kFolderCaption,
+                   {[](HWND h) { Click(h, IDOK); },
+                    [&](HWND) {
+                      // Only reached when the prompt stayed.
+                      HWND question = FindBox(kSpaceTitle);
+                      asked = question != nullptr;
+                      if (question) Click(question, 104);
+                    }});
   });
   ASSERT_GE(free, 0.0) << "the free space of C: never held still for a run";
   ASSERT_EQ(free, static_cast<double>(record.required)) << "free space in whole K";
@@ -311,15 +313,16 @@ TEST_F(FolderPromptTest, CancelNotConfirmedShowsThePromptAgain) {
   Fill(record, 1, 0, 0, "C:\\Program Files\\Configuration Haventide");
   std::string again;
   int callsSeen = -1;
-  bool answered = Run(record, kFolderCaption, {[](HWND h) {
-                        Type(h, "C:\\Edited");
-                        Click(h, IDCANCEL);
-                      },
-                      [&](HWND h) {
-                        again = Item(h, 102);
-                        callsSeen = abort_double::State().calls;
-                        Click(h, IDOK);
-                      }});
+  bool answered = Run(record, kFolderCaption,
+                      {[](HWND h) {
+                         Type(h, "C:\\Edited");
+                         Click(h, IDCANCEL);
+                       },
+                       [&](HWND h) {
+                         again = Item(h, 102);
+                         callsSeen = abort_double::State().calls;
+                         Click(h, IDOK);
+                       }});
   EXPECT_TRUE(answered);
   EXPECT_EQ(callsSeen, 1);
   EXPECT_EQ(again, "C:\\Program Files\\Configuration Haventide");
@@ -332,16 +335,17 @@ TEST_F(FolderPromptTest, HelpButtonShowsHelpAndTheDialogStays) {
   Fill(record, 0, 0, 0, "x");
   std::string fallback;
   bool stayed = false;
-  bool answered = Run(record, "", {[](HWND h) { Click(h, 103); },
-                                   {"Help",
-                                    [&](HWND box) {
-                                      fallback = Item(box, 102);
-                                      PostKey(box, VK_RETURN);
-                                    }},
-                                   [&](HWND h) {
-                                     stayed = IsWindowVisible(h) != FALSE;
-                                     Click(h, IDOK);
-                                   }});
+  bool answered = Run(record, "",
+                      {[](HWND h) { Click(h, 103); },
+                       {"Help",
+                        [&](HWND box) {
+                          fallback = Item(box, 102);
+                          PostKey(box, VK_RETURN);
+                        }},
+                       [&](HWND h) {
+                         stayed = IsWindowVisible(h) != FALSE;
+                         Click(h, IDOK);
+                       }});
   EXPECT_TRUE(answered);
   EXPECT_EQ(fallback, "Simply follow the instructions in the program!");
   EXPECT_TRUE(stayed);

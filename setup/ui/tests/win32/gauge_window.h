@@ -14,8 +14,8 @@ inline HWND MakeHost(int width, int height) {
 }
 
 inline HWND MakeStatic(HWND host, int x, int y, int width, int height) {
-  HWND control = CreateWindowExA(0, "STATIC", "0%", WS_CHILD | WS_VISIBLE | SS_CENTER, x, y,
-                                 width, height, host, nullptr, GetModuleHandleA(nullptr), nullptr);
+  HWND control = CreateWindowExA(0, "STATIC", "0%", WS_CHILD | WS_VISIBLE | SS_CENTER, x, y, width,
+                                 height, host, nullptr, GetModuleHandleA(nullptr), nullptr);
   UpdateWindow(control);
   return control;
 }

@@ -26,9 +26,9 @@ int ShowWithKey(int set, UINT key, std::string* labels = nullptr) {
   box.SetText("Question %d", set);
   box.SetStandardButtons(set);
   return Driven("Keys", {[&](HWND h) {
-                           if (labels) *labels = Item(h, 103) + "|" + Item(h, 104);
-                           PostKey(h, key);
-                         }},
+                  if (labels) *labels = Item(h, 103) + "|" + Item(h, 104);
+                  PostKey(h, key);
+                }},
                 [&] { return box.Show(nullptr, "Keys"); });
 }
 
@@ -80,15 +80,16 @@ TEST(MessageDialog, OwnLabelsWithoutCancelIgnoreEscape) {
   MessageDialog box;
   box.SetLabels("&Install", "&Don't Install", "Third");
   bool stillOpen = false;
-  int answer = Driven("Own", {[](HWND h) { PostKey(h, VK_ESCAPE); },
-                              [](HWND h) { PostMessageA(h, WM_CLOSE, 0, 0); },
-                              [&](HWND h) {
-                                stillOpen = IsWindowVisible(h) != FALSE;
-                                EXPECT_EQ(Item(h, 105), "Third");
-                                EXPECT_EQ(GetDlgItem(h, 106), nullptr);
-                                Click(h, 105);
-                              }},
-                      [&] { return box.Show(nullptr, "Own"); });
+  int answer = Driven(
+      "Own",
+      {[](HWND h) { PostKey(h, VK_ESCAPE); }, [](HWND h) { PostMessageA(h, WM_CLOSE, 0, 0); },
+       [&](HWND h) {
+         stillOpen = IsWindowVisible(h) != FALSE;
+         EXPECT_EQ(Item(h, 105), "Third");
+         EXPECT_EQ(GetDlgItem(h, 106), nullptr);
+         Click(h, 105);
+       }},
+      [&] { return box.Show(nullptr, "Own"); });
   EXPECT_TRUE(stillOpen);
   EXPECT_EQ(answer, 2);
 }
@@ -111,11 +112,11 @@ TEST(MessageDialog, ShowsTitleTextAndIcon) {
   bool iconShown = false;
   bool iconSet = false;
   Driven("Error", {[&](HWND h) {
-                     text = Item(h, 102);
-                     iconShown = IsWindowVisible(GetDlgItem(h, 101)) != FALSE;
-                     iconSet = SendDlgItemMessageA(h, 101, STM_GETICON, 0, 0) != 0;
-                     PostKey(h, VK_RETURN);
-                   }},
+           text = Item(h, 102);
+           iconShown = IsWindowVisible(GetDlgItem(h, 101)) != FALSE;
+           iconSet = SendDlgItemMessageA(h, 101, STM_GETICON, 0, 0) != 0;
+           PostKey(h, VK_RETURN);
+         }},
          [&] { return box.Show(nullptr, nullptr); });
   EXPECT_EQ(text, "Line one\nline 2");
   EXPECT_TRUE(iconShown);
@@ -128,9 +129,9 @@ TEST(MessageDialog, NoIconLeavesTheIconControlHidden) {
   box.SetStandardButtons(kSetOk);
   bool iconShown = true;
   Driven("Plain", {[&](HWND h) {
-                     iconShown = IsWindowVisible(GetDlgItem(h, 101)) != FALSE;
-                     PostKey(h, VK_RETURN);
-                   }},
+           iconShown = IsWindowVisible(GetDlgItem(h, 101)) != FALSE;
+           PostKey(h, VK_RETURN);
+         }},
          [&] { return box.Show(nullptr, "Plain"); });
   EXPECT_FALSE(iconShown);
 }
@@ -141,9 +142,9 @@ TEST(MessageDialog, OwnIconFromTheProgram) {
   box.SetStandardButtons(kSetOk);
   bool iconSet = false;
   Driven("Own icon", {[&](HWND h) {
-                        iconSet = SendDlgItemMessageA(h, 101, STM_GETICON, 0, 0) != 0;
-                        PostKey(h, VK_RETURN);
-                      }},
+           iconSet = SendDlgItemMessageA(h, 101, STM_GETICON, 0, 0) != 0;
+           PostKey(h, VK_RETURN);
+         }},
          [&] { return box.Show(nullptr, "Own icon"); });
   EXPECT_TRUE(iconSet);
 }
@@ -167,16 +168,17 @@ TEST(MessageDialog, HelpOnlyBoxUsesOneButtonTemplateAndIgnoresEnter) {
   bool secondButton = true;
   bool stillOpen = false;
   int contextWhileOpen = 0;
-  int answer = Driven("Help only", {[&](HWND h) {
-                                      helpLabel = Item(h, 103);
-                                      secondButton = GetDlgItem(h, 104) != nullptr;
-                                      contextWhileOpen = help.Current();
-                                      PostKey(h, VK_RETURN);
-                                    },
-                                    [&](HWND h) {
-                                      stillOpen = IsWindowVisible(h) != FALSE;
-                                      EndDialog(h, 7);
-                                    }},
+  int answer = Driven("Help only",
+                      {[&](HWND h) {
+                         helpLabel = Item(h, 103);
+                         secondButton = GetDlgItem(h, 104) != nullptr;
+                         contextWhileOpen = help.Current();
+                         PostKey(h, VK_RETURN);
+                       },
+                       [&](HWND h) {
+                         stillOpen = IsWindowVisible(h) != FALSE;
+                         EndDialog(h, 7);
+                       }},
                       [&] { return box.Show(nullptr, "Help only"); });
   EXPECT_EQ(answer, 7);
   EXPECT_EQ(helpLabel, "&Help");
@@ -192,15 +194,17 @@ TEST(MessageDialog, HelpButtonKeepsTheBoxOpen) {
   box.SetHelp(&help, 3);
   std::string fallbackText;
   bool stillOpen = false;
-  int answer = Driven("With help", {[](HWND h) { Click(h, 105); },
-                                    {"Help", [&](HWND fallback) {
-                                      fallbackText = Item(fallback, 102);
-                                      PostKey(fallback, VK_RETURN);
-                                    }},
-                                    [&](HWND h) {
-                                      stillOpen = IsWindowVisible(h) != FALSE;
-                                      PostKey(h, VK_ESCAPE);
-                                    }},
+  int answer = Driven("With help",
+                      {[](HWND h) { Click(h, 105); },
+                       {"Help",
+                        [&](HWND fallback) {
+                          fallbackText = Item(fallback, 102);
+                          PostKey(fallback, VK_RETURN);
+                        }},
+                       [&](HWND h) {
+                         stillOpen = IsWindowVisible(h) != FALSE;
+                         PostKey(h, VK_ESCAPE);
+                       }},
                       [&] { return box.Show(nullptr, "With help"); });
   EXPECT_EQ(answer, 1);
   EXPECT_TRUE(stillOpen);
@@ -217,9 +221,9 @@ TEST(MessageDialog, FourButtonTemplateTakesThreeLabelsAndHelp) {
   box.SetHelp(&help, 1);
   std::string helpLabel;
   int answer = Driven("Four", {[&](HWND h) {
-                                 helpLabel = Item(h, 106);
-                                 Click(h, 104);
-                               }},
+                        helpLabel = Item(h, 106);
+                        Click(h, 104);
+                      }},
                       [&] { return box.Show(nullptr, "Four"); });
   EXPECT_EQ(answer, 1);
   EXPECT_EQ(helpLabel, "&Help");
@@ -229,11 +233,11 @@ TEST(MessageDialog, ErrorBox) {
   std::string text, ok;
   bool icon = false;
   int answer = Driven("Error", {[&](HWND h) {
-                                  text = Item(h, 102);
-                                  ok = Item(h, 103);
-                                  icon = IsWindowVisible(GetDlgItem(h, 101)) != FALSE;
-                                  PostKey(h, VK_ESCAPE);
-                                }},
+                        text = Item(h, 102);
+                        ok = Item(h, 103);
+                        icon = IsWindowVisible(GetDlgItem(h, 101)) != FALSE;
+                        PostKey(h, VK_ESCAPE);
+                      }},
                       [] { return ShowErrorBox(nullptr, "Unable to open file %s", "X:\\A.TXT"); });
   EXPECT_EQ(answer, 0);
   EXPECT_EQ(text, "Unable to open file X:\\A.TXT");

@@ -2,7 +2,8 @@
 
 namespace uitest {
 
-PlatformBoxAnswerer::PlatformBoxAnswerer(const char* text) : text_(text), worker_([this] { Run(); }) {}
+PlatformBoxAnswerer::PlatformBoxAnswerer(const char* text)
+    : text_(text), worker_([this] { Run(); }) {}
 
 PlatformBoxAnswerer::~PlatformBoxAnswerer() { worker_.join(); }
 
@@ -13,7 +14,8 @@ void PlatformBoxAnswerer::Run() {
     while ((box = FindWindowExA(nullptr, box, "#32770", nullptr)) != nullptr) {
       DWORD pid = 0;
       GetWindowThreadProcessId(box, &pid);
-      if (pid != GetCurrentProcessId() || !FindWindowExA(box, nullptr, "Static", text_.c_str())) continue;
+      if (pid != GetCurrentProcessId() || !FindWindowExA(box, nullptr, "Static", text_.c_str()))
+        continue;
       char title[128] = {0};
       GetWindowTextA(box, title, sizeof title);
       title_ = title;

@@ -107,7 +107,8 @@ TEST_F(SetupWindowTest, DestroyUnbindsFirstThenDestroys) {
 
 TEST_F(SetupWindowTest, MissingClassFailsCreation) {
   RecordingWindow w;
-  EXPECT_FALSE(w.Create(WindowClassRecord{"wndclassneverregistered", 0, nullptr, nullptr}, Popup()));
+  EXPECT_FALSE(
+      w.Create(WindowClassRecord{"wndclassneverregistered", 0, nullptr, nullptr}, Popup()));
   EXPECT_EQ(w.Handle(), nullptr);
 }
 

@@ -10,7 +10,8 @@ void CALLBACK CountTick(HWND, UINT, UINT_PTR, DWORD) { ++g_served; }
 
 TEST(WaitMessage, ShowsTitleAndText) {
   kiverset::WaitMessage wait;
-  ASSERT_TRUE(wait.Open(nullptr, "Setting/creating registration keys...", "Configuration Haventide", 0));
+  ASSERT_TRUE(
+      wait.Open(nullptr, "Setting/creating registration keys...", "Configuration Haventide", 0));
   HWND box = wait.Handle();
   ASSERT_NE(box, nullptr);
   EXPECT_TRUE(IsWindowVisible(box));
