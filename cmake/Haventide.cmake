@@ -90,6 +90,18 @@ macro(hvt_need_gtest)
   endif()
 endmacro()
 
+# The headers every Win32 test compiles, precompiled once for all of them
+# (windows.h and GoogleTest take half of a test file's compile time).
+macro(hvt_need_test_header)
+  if(NOT TARGET hvt_test_header)
+    file(WRITE ${CMAKE_BINARY_DIR}/test_header.cpp "")
+    add_library(hvt_test_header OBJECT ${CMAKE_BINARY_DIR}/test_header.cpp)
+    target_link_libraries(hvt_test_header PRIVATE gtest)
+    target_precompile_headers(hvt_test_header PRIVATE
+      <windows.h> <gtest/gtest.h> <string> <vector> <functional>)
+  endif()
+endmacro()
+
 # A 32-bit Windows GUI program: subsystem 4.0 so Windows 95 loads it.
 function(hvt_windows_program target)
   add_executable(${target} WIN32 ${ARGN})
@@ -142,8 +154,10 @@ function(hvt_win32_test name)
     set(T_TIMEOUT 300)
   endif()
   hvt_need_gtest()
+  hvt_need_test_header()
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} gtest gtest_main)
+  target_precompile_headers(${name} REUSE_FROM hvt_test_header)
   add_test(NAME ${name} COMMAND ${name})
   set(environment "HVT_SHIP_DIR=${HVT_SHIP_DIR};HVT_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
   if(T_E2E)
