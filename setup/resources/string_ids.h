@@ -1,5 +1,5 @@
-/* Identifiers of the setup engine's string table (1-130) and of its
-   resources. Plain defines: the resource script includes this too. */
+/* Identifiers of the setup engine's string table (1-130). Plain defines:
+   the resource script includes this too. */
 #ifndef SETUP_RESOURCES_STRING_IDS_H
 #define SETUP_RESOURCES_STRING_IDS_H
 
@@ -97,13 +97,5 @@
 #define kStrOpenKey 106
 #define kStrHelpLabel 113
 #define kStrInstallFont 122
-
-/* Dialog controls shared by the message box templates. */
-#define kDlgIcon 101
-#define kDlgText 102
-#define kDlgButton1 103
-#define kDlgButton2 104
-#define kDlgButton3 105
-#define kDlgButton4 106
 
 #endif

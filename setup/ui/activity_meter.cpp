@@ -1,10 +1,11 @@
 #include "ui/activity_meter.h"
 
 #include "ui/message_pump.h"
+#include "resources/dialog_ids.h"
 
 bool ActivityMeter::Create(HWND background, int centreX, int centreY) {
   if (Handle()) return false;
-  if (!CreateModelessDialog(*this, background, MAKEINTRESOURCEA(800))) return false;
+  if (!CreateModelessDialog(*this, background, MAKEINTRESOURCEA(kDlgActivityMeter))) return false;
   HWND meter = Handle();
   if (!ram_.Bind(GetDlgItem(meter, kRamGauge)) || !cpu_.Bind(GetDlgItem(meter, kCpuGauge))) {
     Destroy();

@@ -7,11 +7,12 @@
 #include "ui/dialog_object.h"
 #include "ui/gauge.h"
 #include "ui/meter_values.h"
+#include "resources/dialog_ids.h"
 
 class ActivityMeter : public DialogObject {
  public:
-  static constexpr int kRamGauge = 101;
-  static constexpr int kCpuGauge = 102;
+  static constexpr int kRamGauge = kMeterRam;
+  static constexpr int kCpuGauge = kMeterCpu;
   static constexpr UINT_PTR kTimer = 103;
   static constexpr UINT kTimerMs = 300;
   static constexpr COLORREF kRamColour = 0x00FF00;  // green

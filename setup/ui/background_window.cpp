@@ -10,10 +10,6 @@
 #include "ui/ramp_painter.h"
 #include "ui/title_painter.h"
 
-// Answer to a click: do not activate, and discard the click, so the
-// background never comes in front of a dialog.
-constexpr LRESULT kNoActivateAndEat = 4;
-
 BackgroundWindow::BackgroundWindow(IconWindow& icon, TitleSource& titles)
     : icon_(icon), titles_(titles) {
   icon_.SetBackground(this);
@@ -103,7 +99,9 @@ LRESULT BackgroundWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
       return 0;
     }
     case WM_MOUSEACTIVATE:
-      return kNoActivateAndEat;
+      // Do not activate, and discard the click: the background never comes
+      // in front of a dialog.
+      return MA_NOACTIVATEANDEAT;
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), reinterpret_cast<HWND>(lParam));
       return 0;

@@ -1,4 +1,5 @@
 #include "ui/button_model.h"
+#include "resources/dialog_ids.h"
 
 ButtonOrigin ButtonOriginAt(int cx, int cy) {
   return ButtonOrigin{cx - kButtonWidth / 2, cy - kButtonHeight / 2};
@@ -7,7 +8,7 @@ ButtonOrigin ButtonOriginAt(int cx, int cy) {
 int ButtonCommand(int index) { return kFirstButtonCommand + index; }
 
 int ButtonBitmap(int index, bool pressedInside) {
-  return 2001 + 2 * index + (pressedInside ? 1 : 0);
+  return kButtonBitmap1 + 2 * index + (pressedInside ? 1 : 0);
 }
 
 PressEffect ButtonPress::Down() {

@@ -33,7 +33,7 @@ void ContextHelp::Show(UINT command, ULONG_PTR data) {
   LoadMessage(title, kStrHelpTitle);
   MessageDialog box;
   box.SetText("%s", text.Text());
-  box.SetSystemIcon(64);
+  box.SetSystemIcon(MB_ICONINFORMATION);
   box.SetStandardButtons(kSetOk);
   box.Show(dialog_, title.Text(), true);
 }

@@ -4,6 +4,7 @@
 #include "ui/context_help.h"
 #include "ui/message_pump.h"
 #include "resources/string_ids.h"
+#include "resources/dialog_ids.h"
 
 #include <cstdio>
 #include <cstring>
@@ -50,16 +51,16 @@ void MessageDialog::SetSystemIcon(int kind) {
   ClearIcon();
   LPCSTR name = nullptr;
   switch (kind) {
-    case 16:
+    case MB_ICONHAND:
       name = IDI_HAND;
       break;
-    case 32:
+    case MB_ICONQUESTION:
       name = IDI_QUESTION;
       break;
-    case 48:
+    case MB_ICONEXCLAMATION:
       name = IDI_EXCLAMATION;
       break;
-    case 64:
+    case MB_ICONASTERISK:
       name = IDI_ASTERISK;
       break;
     default:
@@ -89,7 +90,7 @@ void MessageDialog::SetStandardButtons(int set) {
     case kSetOk:
       CopyMessage(labels_[0], kLabelChars, kStrOk);
       count_ = 1;
-      cancelId_ = kFirstButton;
+      cancelId_ = kDlgButton1;
       return;
     case kSetOkCancel:
       first = kStrOk;
@@ -109,7 +110,7 @@ void MessageDialog::SetStandardButtons(int set) {
   CopyMessage(labels_[0], kLabelChars, first);
   CopyMessage(labels_[1], kLabelChars, second);
   count_ = 2;
-  cancelId_ = kFirstButton + 1;
+  cancelId_ = kDlgButton1 + 1;
 }
 
 int MessageDialog::Show(HWND owner, const char* title, bool centre) {
@@ -126,17 +127,17 @@ LRESULT MessageDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
   switch (message) {
     case WM_INITDIALOG:
       SetWindowTextA(box, title_);
-      SetDlgItemTextA(box, kTextControl, text_);
+      SetDlgItemTextA(box, kDlgText, text_);
       if (icon_) {
-        SendDlgItemMessageA(box, kIconControl, STM_SETICON, reinterpret_cast<WPARAM>(icon_), 0);
-        ShowWindow(GetDlgItem(box, kIconControl), SW_SHOW);
+        SendDlgItemMessageA(box, kDlgIcon, STM_SETICON, reinterpret_cast<WPARAM>(icon_), 0);
+        ShowWindow(GetDlgItem(box, kDlgIcon), SW_SHOW);
       }
-      for (int i = 0; i < count_; ++i) SetDlgItemTextA(box, kFirstButton + i, labels_[i]);
+      for (int i = 0; i < count_; ++i) SetDlgItemTextA(box, kDlgButton1 + i, labels_[i]);
       if (help_) {
         help_->Register(box, helpContext_);
         char label[kLabelChars];
         CopyMessage(label, kLabelChars, kStrHelpButton);
-        SetDlgItemTextA(box, kFirstButton + count_, label);
+        SetDlgItemTextA(box, kDlgButton1 + count_, label);
       }
       // A box with only the help button has no answer for Enter: no
       // default button, so Enter arrives as IDOK and is ignored.
@@ -153,18 +154,18 @@ LRESULT MessageDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
 bool MessageDialog::OnCommand(int id) {
   if (id == IDOK) {
     if (count_ == 0) return true;  // nothing to press
-    id = kFirstButton;
+    id = kDlgButton1;
   } else if (id == IDCANCEL) {
     if (cancelId_ == -1) return true;
     id = cancelId_;
   }
-  if (help_ && id == kFirstButton + count_) {
+  if (help_ && id == kDlgButton1 + count_) {
     help_->ShowCurrent();
     return true;
   }
-  if (id >= kFirstButton && id < kFirstButton + count_) {
+  if (id >= kDlgButton1 && id < kDlgButton1 + count_) {
     if (help_) help_->Unregister();
-    EndDialog(Handle(), id - kFirstButton);
+    EndDialog(Handle(), id - kDlgButton1);
     return true;
   }
   return false;
@@ -176,7 +177,7 @@ int ShowErrorBox(HWND owner, const char* format, ...) {
   va_start(args, format);
   box.SetTextV(format, args);
   va_end(args);
-  box.SetSystemIcon(48);
+  box.SetSystemIcon(MB_ICONEXCLAMATION);
   box.SetStandardButtons(kSetOk);
   return box.Show(owner, kErrorTitle, true);
 }

@@ -1,18 +1,16 @@
 // The setup engine's message box family on the templates "DLGMSGBOX0" to
-// "DLGMSGBOX4": up to three labelled buttons (103, 104, 105), an optional
-// help button after them, an optional icon (control 101) and the text
-// (control 102).
+// "DLGMSGBOX4": up to three labelled buttons (kDlgButton1 on), an optional
+// help button after them, an optional icon (kDlgIcon) and the text
+// (kDlgText).
 #pragma once
 
+#include "resources/dialog_ids.h"
 #include "ui/dialog_object.h"
 
 #include <cstdarg>
 
 class ContextHelp;
 
-constexpr int kIconControl = 101;
-constexpr int kTextControl = 102;
-constexpr int kFirstButton = 103;
 constexpr int kTitleChars = 40;   // with the NUL
 constexpr int kTextChars = 1024;  // with the NUL
 constexpr int kLabelChars = 20;   // with the NUL
@@ -28,14 +26,15 @@ class MessageDialog : public DialogObject {
 
   void SetText(const char* format, ...);
   void SetTextV(const char* format, va_list args);
-  // 16 stop, 32 question, 48 exclamation, 64 information; others: no icon.
+  // MB_ICONHAND, MB_ICONQUESTION, MB_ICONEXCLAMATION or MB_ICONASTERISK;
+  // others: no icon.
   void SetSystemIcon(int kind);
   // An icon of the program, destroyed with the box.
   void SetOwnIcon(const char* resourceName);
   void SetLabels(const char* first, const char* second = nullptr, const char* third = nullptr);
   // Sets 0, 1, 4 and 5 (labels from the string table); others change nothing.
   void SetStandardButtons(int set);
-  void SetCancelButton(int index) { cancelId_ = kFirstButton + index; }
+  void SetCancelButton(int index) { cancelId_ = kDlgButton1 + index; }
   void SetHelp(ContextHelp* help, int context) {
     help_ = help;
     helpContext_ = context;

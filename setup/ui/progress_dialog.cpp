@@ -1,4 +1,5 @@
 #include "ui/progress_dialog.h"
+#include "resources/dialog_ids.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -8,7 +9,7 @@ bool ProgressDialog::Create(HWND parent, int* cancelFlag, COLORREF barColour, HI
   if (Handle()) return false;
   cancelFlag_ = cancelFlag;
   keepActive_ = keepActive;
-  if (!CreateModelessDialog(*this, parent, MAKEINTRESOURCEA(1700))) return false;
+  if (!CreateModelessDialog(*this, parent, MAKEINTRESOURCEA(kDlgProgress))) return false;
   HWND dialog = Handle();
   for (int i = 0; i < 3; ++i) lines_[i] = GetDlgItem(dialog, kFirstLine + i);
   SendDlgItemMessageA(dialog, kIcon, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);

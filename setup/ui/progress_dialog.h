@@ -6,12 +6,13 @@
 
 #include "ui/dialog_object.h"
 #include "ui/gauge.h"
+#include "resources/dialog_ids.h"
 
 class ProgressDialog : public DialogObject {
  public:
-  static constexpr int kFirstLine = 101;
-  static constexpr int kBar = 104;
-  static constexpr int kIcon = 105;
+  static constexpr int kFirstLine = kProgressLine1;
+  static constexpr int kBar = kProgressBar;
+  static constexpr int kIcon = kProgressIcon;
   static constexpr int kLineChars = 511;
 
   // Makes the dialog (hidden until Show) under the parent. *cancelFlag is

@@ -1,5 +1,6 @@
 #include "ui/wait_message.h"
 
+#include "resources/dialog_ids.h"
 #include "resources/string_ids.h"
 #include "ui/message_pump.h"
 

@@ -39,7 +39,10 @@ void CloseHelp() {
 bool GetKeyValue(HKEY keyRoot, const std::string& keyName, const std::string& subKeyRef,
                  std::string& keyVal) {
   HKEY key = nullptr;
-  if (RegOpenKeyExA(keyRoot, keyName.c_str(), 0, 0x2003F, &key) == ERROR_SUCCESS) {
+  // Read rights and every right on values and subkeys short of deletion.
+  const REGSAM access = STANDARD_RIGHTS_READ | KEY_QUERY_VALUE | KEY_SET_VALUE | KEY_CREATE_SUB_KEY |
+                        KEY_ENUMERATE_SUB_KEYS | KEY_NOTIFY | KEY_CREATE_LINK;
+  if (RegOpenKeyExA(keyRoot, keyName.c_str(), 0, access, &key) == ERROR_SUCCESS) {
     std::vector<char> buffer(1024, '\0');
     DWORD type = 0;
     DWORD size = static_cast<DWORD>(buffer.size());

@@ -45,7 +45,7 @@ void mnuUndo_Click() {
       "Do you really want to undo the last restored checked configuration and system files and "
       "return to their "
       "previous version?",
-      292, "Undo Restore Query");
+      MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, "Undo Restore Query");
   if (answer == IDNO) return;
   app::SetPointer(app::Pointer::Hourglass);
   for (int row = 0; row < kProtectedFileCount; ++row) {

@@ -8,6 +8,7 @@
 #include "fileops/copy_policies.h"
 #include "fileops/copy_readers_writers.h"
 #include "ui/message_dialog.h"
+#include "resources/dialog_ids.h"
 
 using namespace copytest;
 
@@ -24,13 +25,13 @@ class ErrorBoxTest : public FileOpsTest {
     uitest::Driven(kErrorTitle,
                    {[&](HWND box) {
                       first = box;
-                      text = uitest::TextOf(GetDlgItem(box, kTextControl));
-                      PostMessageA(box, WM_COMMAND, MAKEWPARAM(kFirstButton, BN_CLICKED), 0);
+                      text = uitest::TextOf(GetDlgItem(box, kDlgText));
+                      PostMessageA(box, WM_COMMAND, MAKEWPARAM(kDlgButton1, BN_CLICKED), 0);
                     },
                     [&](HWND box) {
                       // Only a box shown after the first one comes here.
                       if (box != first) ++extra_;
-                      PostMessageA(box, WM_COMMAND, MAKEWPARAM(kFirstButton, BN_CLICKED), 0);
+                      PostMessageA(box, WM_COMMAND, MAKEWPARAM(kDlgButton1, BN_CLICKED), 0);
                     }},
                    [&] {
                      operation();
