@@ -1,4 +1,4 @@
-#include "shell/shell_info.h"
+#include "base/shell_info.h"
 
 #include <windows.h>
 

@@ -1,4 +1,5 @@
-// The platform and shell the setup engine runs on, filled once at start.
+// The platform and shell the setup engine runs on, filled once at start;
+// read by the file operations (the Win32s rule) and the dialogs (the look).
 #pragma once
 
 enum PlatformKind { kPlatformNt = 0, kPlatformWindows = 1, kPlatformWin32s = 2 };

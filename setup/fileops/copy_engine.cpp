@@ -16,8 +16,11 @@
 #include "fileops/file_operations.h"
 #include "fileops/path_names.h"
 #include "fileops/restart_replacement.h"
-#include "fileops/version_stamp.h"
+#include "fileops/version_compare.h"
 #include "resources/string_ids.h"
+#include "fileops/file_facts.h"
+#include "fileops/file_names.h"
+#include "fileops/quiet_guard.h"
 
 namespace {
 
@@ -160,20 +163,15 @@ void ClearGuardedAttributes(FileOperations& ops, const char* path) {
   if (attributes == INVALID_FILE_ATTRIBUTES ||
       !(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)))
     return;
-  const bool quiet = ops.Quiet();
-  ops.SetQuiet(true);
+  QuietGuard quiet(ops);
   ops.SetAttributes(path, FILE_ATTRIBUTE_NORMAL);
-  ops.SetQuiet(quiet);
 }
 
 // Deletes path through the helper without a word; false when it is in use.
 bool DeleteQuietly(FileOperations& ops, FileOperations& helper, const char* path) {
   ClearGuardedAttributes(ops, path);
-  const bool quiet = helper.Quiet();
-  helper.SetQuiet(true);
-  const bool deleted = helper.Delete(path);
-  helper.SetQuiet(quiet);
-  return deleted;
+  QuietGuard quiet(helper);
+  return helper.Delete(path);
 }
 
 struct TemporaryCopy {
@@ -239,8 +237,8 @@ int FileOperations::Copy(const char* source, PathBuffer& destination, int32_t fl
     FileInProgress file(progress);
     return kCopyFailed;
   }
-  FileOperations helper;
-  helper.PushOwner(Owner());
+  FileOperations helper(Boxes());
+  LendUserInterface(helper);
   CopyPolicy& policy = *request.policy;
   const bool comparing = policy.DecompressFirst() != 0;
   bool temporary = comparing;
@@ -253,17 +251,16 @@ int FileOperations::Copy(const char* source, PathBuffer& destination, int32_t fl
       return kCopyFailed;
     }
     if (!request.writer->KeepsExisting()) {
-      // A failed attribute reset before the deletion is not this copy's failure.
-      const int error = LastError();
+      // A destination that cannot be deleted is replaced through a temporary
+      // file, not this copy's failure.
       temporary = !DeleteQuietly(*this, helper, destination.Get());
-      SetLastError(error);
     }
   }
   TemporaryCopy outcome;
   const int result = temporary ? ViaTemporary(*this, helper, comparing, source, destination,
                                               request, progress, outcome)
                                : DirectCopy(*this, source, destination.Get(), request, progress);
-  if (outcome.helperError != kFileOpOk) SetLastError(outcome.helperError);
+  if (outcome.helperError != kFileOpOk) SetErrorCode(outcome.helperError);
   if (result != kCopyDone) return result;
   policy.AfterCopy();
   request.writer->Record(Recorder(), source, destination.Get(), flag);

@@ -5,6 +5,7 @@
 #include "fileops/file_operations.h"
 #include "fileops/path_names.h"
 #include "fileops/version_numbers.h"
+#include "fileops/file_facts.h"
 
 #include <windows.h>
 

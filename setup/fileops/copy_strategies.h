@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+#include "base/progress_sink.h"
+
 class OperationRecorder;
 
 // What the copy engine answers.
@@ -54,19 +56,6 @@ class DestWriter {
   // Reports the finished copy to recorder.
   virtual void Record(OperationRecorder& recorder, const char* source, const char* destination,
                       int32_t flag) = 0;
-};
-
-// Told of the progress of each copy (the copy progress dialog is one).
-class ProgressSink {
- public:
-  virtual ~ProgressSink() = default;
-  // bytes just copied; false asks the copy to stop.
-  virtual bool Add(uint32_t bytes) = 0;
-  // Begin and End are called exactly once each per copy, whatever the outcome.
-  virtual void BeginFile() = 0;
-  virtual void EndFile() = 0;
-  // Bytes per read; 0 for the default of kDefaultCopyBuffer.
-  virtual uint32_t BufferSize() = 0;
 };
 
 constexpr uint32_t kDefaultCopyBuffer = 2048;

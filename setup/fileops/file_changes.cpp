@@ -3,6 +3,7 @@
 #include "fileops/file_operations.h"
 #include "fileops/path_names.h"
 #include "resources/string_ids.h"
+#include "fileops/file_facts.h"
 
 namespace {
 
@@ -64,18 +65,15 @@ bool FileOperations::Move(const char* from, const char* to) {
   if (PathExists(to) && !Delete(to)) return false;
   if (EnsureDirectoryOf(to) != 0) return false;
   if (!MoveFileA(from, to)) {
-    // Across drives a rename cannot do it: copy, unrecorded, then delete.
-    FileOperations helper;
-    helper.SetQuiet(Quiet());
-    helper.PushOwner(Owner());
-    if (!helper.PlainCopy(from, to)) {
-      SetLastError(helper.LastError());
-      return false;
-    }
-    if (!Delete(from)) {
-      // The copy is in no log: it goes, so a failed move leaves one file.
+    // Across drives a rename cannot do it: copy and delete, both unrecorded,
+    // so that the log holds one move whichever way it was made.
+    FileOperations helper(Boxes());
+    LendUserInterface(helper);
+    if (!helper.PlainCopy(from, to) || !helper.Delete(from)) {
+      SetErrorCode(helper.LastError());
+      // A failed move leaves the one file it started with.
       helper.SetQuiet(true);
-      helper.Delete(to);
+      if (PathExists(from)) helper.Delete(to);
       return false;
     }
   }

@@ -2,6 +2,8 @@
 // operations look for.
 #include "fileops/file_operations.h"
 #include "fileops/path_names.h"
+#include "fileops/file_facts.h"
+#include "fileops/file_names.h"
 
 namespace {
 

@@ -2,13 +2,45 @@
 
 #include "base/message_text.h"
 #include "base/setup_string.h"
-#include "ui/message_dialog.h"
 
 #include <cstdarg>
 
-FileOperations::FileOperations() : recorder_(&NullRecorder::Instance()) {}
+namespace {
+
+// The progress of copies nobody watches.
+class UnwatchedProgress : public ProgressSink {
+ public:
+  bool Add(uint32_t) override { return true; }
+  void BeginFile() override {}
+  void EndFile() override {}
+  uint32_t BufferSize() override { return 0; }
+};
+
+}  // namespace
+
+FileOperations::FileOperations(ErrorBoxes& boxes)
+    : boxes_(&boxes), recorder_(&NullRecorder::Instance()) {}
 
 FileOperations::~FileOperations() = default;
+
+int FileOperations::AskVersionQuestion(const char* source, const VersionStamp& sourceStamp,
+                                       PathBuffer& target, const VersionStamp& targetStamp) {
+  if (!versionQuestion_) return kAttributeNoDialog;
+  return versionQuestion_->Ask(owner_, source, sourceStamp, target, targetStamp);
+}
+
+ProgressSink& FileOperations::IdleProgress() const {
+  static UnwatchedProgress unwatched;
+  return idleProgress_ ? *idleProgress_ : unwatched;
+}
+
+void FileOperations::LendUserInterface(FileOperations& helper) const {
+  helper.boxes_ = boxes_;
+  helper.versionQuestion_ = versionQuestion_;
+  helper.idleProgress_ = idleProgress_;
+  helper.quiet_ = quiet_;
+  helper.owner_ = owner_;
+}
 
 void FileOperations::PushOwner(HWND owner) {
   savedOwner_ = owner_;
@@ -27,27 +59,23 @@ void FileOperations::PopRecorder() {
   if (savedRecorder_) recorder_ = savedRecorder_;
 }
 
-void FileOperations::Report(int code, unsigned id, ...) {
+void FileOperations::ReportV(int code, unsigned id, va_list args) {
   lastError_ = code;
   if (quiet_) return;
   SetupString text;
-  va_list args;
-  va_start(args, id);
-  bool formatted = FormatMessageTextV(text, id, args);
-  va_end(args);
-  if (!formatted) {
-    ShowOutOfMemory();
+  if (!FormatMessageTextV(text, id, args)) {
+    boxes_->ShowOutOfMemory();
     return;
   }
-  ShowErrorBox(owner_, "%s", text.Text());
+  boxes_->ShowError(owner_, text.Text());
 }
 
 void FileOperations::ReportText(const char* text) {
   lastError_ = kFileOpGeneral;
-  if (!quiet_) ShowErrorBox(owner_, "%s", text ? text : "");
+  if (!quiet_) boxes_->ShowError(owner_, text ? text : "");
 }
 
 void FileOperations::ReportOutOfMemory() {
   lastError_ = kFileOpOutOfMemory;
-  if (!quiet_) ShowOutOfMemory();
+  if (!quiet_) boxes_->ShowOutOfMemory();
 }

@@ -5,37 +5,23 @@
 //
 // The object keeps one saved level of owner window and of recorder: a push
 // saves the current one, a pop puts the saved one back (not a stack).
+//
+// It knows the user interface only through what it is handed: the error
+// boxes, the version question of the comparing copies, and the progress
+// that keeps the interface alive during its own copies.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
 
+#include "base/disk_space.h"
+#include "base/error_boxes.h"
+#include "base/failure_report.h"
 #include "base/path_buffer.h"
+#include "base/version_question.h"
 #include "fileops/copy_strategies.h"
 #include "fileops/operation_recorder.h"
-
-// Last-error codes (3, 7, 11 and 13 belong to the set but nothing here sets them).
-enum FileOpError {
-  kFileOpOk = 0,
-  kFileOpGeneral = 1,
-  kFileOpDeleteFile = 2,
-  kFileOpOutOfMemory = 4,
-  kFileOpOpen = 5,
-  kFileOpRead = 6,
-  kFileOpClose = 8,
-  kFileOpCreateDir = 9,
-  kFileOpWrite = 10,
-  kFileOpNotFound = 12,
-};
-
-// Registry roots by number, as the install log stores them.
-enum RootKind {
-  kRootClasses = 0,
-  kRootCurrentUser = 1,
-  kRootLocalMachine = 2,
-  kRootUsers = 3,
-};
 
 // Drive kinds answered by DriveType.
 enum DriveKind {
@@ -48,12 +34,28 @@ enum DriveKind {
 
 class ProgramManagerLink;
 
-class FileOperations {
+class FileOperations : public FailureReport, public DiskSpace {
  public:
-  FileOperations();
-  virtual ~FileOperations();
+  // Failures are shown in boxes.
+  explicit FileOperations(ErrorBoxes& boxes);
+  ~FileOperations() override;
   FileOperations(const FileOperations&) = delete;
   FileOperations& operator=(const FileOperations&) = delete;
+
+  // --- what the user interface lends it --------------------------------------
+  ErrorBoxes& Boxes() const { return *boxes_; }
+  // The question of a comparing copy; without one it cannot be asked
+  // (kAttributeNoDialog).
+  void SetVersionQuestion(VersionQuestion* question) { versionQuestion_ = question; }
+  int AskVersionQuestion(const char* source, const VersionStamp& sourceStamp, PathBuffer& target,
+                         const VersionStamp& targetStamp);
+  // Told of the chunks of the object's own copies (plain copies, moves
+  // across drives); without one they go unwatched.
+  void SetIdleProgress(ProgressSink* progress) { idleProgress_ = progress; }
+  ProgressSink& IdleProgress() const;
+  // A helper object shows, asks and serves through what this one was lent,
+  // owned by the same window and as quiet.
+  void LendUserInterface(FileOperations& helper) const;
 
   // --- state ---------------------------------------------------------------
   int LastError() const { return lastError_; }
@@ -66,14 +68,12 @@ class FileOperations {
   void PushRecorder(OperationRecorder& recorder);
   void PopRecorder();
 
-  // --- reports -------------------------------------------------------------
-  // Sets the code and, unless quiet, shows the string-table text id
-  // formatted with the arguments in an "Error" box owned by Owner().
-  void Report(int code, unsigned id, ...);
-  // Code 1 with a text of the caller's.
-  void ReportText(const char* text);
-  // Code 4 and, unless quiet, the system-modal "Fatal error: Out of memory".
-  void ReportOutOfMemory();
+  // --- reports (Report with a string-table text: FailureReport) -------------
+  // Set the code and, unless quiet, show the text in an "Error" box owned by
+  // Owner(), or the out-of-memory box.
+  void ReportV(int code, unsigned id, va_list args) override;
+  void ReportText(const char* text) override;
+  void ReportOutOfMemory() override;
 
   // --- directories and files -----------------------------------------------
   // 0 created or existing, 2 failed. Missing parents are created first;
@@ -88,10 +88,6 @@ class FileOperations {
   bool Move(const char* from, const char* to);
   // True when done or already equal.
   bool SetAttributes(const char* path, DWORD attributes);
-  // The length of the file at path (opened for reading, sharing read and
-  // write); false when it cannot be opened or its size cannot be read.
-  bool FileLength(const char* path, DWORD& length);
-
   // The local last-write time of path as calendar fields.
   bool GetTimeStamp(const char* path, SYSTEMTIME& stamp);
   // Gives path the local time stamp as creation, access and write time.
@@ -109,7 +105,7 @@ class FileOperations {
   // A plain, recorded copy (flag 1) that always replaces the destination.
   bool PlainCopy(const char* source, const char* destination);
 
-  // --- registry (root kinds above) ------------------------------------------
+  // --- registry (roots by their RootKind, registry_roots.h) -----------------
   bool KeyExists(int root, const char* key);
   bool CreateKey(int root, const char* key);
   bool SetValue(int root, const char* key, const char* name, DWORD type, DWORD size,
@@ -122,16 +118,21 @@ class FileOperations {
   // --- fonts and drives -----------------------------------------------------
   bool InstallFont(const char* path, int32_t flag);
   // Free space of the drive of path in K; false when it cannot be read.
-  bool FreeSpace(const char* drivePath, double& kilobytes);
+  bool FreeSpace(const char* drivePath, double& kilobytes) override;
   int DriveType(const char* rootPath);
 
   // --- Program Manager ------------------------------------------------------
   ProgramManagerLink* ProgramManager() const { return programManager_; }
 
  protected:
-  void SetLastError(int code) { lastError_ = code; }
+  void SetErrorCode(int code) { lastError_ = code; }
 
  private:
+  friend class QuietGuard;
+
+  ErrorBoxes* boxes_;
+  VersionQuestion* versionQuestion_ = nullptr;
+  ProgressSink* idleProgress_ = nullptr;
   int lastError_ = kFileOpOk;
   int quiet_ = 0;
   HWND owner_ = nullptr;
@@ -140,29 +141,3 @@ class FileOperations {
   OperationRecorder* recorder_;
   OperationRecorder* savedRecorder_ = nullptr;
 };
-
-// Registry handle of a root kind; all bits set for an unknown kind.
-HKEY RootHandle(int root);
-// "HKEY_CLASSES_ROOT" ... "HKEY_USERS", or "Unknown".
-const char* RootName(int root);
-
-// A path that is only a drive ("X:") always exists; otherwise whether the
-// file system has something under that name.
-bool PathExists(const char* path);
-
-// The length of the file at path (opened for reading, sharing read and
-// write); false when it cannot be opened or its size cannot be read.
-bool FileLength(const char* path, DWORD& length);
-
-// The local last-write time of path as calendar fields, without a report;
-// openError (when given) receives the platform's error when the file could
-// not be opened, else NO_ERROR.
-bool ReadLocalWriteTime(const char* path, SYSTEMTIME& stamp, DWORD* openError);
-
-// Names the copy engine builds (platform files are only tested for existence).
-// The first free of X's name with the extensions bak, 000 ... 999; false when
-// all 1001 exist or the name would not fit.
-bool BackupName(const char* path, PathBuffer& backup);
-// prefix followed by n as "%03d.%03d" in directory, for the first n from 0
-// whose name does not exist; false when the name would not fit.
-bool TemporaryName(const char* directory, const char* prefix, PathBuffer& path);

@@ -8,6 +8,7 @@
 #include "fileops/log_chain.h"
 #include "fileops/log_stream.h"
 #include "fileops/path_names.h"
+#include "fileops/version_stamp.h"
 #include "fileops/win32_log_file.h"
 
 namespace {
@@ -74,21 +75,6 @@ bool FinaliseInstallLog(const char* windows_dir, const char* install_dir) {
 bool FinaliseInstallLog(const char* install_dir) {
   char windows[MAX_PATH];
   return WindowsFolder(windows) && FinaliseInstallLog(windows, install_dir);
-}
-
-bool FileVersionMs(const char* path, uint32_t& version_ms) {
-  DWORD handle = 0;
-  const DWORD size = GetFileVersionInfoSizeA(path, &handle);
-  if (size == 0) return false;
-  std::vector<char> info(size);
-  VS_FIXEDFILEINFO* fixed = nullptr;
-  UINT fixed_size = 0;
-  if (!GetFileVersionInfoA(path, 0, size, info.data()) ||
-      !VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &fixed_size) ||
-      fixed == nullptr || fixed_size < sizeof(VS_FIXEDFILEINFO))
-    return false;
-  version_ms = fixed->dwFileVersionMS;
-  return true;
 }
 
 bool RollBackInstallation(const char* windows_dir) {

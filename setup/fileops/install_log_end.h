@@ -14,10 +14,6 @@ constexpr char kUninstallerName[] = "Vantrel3.exe";
 bool FinaliseInstallLog(const char* windows_dir, const char* install_dir);
 bool FinaliseInstallLog(const char* install_dir);  // from the Windows folder
 
-// The most significant 32 bits of the file version of path; false when it
-// has no version resource.
-bool FileVersionMs(const char* path, uint32_t& version_ms);
-
 // Starts Vantrel3.exe of windows_dir on its filog.ini when the uninstaller is
 // version 2.0 or later and the log is sound and holds a record. True when it
 // was started (without waiting for it).

@@ -8,7 +8,9 @@
 
 #include "base/setup_string.h"
 #include "resources/string_ids.h"
-#include "shell/shell_info.h"
+#include "base/shell_info.h"
+#include "fileops/quiet_guard.h"
+#include "fileops/registry_roots.h"
 
 #include <cstring>
 #include <new>
@@ -120,11 +122,13 @@ bool FileOperations::SetValue(int root, const char* key, const char* name, DWORD
   if (KeyExists(root, key)) {
     // A former value that cannot be read for lack of memory must not pass
     // for a new one.
-    const int before = LastError();
-    SetLastError(kFileOpOk);
+    QuietGuard step(*this, Quiet());
+    SetErrorCode(kFileOpOk);
     former = ReadValue(root, key, name, formerType, formerSize);
-    if (!former && LastError() == kFileOpOutOfMemory) return false;
-    SetLastError(before);
+    if (!former && LastError() == kFileOpOutOfMemory) {
+      step.KeepErrorCode();
+      return false;
+    }
   } else if (!CreateKey(root, key)) {
     return false;
   }

@@ -6,7 +6,8 @@
 
 #include "base/path_buffer.h"
 #include "fileops/file_operations.h"
-#include "shell/shell_info.h"
+#include "base/shell_info.h"
+#include "fileops/registry_roots.h"
 
 #include <windows.h>
 

@@ -6,6 +6,7 @@
 #include "fileops/copy_policies.h"
 
 #include "fileops/file_operations.h"
+#include "fileops/file_facts.h"
 
 namespace {
 

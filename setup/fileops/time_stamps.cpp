@@ -2,6 +2,7 @@
 // and what a copy passes from its source to its destination.
 #include "fileops/file_operations.h"
 #include "resources/string_ids.h"
+#include "fileops/file_facts.h"
 
 namespace {
 

@@ -1,48 +1,11 @@
-// Version stamps of files and the version comparison of the copy policy
-// that compares version resources.
-#include "fileops/version_stamp.h"
+// The version comparison of the copy policy that compares version resources.
+#include "fileops/version_compare.h"
 
 #include "base/path_buffer.h"
 #include "fileops/copy_strategies.h"
 #include "fileops/file_operations.h"
 #include "fileops/version_numbers.h"
-#include "ui/file_attribute_dialog.h"
-
-#include <new>
-
-int ReadVersionStamp(const char* path, VersionStamp& stamp) {
-  stamp = VersionStamp();
-  if (!path) return kVersionNone;
-  DWORD handle = 0;
-  const DWORD size = GetFileVersionInfoSizeA(path, &handle);
-  if (size == 0) return kVersionNone;
-  unsigned char* block = new (std::nothrow) unsigned char[size];
-  if (!block) return kVersionFailed;
-  int result = kVersionNone;
-  void* value = nullptr;
-  UINT length = 0;
-  if (!GetFileVersionInfoA(path, 0, size, block)) {
-    result = kVersionFailed;
-  } else if (VerQueryValueA(block, "\\", &value, &length) && value &&
-             length >= sizeof(VS_FIXEDFILEINFO)) {
-    const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(value);
-    stamp.os = fixed->dwFileOS;
-    stamp.type = fixed->dwFileType;
-    stamp.subtype = fixed->dwFileSubtype;
-    stamp.versionMs = fixed->dwFileVersionMS;
-    stamp.versionLs = fixed->dwFileVersionLS;
-    if (VerQueryValueA(block, "\\VarFileInfo\\Translation", &value, &length) && value &&
-        length >= 2 * sizeof(WORD)) {
-      const auto* translation = static_cast<const WORD*>(value);
-      stamp.language = translation[0];
-      stamp.characterSet = translation[1];
-      result = kVersionRead;
-    }
-  }
-  delete[] block;
-  if (result != kVersionRead) stamp = VersionStamp();
-  return result;
-}
+#include "fileops/version_stamp.h"
 
 int CompareVersionStamps(FileOperations& ops, const char* newFile, PathBuffer& existing) {
   VersionStamp existingStamp, newStamp;
@@ -73,7 +36,7 @@ int CompareVersionStamps(FileOperations& ops, const char* newFile, PathBuffer& e
                : kPolicyKeep;
   }
   // Files of another kind or language are the user's to decide.
-  switch (ShowFileAttributeDialog(ops.Owner(), newFile, newStamp, existing, existingStamp)) {
+  switch (ops.AskVersionQuestion(newFile, newStamp, existing, existingStamp)) {
     case kAttributeCopy:
       return kPolicyCopy;
     case kAttributeSkip:

@@ -1,6 +1,6 @@
 #include "ui/background_controls.h"
 
-#include "fileops/file_operations.h"
+#include "base/failure_report.h"
 #include "resources/string_ids.h"
 #include "ui/activity_meter.h"
 #include "ui/background_window.h"
@@ -22,12 +22,12 @@ bool BackgroundControls::CreateButton(int index, int cx, int cy) {
   if (buttons_[index]) return true;
   auto* button = new (std::nothrow) BackgroundButton(index);
   if (!button) {
-    ops_.ReportOutOfMemory();
+    reports_.ReportOutOfMemory();
     return false;
   }
   if (!button->Create(background_.Handle(), cx, cy)) {
     delete button;
-    ops_.Report(kFileOpGeneral, kStrNoButtonWindow);
+    reports_.Report(kFileOpGeneral, kStrNoButtonWindow);
     return false;
   }
   buttons_[index] = button;
@@ -42,12 +42,12 @@ bool BackgroundControls::CreateActivityMeter(int cx, int cy) {
   if (meter_) return true;
   auto* meter = new (std::nothrow) ActivityMeter;
   if (!meter) {
-    ops_.ReportOutOfMemory();
+    reports_.ReportOutOfMemory();
     return false;
   }
   if (!meter->Create(background_.Handle(), cx, cy)) {
     delete meter;
-    ops_.Report(kFileOpGeneral, kStrNoGaugeWindow);
+    reports_.Report(kFileOpGeneral, kStrNoGaugeWindow);
     return false;
   }
   meter_ = meter;

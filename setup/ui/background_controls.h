@@ -7,12 +7,12 @@
 
 class ActivityMeter;
 class BackgroundWindow;
-class FileOperations;
+class FailureReport;
 
 class BackgroundControls {
  public:
-  BackgroundControls(FileOperations& ops, BackgroundWindow& background)
-      : ops_(ops), background_(background) {}
+  BackgroundControls(FailureReport& reports, BackgroundWindow& background)
+      : reports_(reports), background_(background) {}
   ~BackgroundControls() { DestroyAll(); }
   BackgroundControls(const BackgroundControls&) = delete;
   BackgroundControls& operator=(const BackgroundControls&) = delete;
@@ -30,7 +30,7 @@ class BackgroundControls {
   bool CreateButton(int index, int cx, int cy);
   bool CreateActivityMeter(int cx, int cy);
 
-  FileOperations& ops_;
+  FailureReport& reports_;
   BackgroundWindow& background_;
   BackgroundButton* buttons_[kButtonCount] = {};
   ActivityMeter* meter_ = nullptr;

@@ -1,6 +1,6 @@
 #include "ui/background_window.h"
 
-#include "fileops/file_operations.h"
+#include "base/failure_report.h"
 #include "resources/string_ids.h"
 #include "ui/button_model.h"
 #include "ui/close_request.h"
@@ -17,12 +17,12 @@ BackgroundWindow::BackgroundWindow(IconWindow& icon, TitleSource& titles)
 
 BackgroundWindow::~BackgroundWindow() { icon_.SetBackground(nullptr); }
 
-bool BackgroundWindow::Create(FileOperations& ops, const char* productName) {
+bool BackgroundWindow::Create(FailureReport& reports, const char* productName) {
   WindowClassRecord cls;
   cls.name = kBackgroundClass;
   RegisterSetupClass(cls);
   if (!SetupWindow::Create(cls, FullScreenRecord(WS_POPUP, nullptr))) {
-    ops.Report(kFileOpGeneral, kStrNoBackgroundWindow);
+    reports.Report(kFileOpGeneral, kStrNoBackgroundWindow);
     return false;
   }
   SetWindowTextA(Handle(), productName ? productName : "");

@@ -9,7 +9,7 @@
 #include "ui/title_line.h"
 
 class ContextHelp;
-class FileOperations;
+class FailureReport;
 class IconWindow;
 
 constexpr char kBackgroundClass[] = "wndclassbk";
@@ -23,8 +23,8 @@ class BackgroundWindow : public SetupWindow {
 
   // Registers the class and creates the window, pop-up and not yet visible,
   // W × H at (0, 0), titled with the product name. Failure is reported
-  // through ops.
-  bool Create(FileOperations& ops, const char* productName);
+  // through reports.
+  bool Create(FailureReport& reports, const char* productName);
   // The help object is made after the background (it is its owner).
   void SetHelp(ContextHelp* help) { help_ = help; }
 

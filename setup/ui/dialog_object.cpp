@@ -1,12 +1,11 @@
 #include "ui/dialog_object.h"
 
 #include "base/setup_heap.h"
+#include "base/shell_info.h"
 
 #include <cstring>
 
 namespace {
-
-bool g_newLook = false;
 
 // A template ready for the platform: the resource itself, or a copy with
 // the 3-D look bit set. Null when the resource is missing.
@@ -20,7 +19,7 @@ class TemplateImage {
     const void* data = loaded ? LockResource(loaded) : nullptr;
     DWORD size = SizeofResource(module, found);
     if (!data || size < sizeof(DWORD)) return;
-    if (!g_newLook) {
+    if (!CurrentShellInfo().newLook) {
       image_ = static_cast<const DLGTEMPLATE*>(data);
       offset_ = StyleOffset(data, size);
       return;
@@ -59,8 +58,8 @@ class TemplateImage {
 
 LRESULT DialogObject::HandleMessage(UINT, WPARAM, LPARAM) { return 0; }
 
-void SetNewLookFlag(bool on) { g_newLook = on; }
-bool NewLookFlag() { return g_newLook; }
+void SetNewLookFlag(bool on) { CurrentShellInfo().newLook = on; }
+bool NewLookFlag() { return CurrentShellInfo().newLook; }
 
 DWORD RunnerTemplateStyle(const char* templateName) { return TemplateImage(templateName).Style(); }
 

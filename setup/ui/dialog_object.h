@@ -19,8 +19,8 @@ class DialogObject : public SetupWindow {
   bool modeless_ = false;
 };
 
-// The 3-D look (DS_3DLOOK) is set in a copy of each template when this flag
-// is set; the platform and shell detection sets it for the new shell.
+// The 3-D look (DS_3DLOOK) is set in a copy of each template when the
+// shell record says newLook (CurrentShellInfo); these read and set it.
 void SetNewLookFlag(bool on);
 bool NewLookFlag();
 

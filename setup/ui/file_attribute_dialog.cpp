@@ -2,21 +2,18 @@
 
 #include "base/message_text.h"
 #include "base/path_buffer.h"
-#include "fileops/version_stamp.h"
+#include "base/version_stamp.h"
 #include "ui/attribute_text.h"
 #include "ui/help_dialog.h"
 #include "ui/message_dialog.h"
 #include "ui/message_pump.h"
 #include "ui/process_help.h"
+#include "resources/dialog_ids.h"
 
 #include <cstdio>
 
 namespace {
 
-constexpr int kAttributeTemplate = 1600;
-constexpr int kSourceFirst = 101;  // path, type, subtype, language, character set, version
-constexpr int kTargetFirst = 107;  // the same; the path is an edit field
-constexpr int kAttributeHelpButton = 113;
 constexpr int kAttributeHelpContext = 5;
 constexpr int kLanguageChars = 60;  // the platform's name, at most 59 characters
 
@@ -41,9 +38,9 @@ class FileAttributeDialog : public HelpDialog {
  private:
   void OnInit() override {
     HWND dialog = Handle();
-    FillSide(kSourceFirst, source_ ? source_ : "", sourceStamp_);
-    SendDlgItemMessageA(dialog, kTargetFirst, EM_LIMITTEXT, PathBuffer::kMaxLength, 0);
-    FillSide(kTargetFirst, target_.Get(), targetStamp_);
+    FillSide(kAttributeSourceFirst, source_ ? source_ : "", sourceStamp_);
+    SendDlgItemMessageA(dialog, kAttributeTargetFirst, EM_LIMITTEXT, PathBuffer::kMaxLength, 0);
+    FillSide(kAttributeTargetFirst, target_.Get(), targetStamp_);
     RegisterHelp(kAttributeHelpContext);
     CentreOnOwner(dialog);
   }
@@ -68,7 +65,7 @@ class FileAttributeDialog : public HelpDialog {
     switch (id) {
       case IDOK: {
         char typed[PathBuffer::kCapacity];
-        GetDlgItemTextA(Handle(), kTargetFirst, typed, sizeof typed);
+        GetDlgItemTextA(Handle(), kAttributeTargetFirst, typed, sizeof typed);
         if (target_.Set(typed))
           EndDialog(Handle(), kAttributeCopy);
         else
@@ -78,7 +75,7 @@ class FileAttributeDialog : public HelpDialog {
       case IDCANCEL:
         EndDialog(Handle(), kAttributeSkip);
         return true;
-      case kAttributeHelpButton:
+      case kAttributeHelp:
         ShowHelp();
         return true;
       default:
@@ -97,7 +94,7 @@ class FileAttributeDialog : public HelpDialog {
 int ShowFileAttributeDialog(HWND owner, const char* source, const VersionStamp& sourceStamp,
                             PathBuffer& target, const VersionStamp& targetStamp) {
   FileAttributeDialog dialog(source, sourceStamp, target, targetStamp, ProcessHelp());
-  INT_PTR end = RunModalDialog(dialog, owner, MAKEINTRESOURCEA(kAttributeTemplate));
+  INT_PTR end = RunModalDialog(dialog, owner, MAKEINTRESOURCEA(kDlgFileAttribute));
   if (end == -1 || !dialog.Initialised()) return kAttributeNoDialog;
   return end == kAttributeCopy ? kAttributeCopy : kAttributeSkip;
 }

@@ -5,10 +5,9 @@
 
 #include <windows.h>
 
-struct VersionStamp;
-class PathBuffer;
+#include "base/version_question.h"
 
-enum FileAttributeAnswer { kAttributeCopy = 0, kAttributeSkip = 1, kAttributeNoDialog = 2 };
+class PathBuffer;
 
 // kAttributeCopy (target may now hold the typed path), kAttributeSkip, or
 // kAttributeNoDialog when the dialog cannot be opened.

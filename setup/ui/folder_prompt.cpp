@@ -1,10 +1,12 @@
 #include "ui/folder_prompt.h"
 
+#include "base/abort_question.h"
+#include "base/disk_space.h"
+#include "base/failure_report.h"
 #include "base/message_text.h"
 #include "base/path_buffer.h"
-#include "fileops/file_operations.h"
+#include "resources/dialog_ids.h"
 #include "resources/string_ids.h"
-#include "ui/abort_question.h"
 #include "ui/folder_path.h"
 #include "ui/help_dialog.h"
 #include "ui/message_dialog.h"
@@ -15,10 +17,6 @@
 
 namespace {
 
-constexpr int kPromptTemplate = 100;
-constexpr int kLinesControl = 101;
-constexpr int kAnswerControl = 102;
-constexpr int kPromptHelpButton = 103;
 constexpr INT_PTR kEndAnswered = 0;
 constexpr INT_PTR kEndCancelled = 1;
 
@@ -38,8 +36,8 @@ unsigned long WholeKilobytes(double kilobytes) {
 
 class FolderPromptDialog : public HelpDialog {
  public:
-  FolderPromptDialog(FileOperations& ops, ContextHelp* help, FolderPrompt& record)
-      : HelpDialog(help), ops_(ops), record_(record) {}
+  FolderPromptDialog(DiskSpace& disk, ContextHelp* help, FolderPrompt& record)
+      : HelpDialog(help), disk_(disk), record_(record) {}
 
  private:
   void OnInit() override {
@@ -49,13 +47,13 @@ class FolderPromptDialog : public HelpDialog {
     std::snprintf(lines, sizeof lines, "%.*s\n%.*s\n%.*s\n%.*s", FieldLength(r.lines[0]),
                   r.lines[0], FieldLength(r.lines[1]), r.lines[1], FieldLength(r.lines[2]),
                   r.lines[2], FieldLength(r.lines[3]), r.lines[3]);
-    SetDlgItemTextA(dialog, kLinesControl, lines);
+    SetDlgItemTextA(dialog, kFolderPromptLines, lines);
 
     // The answer holds at most what the edit field lets the user type.
-    SendDlgItemMessageA(dialog, kAnswerControl, EM_LIMITTEXT, kPromptChars - 1, 0);
+    SendDlgItemMessageA(dialog, kFolderPromptAnswer, EM_LIMITTEXT, kPromptChars - 1, 0);
     char initial[kPromptChars];
     std::snprintf(initial, sizeof initial, "%.*s", FieldLength(r.initial), r.initial);
-    SetDlgItemTextA(dialog, kAnswerControl, initial);
+    SetDlgItemTextA(dialog, kFolderPromptAnswer, initial);
 
     SetupString caption;
     if (r.folder) {
@@ -77,7 +75,7 @@ class FolderPromptDialog : public HelpDialog {
       case IDCANCEL:
         EndDialog(Handle(), kEndCancelled);
         return true;
-      case kPromptHelpButton:
+      case kFolderPromptHelp:
         ShowHelp();
         return true;
       default:
@@ -87,7 +85,7 @@ class FolderPromptDialog : public HelpDialog {
 
   void OnOk() {
     HWND dialog = Handle();
-    GetDlgItemTextA(dialog, kAnswerControl, record_.answer, kPromptChars);
+    GetDlgItemTextA(dialog, kFolderPromptAnswer, record_.answer, kPromptChars);
     if (record_.folder) {
       NormaliseFolderPath(record_.answer, kPromptChars);
       if (record_.checkSpace && !SpaceAccepted()) return;
@@ -100,7 +98,7 @@ class FolderPromptDialog : public HelpDialog {
   bool SpaceAccepted() {
     char root[PathBuffer::kCapacity];
     double free = 0;
-    if (!FolderVolumeRoot(record_.answer, root, sizeof root) || !ops_.FreeSpace(root, free)) {
+    if (!FolderVolumeRoot(record_.answer, root, sizeof root) || !disk_.FreeSpace(root, free)) {
       SetupString text;
       LoadMessage(text, kStrDirInvalid);
       ShowErrorBox(Handle(), "%s", text.Text());
@@ -120,27 +118,28 @@ class FolderPromptDialog : public HelpDialog {
     LoadMessage(yes, kStrYes);
     MessageDialog box;
     box.SetText("%s", text.Text());
-    box.SetSystemIcon(32);
+    box.SetSystemIcon(MB_ICONQUESTION);
     box.SetLabels(no.Text(), yes.Text());
     return box.Show(Handle(), title.Text(), true) == 1;
   }
 
-  FileOperations& ops_;
+  DiskSpace& disk_;
   FolderPrompt& record_;
 };
 
 }  // namespace
 
-bool RunFolderPrompt(FileOperations& ops, HWND owner, ContextHelp* help, FolderPrompt& record) {
+bool RunFolderPrompt(FailureReport& reports, DiskSpace& disk, AbortQuestion& abort, HWND owner,
+                     ContextHelp* help, FolderPrompt& record) {
   for (;;) {
-    FolderPromptDialog dialog(ops, help, record);
-    INT_PTR end = RunModalDialog(dialog, owner, MAKEINTRESOURCEA(kPromptTemplate));
+    FolderPromptDialog dialog(disk, help, record);
+    INT_PTR end = RunModalDialog(dialog, owner, MAKEINTRESOURCEA(kDlgFolderPrompt));
     if (end == -1 || !dialog.Initialised()) {
-      ops.Report(kFileOpGeneral, kStrCannotOpenDialog);
+      reports.Report(kFileOpGeneral, kStrCannotOpenDialog);
       return false;
     }
     if (end == kEndAnswered) return true;
     // Cancel, or the window closed by other means: the abort question.
-    if (ConfirmAbort(ops.Owner())) return false;
+    if (abort.ConfirmAbort(owner)) return false;
   }
 }

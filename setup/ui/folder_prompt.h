@@ -6,8 +6,10 @@
 
 #include <windows.h>
 
+class AbortQuestion;
 class ContextHelp;
-class FileOperations;
+class DiskSpace;
+class FailureReport;
 
 constexpr int kPromptChars = 256;  // each text field, NUL included
 constexpr int kPromptLines = 4;
@@ -24,6 +26,8 @@ struct FolderPrompt {
 
 // True when answered (record.answer holds the text), false when the dialog
 // cannot be opened (reported "Unable to open the dialog", code 1) or Cancel
-// led to a confirmed abort question. After an abort question answered No
-// the dialog opens again with the initial text. help may be null.
-bool RunFolderPrompt(FileOperations& ops, HWND owner, ContextHelp* help, FolderPrompt& record);
+// led to a confirmed abort question (asked with owner). After an abort
+// question answered No the dialog opens again with the initial text. The
+// space check asks disk. help may be null.
+bool RunFolderPrompt(FailureReport& reports, DiskSpace& disk, AbortQuestion& abort, HWND owner,
+                     ContextHelp* help, FolderPrompt& record);

@@ -1,6 +1,6 @@
 #include "ui/icon_window.h"
 
-#include "fileops/file_operations.h"
+#include "base/failure_report.h"
 #include "resources/string_ids.h"
 #include "ui/background_window.h"
 #include "ui/button_model.h"
@@ -18,7 +18,7 @@ WindowCreationRecord FullScreenRecord(DWORD style, const char* title) {
   return rec;
 }
 
-bool IconWindow::Create(FileOperations& ops, const char* productName) {
+bool IconWindow::Create(FailureReport& reports, const char* productName) {
   icon_ = LoadIconA(GetModuleHandleA(nullptr), "ICONFINSTALL");
   WindowClassRecord cls;
   cls.name = kIconWindowClass;
@@ -27,7 +27,7 @@ bool IconWindow::Create(FileOperations& ops, const char* productName) {
   // The copy phase puts the percentage in the title; until then the text is
   // shown as it stands, unformatted.
   if (!SetupWindow::Create(cls, FullScreenRecord(kIconWindowStyle, "Copying: 0%%"))) {
-    ops.Report(kFileOpGeneral, kStrNoIconWindow);
+    reports.Report(kFileOpGeneral, kStrNoIconWindow);
     return false;
   }
   SetWindowTextA(Handle(), productName ? productName : "");

@@ -8,11 +8,11 @@
 #include "ui/setup_window.h"
 
 class BackgroundWindow;
-class FileOperations;
+class FailureReport;
 
 constexpr char kIconWindowClass[] = "wndclassic";
-// Minimised, caption, system menu, minimise and maximise boxes.
-constexpr DWORD kIconWindowStyle = 0x20CB0000;
+constexpr DWORD kIconWindowStyle =
+    WS_MINIMIZE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
 
 // The creation record of a window that covers the screen: W × H at (0, 0),
 // parent the desktop window.
@@ -22,8 +22,8 @@ class IconWindow : public SetupWindow {
  public:
   // Loads ICONFINSTALL, registers the class with it and creates the window
   // W × H at (0, 0), titled with the product name, minimised and hidden.
-  // Failure is reported through ops.
-  bool Create(FileOperations& ops, const char* productName);
+  // Failure is reported through reports.
+  bool Create(FailureReport& reports, const char* productName);
   void SetBackground(BackgroundWindow* background) { background_ = background; }
   HICON Icon() const { return icon_; }
 

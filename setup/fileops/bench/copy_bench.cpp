@@ -20,6 +20,7 @@
 #include "fileops/copy_readers_writers.h"
 #include "fileops/file_operations.h"
 #include "szdd_encoder.h"
+#include "ui/engine_error_boxes.h"
 
 namespace {
 
@@ -125,7 +126,9 @@ int main(int argc, char** argv) {
     return 1;
   }
 
-  FileOperations ops;
+  EngineErrorBoxes boxes;
+
+  FileOperations ops(boxes);
   ops.SetQuiet(true);
   std::vector<double> engineMs, plainMs, platformMs;
   for (int run = 0; run < runs; ++run) {

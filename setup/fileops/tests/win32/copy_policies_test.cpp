@@ -2,6 +2,7 @@
 
 #include "fileops/file_operations.h"
 #include "test_folder.h"
+#include "ui/engine_error_boxes.h"
 
 #include <gtest/gtest.h>
 
@@ -58,7 +59,8 @@ class CopyPolicies : public ::testing::Test {
   }
 
   std::string folder_;
-  FileOperations ops_;
+  EngineErrorBoxes boxes_;
+  FileOperations ops_{boxes_};
 };
 
 TEST_F(CopyPolicies, AlwaysAndVersionPolicies) {

@@ -98,6 +98,8 @@ void FileOpsTest::SetUp() {
   ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr)) << folder_;
   ASSERT_TRUE(recorder_.OpenAt("filog.ini", "Test"));
   ops_.SetQuiet(true);
+  ops_.SetVersionQuestion(&question_);
+  ops_.SetIdleProgress(&idle_);
   ops_.PushRecorder(recorder_);
 }
 

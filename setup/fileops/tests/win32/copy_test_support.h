@@ -15,6 +15,9 @@
 #include "fileops/file_operations.h"
 #include "fileops/install_log_recorder.h"
 #include "memory_log_file.h"
+#include "ui/engine_error_boxes.h"
+#include "ui/file_attribute_question.h"
+#include "ui/pumping_progress.h"
 
 namespace copytest {
 
@@ -46,7 +49,10 @@ class FileOpsTest : public ::testing::Test {
   std::vector<std::string> Records();
 
   std::string folder_;
-  FileOperations ops_;
+  EngineErrorBoxes boxes_;
+  FileOperations ops_{boxes_};
+  FileAttributeQuestion question_;  // the real dialog; some tests replace the comparison
+  PumpingProgress idle_;
   MemoryLogFile logFile_;
   InstallLogRecorder recorder_{logFile_};
 };

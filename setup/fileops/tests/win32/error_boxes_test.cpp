@@ -4,6 +4,7 @@
 #include "fileops/file_operations.h"
 #include "recording_recorder.h"
 #include "test_folder.h"
+#include "ui/engine_error_boxes.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +30,8 @@ std::string ErrorText(const std::function<bool()>& operation, bool& result) {
 }
 
 TEST(ErrorBoxes, AnUnknownRootIsNamedUnknown) {
-  FileOperations ops;
+  EngineErrorBoxes boxes;
+  FileOperations ops(boxes);
   RecordingRecorder recorder;
   ops.PushRecorder(recorder);
   const DWORD value = 1;
@@ -43,7 +45,8 @@ TEST(ErrorBoxes, AnUnknownRootIsNamedUnknown) {
 }
 
 TEST(ErrorBoxes, AKeyThatCannotBeCreated) {
-  FileOperations ops;
+  EngineErrorBoxes boxes;
+  FileOperations ops(boxes);
   bool result = true;
   const std::string text =
       ErrorText([&] { return ops.CreateKey(9, "Software\\Haventide"); }, result);
@@ -59,7 +62,8 @@ TEST(ErrorBoxes, AFontThePlatformRefuses) {
     std::fputs("not a font\r\n", file);
     std::fclose(file);
   }
-  FileOperations ops;
+  EngineErrorBoxes boxes;
+  FileOperations ops(boxes);
   RecordingRecorder recorder;
   ops.PushRecorder(recorder);
   bool result = true;

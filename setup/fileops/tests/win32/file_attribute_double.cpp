@@ -1,4 +1,4 @@
-// Test double of ShowFileAttributeDialog (see file_attribute_double.h).
+// Test double of the version question (see file_attribute_double.h).
 #include "file_attribute_double.h"
 
 #include "base/path_buffer.h"
@@ -8,8 +8,8 @@ AttributeQuestion& TheAttributeQuestion() {
   return question;
 }
 
-int ShowFileAttributeDialog(HWND owner, const char* source, const VersionStamp& sourceStamp,
-                            PathBuffer& target, const VersionStamp& targetStamp) {
+int AttributeQuestionDouble::Ask(HWND owner, const char* source, const VersionStamp& sourceStamp,
+                                 PathBuffer& target, const VersionStamp& targetStamp) {
   AttributeQuestion& q = TheAttributeQuestion();
   ++q.calls;
   q.owner = owner;

@@ -1,10 +1,10 @@
-// A stand-in for the "File Attribute Incompatible" question, linked into
-// this test program instead of the real dialog: it keeps what it was asked
+// A stand-in for the "File Attribute Incompatible" question, handed to the
+// file operations instead of the real dialog: it keeps what it was asked
 // and gives the answer the test chose, with the target path the test chose.
 #pragma once
 
-#include "fileops/version_stamp.h"
-#include "ui/file_attribute_dialog.h"
+#include "base/version_stamp.h"
+#include "base/version_question.h"
 
 #include <string>
 
@@ -22,3 +22,10 @@ struct AttributeQuestion {
 
 // The double's state; tests reset it.
 AttributeQuestion& TheAttributeQuestion();
+
+// The question that answers from TheAttributeQuestion().
+class AttributeQuestionDouble : public VersionQuestion {
+ public:
+  int Ask(HWND owner, const char* source, const VersionStamp& sourceStamp, PathBuffer& target,
+          const VersionStamp& targetStamp) override;
+};

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "copy_test_support.h"
+#include "fileops/file_facts.h"
+#include "fileops/file_names.h"
 
 using namespace copytest;
 using Strings = std::vector<std::string>;

@@ -8,6 +8,7 @@
 
 #include "dialog_driver.h"
 #include "resources/string_ids.h"
+#include "ui/engine_error_boxes.h"
 
 using uitest::Driven;
 using uitest::TextOf;
@@ -21,7 +22,8 @@ class CountingRecorder : public NullRecorder {
 };
 
 TEST(FileOperationsState, ANewObjectIsZeroAndRecordsNothing) {
-  FileOperations ops;
+  EngineErrorBoxes boxes;
+  FileOperations ops(boxes);
   EXPECT_EQ(ops.LastError(), kFileOpOk);
   EXPECT_FALSE(ops.Quiet());
   EXPECT_EQ(ops.Owner(), nullptr);
@@ -30,7 +32,8 @@ TEST(FileOperationsState, ANewObjectIsZeroAndRecordsNothing) {
 
 // One saved level, not a stack: a second push forgets the first saved one.
 TEST(FileOperationsState, OwnerAndRecorderKeepOneSavedLevel) {
-  FileOperations ops;
+  EngineErrorBoxes boxes;
+  FileOperations ops(boxes);
   HWND a = reinterpret_cast<HWND>(0x10), b = reinterpret_cast<HWND>(0x20);
   ops.PushOwner(a);
   ops.PushOwner(b);
@@ -51,7 +54,8 @@ TEST(FileOperationsState, OwnerAndRecorderKeepOneSavedLevel) {
 }
 
 TEST(FileOperationsState, QuietReportsOnlySetTheCode) {
-  FileOperations ops;
+  EngineErrorBoxes boxes;
+  FileOperations ops(boxes);
   ops.SetQuiet(true);
   ops.Report(kFileOpOpen, kStrOpenFile, "C:\\x");
   EXPECT_EQ(ops.LastError(), kFileOpOpen);
@@ -63,7 +67,8 @@ TEST(FileOperationsState, QuietReportsOnlySetTheCode) {
 
 // A report is an "Error" box with the string-table text formatted.
 TEST(FileOperationsState, AReportShowsAnErrorBox) {
-  FileOperations ops;
+  EngineErrorBoxes boxes;
+  FileOperations ops(boxes);
   std::string text;
   const int end = Driven("Error", {[&](HWND box) {
                            text = TextOf(GetDlgItem(box, 102));

@@ -1,6 +1,7 @@
 #include "fileops/file_operations.h"
 #include "recording_recorder.h"
 #include "test_folder.h"
+#include "ui/engine_error_boxes.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +20,8 @@ class FontOperations : public ::testing::Test {
   ~FontOperations() override { RemoveTestFolder(folder_); }
 
   std::string folder_;
-  FileOperations ops_;
+  EngineErrorBoxes boxes_;
+  FileOperations ops_{boxes_};
   RecordingRecorder recorder_;
 };
 

@@ -5,6 +5,8 @@
 #include "fileops/win32_log_file.h"
 #include "registry_test_key.h"
 #include "test_folder.h"
+#include "fileops/registry_roots.h"
+#include "ui/engine_error_boxes.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +36,8 @@ TEST(RegistryLog, KeysAndValuesAsTheUninstallerReadsThem) {
     Win32LogFile file;
     InstallLogRecorder recorder(file);
     ASSERT_TRUE(recorder.OpenAt(logPath.c_str(), "Haventide"));
-    FileOperations ops;
+    EngineErrorBoxes boxes;
+    FileOperations ops(boxes);
     ops.SetQuiet(true);
     ops.PushRecorder(recorder);
     const DWORD first = 0x01020304, second = 7;

@@ -1,7 +1,9 @@
 #include "fileops/file_operations.h"
 #include "recording_recorder.h"
 #include "registry_test_key.h"
-#include "shell/shell_info.h"
+#include "base/shell_info.h"
+#include "fileops/registry_roots.h"
+#include "ui/engine_error_boxes.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +22,9 @@ class RegistryOperations : public ::testing::Test {
 
   const std::vector<Recorded>& Records() const { return recorder_.records; }
 
-  FileOperations ops_;
+  EngineErrorBoxes boxes_;
+
+  FileOperations ops_{boxes_};
   RecordingRecorder recorder_;
   TestKey key_;
   int savedPlatform_ = CurrentShellInfo().platformKind;

@@ -3,7 +3,9 @@
 #include "fileops/file_operations.h"
 #include "recording_recorder.h"
 #include "registry_test_key.h"
-#include "shell/shell_info.h"
+#include "base/shell_info.h"
+#include "fileops/registry_roots.h"
+#include "ui/engine_error_boxes.h"
 
 #include <gtest/gtest.h>
 
@@ -63,7 +65,8 @@ class SharedCounts : public ::testing::Test {
   }
 
   int savedPlatform_ = CurrentShellInfo().platformKind;
-  FileOperations ops_;
+  EngineErrorBoxes boxes_;
+  FileOperations ops_{boxes_};
   RecordingRecorder recorder_;
   HKEY key_ = nullptr;
   std::string shared_;

@@ -4,7 +4,7 @@
 #include "version_compare_double.h"
 
 #include "base/path_buffer.h"
-#include "fileops/version_stamp.h"
+#include "fileops/version_compare.h"
 
 namespace copytest {
 

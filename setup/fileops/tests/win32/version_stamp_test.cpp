@@ -1,3 +1,4 @@
+#include "fileops/version_compare.h"
 #include "fileops/version_stamp.h"
 
 #include "base/path_buffer.h"
@@ -5,6 +6,7 @@
 #include "fileops/copy_strategies.h"
 #include "fileops/file_operations.h"
 #include "test_folder.h"
+#include "ui/engine_error_boxes.h"
 
 #include <gtest/gtest.h>
 
@@ -60,6 +62,7 @@ class CompareVersions : public ::testing::Test {
  protected:
   CompareVersions() : folder_(MakeTestFolder("hvtstamps")) {
     ops_.SetQuiet(true);
+    ops_.SetVersionQuestion(&question_);
     TheAttributeQuestion() = AttributeQuestion();
   }
   ~CompareVersions() override { RemoveTestFolder(folder_); }
@@ -77,7 +80,9 @@ class CompareVersions : public ::testing::Test {
   }
 
   std::string folder_;
-  FileOperations ops_;
+  EngineErrorBoxes boxes_;
+  FileOperations ops_{boxes_};
+  AttributeQuestionDouble question_;
   PathBuffer existing_;
 };
 

@@ -1,7 +1,5 @@
 #include "abort_double.h"
 
-#include "ui/abort_question.h"
-
 namespace abort_double {
 
 Record& State() {
@@ -9,11 +7,11 @@ Record& State() {
   return record;
 }
 
-}  // namespace abort_double
-
-bool ConfirmAbort(HWND owner) {
-  abort_double::Record& r = abort_double::State();
+bool Question::ConfirmAbort(HWND owner) {
+  Record& r = State();
   ++r.calls;
   r.lastOwner = owner;
   return r.answer;
 }
+
+}  // namespace abort_double

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "base/abort_question.h"
+
 namespace abort_double {
 
 struct Record {
@@ -14,5 +16,11 @@ struct Record {
 
 // Reset between tests.
 Record& State();
+
+// Asks nobody: counts into State() and answers from it.
+class Question : public AbortQuestion {
+ public:
+  bool ConfirmAbort(HWND owner) override;
+};
 
 }  // namespace abort_double

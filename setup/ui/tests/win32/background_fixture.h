@@ -8,6 +8,7 @@
 #include "ui/icon_window.h"
 #include "ui/setup_window.h"
 #include "ui/title_line.h"
+#include "ui/engine_error_boxes.h"
 
 #include <gtest/gtest.h>
 
@@ -89,7 +90,9 @@ class BackgroundTest : public ::testing::Test {
   int Width() const { return GetSystemMetrics(SM_CXSCREEN); }
   int Height() const { return GetSystemMetrics(SM_CYSCREEN); }
 
-  FileOperations ops;
+  EngineErrorBoxes boxes;
+
+  FileOperations ops{boxes};
   Titles titles;
   IconWindow icon;
   BackgroundWindow background{icon, titles};

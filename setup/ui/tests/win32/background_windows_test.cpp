@@ -4,6 +4,7 @@
 #include "ui/background_controls.h"
 #include "ui/screen_metrics.h"
 #include "ui/context_help.h"
+#include "ui/engine_error_boxes.h"
 
 #include <string>
 
@@ -171,7 +172,8 @@ std::string ErrorText(FileOperations& ops, const std::function<bool()>& create, 
 }
 
 TEST(BackgroundFailures, EachWindowReportsItsOwnMessage) {
-  FileOperations ops;
+  EngineErrorBoxes boxes;
+  FileOperations ops(boxes);
   bgtest::Titles titles;
   IconWindow icon;
   BackgroundWindow background(icon, titles);

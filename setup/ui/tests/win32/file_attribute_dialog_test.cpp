@@ -1,7 +1,7 @@
 #include "base/path_buffer.h"
 #include "dialog_driver.h"
 #include "dialog_items.h"
-#include "fileops/version_stamp.h"
+#include "base/version_stamp.h"
 #include "platform_box.h"
 #include "ui/context_help.h"
 #include "ui/file_attribute_dialog.h"

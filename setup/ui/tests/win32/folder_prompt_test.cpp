@@ -4,6 +4,7 @@
 #include "fileops/file_operations.h"
 #include "ui/context_help.h"
 #include "ui/folder_prompt.h"
+#include "ui/engine_error_boxes.h"
 
 #include <gtest/gtest.h>
 
@@ -62,7 +63,7 @@ class FolderPromptTest : public ::testing::Test {
 
   bool Run(FolderPrompt& record, const char* caption, std::vector<Step> steps) {
     return Driven(caption, std::move(steps),
-                  [&] { return RunFolderPrompt(ops_, owner_, &help_, record) ? 1 : 0; }) == 1;
+                  [&] { return RunFolderPrompt(ops_, ops_, abort_, owner_, &help_, record) ? 1 : 0; }) == 1;
   }
 
   // Free space of C: as the prompt reads it, in K; -1 when unreadable.
@@ -85,7 +86,9 @@ class FolderPromptTest : public ::testing::Test {
   }
 
   HWND owner_ = nullptr;
-  FileOperations ops_;
+  EngineErrorBoxes boxes_;
+  FileOperations ops_{boxes_};
+  abort_double::Question abort_;
   ContextHelp help_{"", nullptr, 102};
 };
 
@@ -395,7 +398,7 @@ TEST_F(FolderPromptTest, OwnerThatIsNoWindowCannotOpenTheDialog) {
                         text = Item(box, 102);
                         PostKey(box, VK_RETURN);
                       }},
-                      [&] { return RunFolderPrompt(ops_, gone, &help_, record) ? 1 : 0; });
+                      [&] { return RunFolderPrompt(ops_, ops_, abort_, gone, &help_, record) ? 1 : 0; });
   EXPECT_EQ(result, 0);
   EXPECT_EQ(text, "Unable to open the dialog");
   EXPECT_EQ(ops_.LastError(), kFileOpGeneral);

@@ -3,9 +3,10 @@
 #include "abort_double.h"
 #include "base/path_buffer.h"
 #include "fileops/file_operations.h"
-#include "fileops/version_stamp.h"
+#include "base/version_stamp.h"
 #include "ui/file_attribute_dialog.h"
 #include "ui/folder_prompt.h"
+#include "ui/engine_error_boxes.h"
 
 #include <gtest/gtest.h>
 
@@ -13,12 +14,14 @@ namespace {
 
 TEST(MissingTemplates, FolderPromptReportsThatItCannotOpen) {
   abort_double::State() = abort_double::Record{};
-  FileOperations ops;
+  EngineErrorBoxes boxes;
+  FileOperations ops(boxes);
+  abort_double::Question abort;
   ops.SetQuiet(true);
   FolderPrompt record;
   record.folder = 1;
   ASSERT_EQ(ops.LastError(), kFileOpOk);
-  EXPECT_FALSE(RunFolderPrompt(ops, nullptr, nullptr, record));
+  EXPECT_FALSE(RunFolderPrompt(ops, ops, abort, nullptr, nullptr, record));
   EXPECT_EQ(ops.LastError(), kFileOpGeneral);
   EXPECT_EQ(abort_double::State().calls, 0);
 }
