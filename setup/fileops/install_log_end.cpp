@@ -63,13 +63,17 @@ bool FinaliseInstallLog(const char* windows_dir, const char* install_dir) {
   if (SameFile(target.Get(), log.Get())) return false;
 
   char chain[install_log::kChainNameSize] = {};
-  if (Exists(target.Get())) {
-    PathBuffer backup;
-    if (!path_names::FirstFreeBackup(target.Get(), Taken, nullptr, backup) ||
-        !log_chain::ChainName(backup.Get(), chain) || !MoveFileA(target.Get(), backup.Get()))
-      return false;
-  }
-  return WriteChainName(log.Get(), chain) && MoveLog(log.Get(), target.Get());
+  PathBuffer backup;
+  const bool earlier = Exists(target.Get());
+  if (earlier && (!path_names::FirstFreeBackup(target.Get(), Taken, nullptr, backup) ||
+                  !log_chain::ChainName(backup.Get(), chain) ||
+                  !MoveFileA(target.Get(), backup.Get())))
+    return false;
+  if (WriteChainName(log.Get(), chain) && MoveLog(log.Get(), target.Get())) return true;
+  // The earlier log takes its own name again: the folder is not left without
+  // a log for the uninstaller.
+  if (earlier && !Exists(target.Get())) MoveFileA(backup.Get(), target.Get());
+  return false;
 }
 
 bool FinaliseInstallLog(const char* install_dir) {

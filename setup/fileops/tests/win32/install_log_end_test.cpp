@@ -99,6 +99,25 @@ TEST_F(LogEndTest, EarlierLogsBecomeFilogBakThenFilog000) {
   EXPECT_EQ(header.title, "first");
 }
 
+TEST_F(LogEndTest, AFailedFinalisationPutsTheEarlierLogBackUnderItsName) {
+  WriteLog("first", true);
+  ASSERT_TRUE(FinaliseInstallLog(windows_.c_str(), install_.c_str()));
+  WriteLog("second", true);
+  // Another program reads the new log and lets nobody write it: its chain
+  // name cannot be written, nor the log moved.
+  HANDLE reader = CreateFileA((windows_ + "\\filog.ini").c_str(), GENERIC_READ, FILE_SHARE_READ,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+  EXPECT_FALSE(FinaliseInstallLog(windows_.c_str(), install_.c_str()));
+  CloseHandle(reader);
+  LogHeader header;
+  std::vector<LogRecord> records;
+  ASSERT_TRUE(ReadLog(install_ + "\\filog.ini", header, records));
+  EXPECT_EQ(header.title, "first");
+  EXPECT_FALSE(Exists(install_ + "\\filog.bak"));
+  EXPECT_EQ(Chain(windows_ + "\\filog.ini"), "01234567.012");
+}
+
 TEST_F(LogEndTest, TheWindowsFolderAsInstallationFolderLeavesTheLog) {
   WriteLog("T", true);
   EXPECT_FALSE(FinaliseInstallLog(windows_.c_str(), (windows_ + "\\.\\").c_str()));
