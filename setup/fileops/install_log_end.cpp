@@ -65,9 +65,9 @@ bool FinaliseInstallLog(const char* windows_dir, const char* install_dir) {
   char chain[install_log::kChainNameSize] = {};
   PathBuffer backup;
   const bool earlier = Exists(target.Get());
-  if (earlier && (!path_names::FirstFreeBackup(target.Get(), Taken, nullptr, backup) ||
-                  !log_chain::ChainName(backup.Get(), chain) ||
-                  !MoveFileA(target.Get(), backup.Get())))
+  if (earlier &&
+      (!path_names::FirstFreeBackup(target.Get(), Taken, nullptr, backup) ||
+       !log_chain::ChainName(backup.Get(), chain) || !MoveFileA(target.Get(), backup.Get())))
     return false;
   if (WriteChainName(log.Get(), chain) && MoveLog(log.Get(), target.Get())) return true;
   // The earlier log takes its own name again: the folder is not left without

@@ -40,8 +40,8 @@ bool GetKeyValue(HKEY keyRoot, const std::string& keyName, const std::string& su
                  std::string& keyVal) {
   HKEY key = nullptr;
   // Read rights and every right on values and subkeys short of deletion.
-  const REGSAM access = STANDARD_RIGHTS_READ | KEY_QUERY_VALUE | KEY_SET_VALUE | KEY_CREATE_SUB_KEY |
-                        KEY_ENUMERATE_SUB_KEYS | KEY_NOTIFY | KEY_CREATE_LINK;
+  const REGSAM access = STANDARD_RIGHTS_READ | KEY_QUERY_VALUE | KEY_SET_VALUE |
+                        KEY_CREATE_SUB_KEY | KEY_ENUMERATE_SUB_KEYS | KEY_NOTIFY | KEY_CREATE_LINK;
   if (RegOpenKeyExA(keyRoot, keyName.c_str(), 0, access, &key) == ERROR_SUCCESS) {
     std::vector<char> buffer(1024, '\0');
     DWORD type = 0;

@@ -62,8 +62,9 @@ class FolderPromptTest : public ::testing::Test {
   void TearDown() override { DestroyWindow(owner_); }
 
   bool Run(FolderPrompt& record, const char* caption, std::vector<Step> steps) {
-    return Driven(caption, std::move(steps),
-                  [&] { return RunFolderPrompt(ops_, ops_, abort_, owner_, &help_, record) ? 1 : 0; }) == 1;
+    return Driven(caption, std::move(steps), [&] {
+             return RunFolderPrompt(ops_, ops_, abort_, owner_, &help_, record) ? 1 : 0;
+           }) == 1;
   }
 
   // Free space of C: as the prompt reads it, in K; -1 when unreadable.
@@ -394,11 +395,12 @@ TEST_F(FolderPromptTest, OwnerThatIsNoWindowCannotOpenTheDialog) {
   FolderPrompt record;
   Fill(record, 1, 1, 0, "C:\\Apps");
   std::string text;
-  int result = Driven("Error", {[&](HWND box) {
-                        text = Item(box, 102);
-                        PostKey(box, VK_RETURN);
-                      }},
-                      [&] { return RunFolderPrompt(ops_, ops_, abort_, gone, &help_, record) ? 1 : 0; });
+  int result =
+      Driven("Error", {[&](HWND box) {
+               text = Item(box, 102);
+               PostKey(box, VK_RETURN);
+             }},
+             [&] { return RunFolderPrompt(ops_, ops_, abort_, gone, &help_, record) ? 1 : 0; });
   EXPECT_EQ(result, 0);
   EXPECT_EQ(text, "Unable to open the dialog");
   EXPECT_EQ(ops_.LastError(), kFileOpGeneral);
