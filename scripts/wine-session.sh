@@ -84,6 +84,12 @@ REGEDIT4
 "Debugger"="no-debugger-here.exe"
 REG
     "$HVT_WINE" regedit /S "Z:${dir//\//\\}\\settings.reg" >>"$dir/wineboot.log" 2>&1
+    # Wine's own fonts (MS Sans Serif, Tahoma, ...), which Debian's Wine
+    # does not look for where fonts-wine puts them: without them every face
+    # falls back to DejaVu Sans, far wider than the fonts Windows 95 has.
+    if [ -d /usr/share/wine/fonts ]; then
+      cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+    fi
   fi
   "$HVT_WINE" cmd /c exit >>"$dir/wineboot.log" 2>&1 </dev/null
 }
