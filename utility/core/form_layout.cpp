@@ -19,13 +19,16 @@ ControlLayout Label(const char* name, int id, const char* text, int left, int to
       ControlKind::Label, name, id, text, left, top, width, height, nullptr, false, false, false};
 }
 
-ControlLayout Icon() {
-  return {ControlKind::Icon, "imgIcon", ids::imgIcon, "",   120, 120, 480, 480,
-          nullptr,           false,     false,        false};
+ControlLayout Icon(int resource = kIconProgram) {
+  return {ControlKind::Icon, "imgIcon", ids::imgIcon, "",    120,     120, 480, 480,
+          nullptr,           false,     false,        false, resource};
 }
 
 // Main window. The frame holds the check boxes; they sit 240 twips inside it.
 constexpr int kFrameLeft = 120;
+// 2175 would reach the frame's right edge and paint over its border: the
+// boxes end three pixels inside it.
+constexpr int kCheckBoxWidth = 2175 - 45;
 constexpr int kFrameTop = 0;
 
 std::vector<ControlLayout> MainControls() {
@@ -60,8 +63,8 @@ std::vector<ControlLayout> MainControls() {
   for (int i = 0; i < kProtectedFileCount; ++i) {
     const ProtectedFile& f = ProtectedFiles()[i];
     c.push_back({ControlKind::CheckBox, f.checkBox, ids::chkFirst + i, kCaptions[i],
-                 kFrameLeft + 240, kFrameTop + kTops[i], 2175, 495, kTips[i], false, false,
-                 f.tickedAtStart});
+                 kFrameLeft + 240, kFrameTop + kTops[i], kCheckBoxWidth, 495, kTips[i], false,
+                 false, f.tickedAtStart});
   }
   c.push_back({ControlKind::Frame, "fraCheckBoxes", ids::fraCheckBoxes, "", kFrameLeft, kFrameTop,
                2415, 4215, nullptr, false, false, false});
@@ -71,7 +74,7 @@ std::vector<ControlLayout> MainControls() {
 // Notice forms share one layout: icon, heading, explanation of up to two
 // lines, and an OK button that is both default and cancel.
 FormLayout Notice(const char* name, const char* caption, const char* heading,
-                  const char* explanation, int width, int height, int okLeft, int okTop) {
+                  const char* explanation, int width, int height, int okLeft, int okTop, int icon) {
   return {
       name,
       caption,
@@ -79,7 +82,7 @@ FormLayout Notice(const char* name, const char* caption, const char* heading,
       height,
       true,
       {Button("cmdOK", ids::cmdOK, "OK", okLeft, okTop, 1215, 375, "Close this window", true, true),
-       Icon(), Label("lbl1", ids::lbl1, heading, 720, 120, width - 840, 255),
+       Icon(icon), Label("lbl1", ids::lbl1, heading, 720, 120, width - 840, 255),
        Label("lbl2", ids::lbl2, explanation, 720, 480, width - 840, 510)}};
 }
 
@@ -104,7 +107,7 @@ FormLayout ErrorForm() {
               2400, 1815, 495, "Click here to exit Configuration Haventide"),
        Button("cmdCancel", ids::cmdCancel, "&Cancel", 3960, 2400, 1815, 495, "Close this window",
               false, true),
-       Icon(),
+       Icon(kIconError),
        Label("lbl1", ids::lbl1,
              "The program encountered a system error and was unable to complete your request.", 720,
              120, 5055, 510),
@@ -201,25 +204,25 @@ const FormLayout& SecondaryFormLayout(FormId id) {
              "To restore the backed up files press Restore button from this application. To "
              "restore from "
              "MS-DOS mode type RESTORE and press Enter.",
-             6015, 1575, 4680, 1080),
+             6015, 1575, 4680, 1080, kIconProgram),
       ErrorForm(),
       Notice("frmNoBackupFiles", "Backup Not Found", "The backup folder contains no backup files.",
-             kMakeBackupFirst, 4815, 1575, 3480, 1080),
+             kMakeBackupFirst, 4815, 1575, 3480, 1080, kIconRefusal),
       Notice("frmNoBackupFolder", "No Backup Folder", "The backup folder does not exist.",
-             kMakeBackupFirst, 4815, 1575, 3480, 1080),
+             kMakeBackupFirst, 4815, 1575, 3480, 1080, kIconRefusal),
       Notice("frmNoUndoFiles", "Undo Restore Files Not Found",
              "The undo folder contains no files to undo restore.", kRestoreFirst, 5295, 1575, 3960,
-             1080),
+             1080, kIconRefusal),
       Notice("frmNoUndoFolder", "No Undo Folder", "The undo folder does not exist.", kRestoreFirst,
-             5295, 1575, 3960, 1080),
+             5295, 1575, 3960, 1080, kIconRefusal),
       Notice("frmRestore", "Restore Message",
              "The checked configuration and system files have been restored from the backup.",
              "For the restored files to take effect save your work and restart the computer.", 6615,
-             1335, 5280, 840),
+             1335, 5280, 840, kIconProgram),
       Notice("frmUndo", "Undo Restore Message",
              "The checked configuration and system files have been undone from the undo folder.",
              "For the undone files to take effect save your work and restart the computer.", 6855,
-             1335, 5520, 840),
+             1335, 5520, 840, kIconProgram),
   };
   return forms[static_cast<int>(id)];
 }

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+#include "core/icon_ids.h"
+
 namespace kelvane {
 
 enum class ControlKind { Button, CheckBox, Frame, Label, Icon };
@@ -15,11 +17,12 @@ struct ControlLayout {
   const char* name;
   int id;
   const char* caption;
-  int left, top, width, height;  // twips, in the form's client area
-  const char* tooltip;           // nullptr: none
-  bool isDefault;                // Enter presses it
-  bool isCancel;                 // Esc presses it
-  bool checked;                  // check boxes: ticked at start
+  int left, top, width, height;     // twips, in the form's client area
+  const char* tooltip;              // nullptr: none
+  bool isDefault;                   // Enter presses it
+  bool isCancel;                    // Esc presses it
+  bool checked;                     // check boxes: ticked at start
+  int iconResource = kIconProgram;  // icons: which of the program's icons
 };
 
 struct FormLayout {

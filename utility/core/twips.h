@@ -7,5 +7,6 @@ namespace kelvane {
 constexpr int kTwipsPerPixel = 15;
 
 constexpr int TwipsToPixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+constexpr int PixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
 
 }  // namespace kelvane

@@ -27,7 +27,19 @@ bool Init(HINSTANCE instance) {
 
 HINSTANCE Instance() { return g_instance; }
 
-HFONT Font() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
+HFONT Font() {
+  // The dialog font of Windows 95: MS Sans Serif, 8 points.
+  static HFONT font = [] {
+    HDC screen = GetDC(nullptr);
+    const int height = -MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, screen);
+    HFONT made = CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                             DEFAULT_PITCH | FF_SWISS, "MS Sans Serif");
+    return made ? made : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  }();
+  return font;
+}
 
 bool PreviousInstance() {
   g_instanceMutex = CreateMutexA(nullptr, FALSE, "ConfigurationHaventide.kelvane.Instance");
@@ -79,10 +91,14 @@ void Dispatch(MSG& msg) {
         TranslateAcceleratorA(g_main->Handle(), g_shortcuts, &msg))
       return;
     // Enter presses the default button, Esc the cancel button.
-    if (IsDialogMessageA(active->Handle(), &msg)) return;
+    if (IsDialogMessageA(active->Handle(), &msg)) {
+      active->TrackFocus();
+      return;
+    }
   }
   TranslateMessage(&msg);
   DispatchMessageA(&msg);
+  if (active) active->TrackFocus();
 }
 
 void DoEvents() {

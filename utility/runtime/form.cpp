@@ -5,18 +5,66 @@
 #include "core/twips.h"
 #include "runtime/application.h"
 
+#include <string>
+
 namespace kelvane {
 
 namespace {
 
 const char kFormClass[] = "HaventideForm";
-const int kIconResource = 1;
 Form* g_modal;
 
 // The utility's forms are light grey (192, 192, 192).
 HBRUSH GreyBrush() {
   static HBRUSH brush = CreateSolidBrush(RGB(192, 192, 192));
   return brush;
+}
+
+// The caption as shown: without the "&" that marks the access key.
+std::string Shown(const char* caption) {
+  std::string text;
+  for (const char* p = caption; p && *p; ++p)
+    if (*p != '&' || p[1] == '&') text += *p;
+  return text;
+}
+
+int RightmostEdge(const std::vector<ControlLayout>& controls) {
+  int edge = 0;
+  for (const ControlLayout& c : controls)
+    if (c.left + c.width > edge) edge = c.left + c.width;
+  return edge;
+}
+
+// Widens every button whose caption would be cut off in font, to the width
+// of the caption and the room a push button's border and focus rectangle
+// take; moves what stands to its right on the same row over by as much, and
+// grows the client width to hold it all. Buttons whose captions fit keep
+// their width.
+void FitButtons(std::vector<ControlLayout>& controls, int& clientWidth, HFONT font) {
+  constexpr int kButtonMarginPixels = 12;
+  const int rightmost = RightmostEdge(controls);
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ previous = SelectObject(dc, font);
+  for (ControlLayout& button : controls) {
+    if (button.kind != ControlKind::Button) continue;
+    std::string text = Shown(button.caption);
+    SIZE extent = {};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    if (extent.cx <= TwipsToPixels(button.width)) continue;
+    const int needed = PixelsToTwips(extent.cx + kButtonMarginPixels);
+    const int grow = needed - button.width;
+    const int right = button.left + button.width;
+    for (ControlLayout& other : controls) {
+      const bool sameRow =
+          other.top < button.top + button.height && button.top < other.top + other.height;
+      if (&other != &button && sameRow && other.left >= right) other.left += grow;
+    }
+    button.width = needed;
+  }
+  const int grown = RightmostEdge(controls) - rightmost;
+  if (grown > 0) clientWidth += grown;
+  SelectObject(dc, previous);
+  ReleaseDC(nullptr, dc);
 }
 
 RECT PixelRect(const ControlLayout& c) {
@@ -38,7 +86,7 @@ bool Form::RegisterFormClass(HINSTANCE instance) {
   WNDCLASSA wc = {};
   wc.lpfnWndProc = WindowProc;
   wc.hInstance = instance;
-  wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(kIconResource));
+  wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(kIconProgram));
   wc.hCursor = nullptr;  // set per message, for the hourglass
   wc.hbrBackground = GreyBrush();
   wc.lpszClassName = kFormClass;
@@ -49,10 +97,13 @@ Form* Form::Active() { return g_modal; }
 
 bool Form::Load(HWND owner, HMENU menu) {
   if (hwnd_) return true;
+  controls_ = layout_.controls;
+  clientWidth_ = layout_.clientWidth;
+  FitButtons(controls_, clientWidth_, app::Font());
   const bool isMain = owner == nullptr;
   DWORD style = WS_CAPTION | WS_SYSMENU | (isMain ? WS_MINIMIZEBOX | WS_OVERLAPPED : WS_POPUP);
   DWORD exStyle = isMain ? 0 : WS_EX_DLGMODALFRAME;
-  RECT frame = {0, 0, TwipsToPixels(layout_.clientWidth), TwipsToPixels(layout_.clientHeight)};
+  RECT frame = {0, 0, TwipsToPixels(clientWidth_), TwipsToPixels(layout_.clientHeight)};
   AdjustWindowRectEx(&frame, style, menu != nullptr, exStyle);
   int width = frame.right - frame.left, height = frame.bottom - frame.top;
   int x = CW_USEDEFAULT, y = CW_USEDEFAULT;
@@ -64,6 +115,7 @@ bool Form::Load(HWND owner, HMENU menu) {
                           menu, app::Instance(), this);
   if (!hwnd_) return false;
   CreateControls();
+  defaultId_ = DefaultButton();
   return true;
 }
 
@@ -71,7 +123,7 @@ void Form::CreateControls() {
   tooltips_ =
       CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
                       CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, app::Instance(), nullptr);
-  for (const ControlLayout& c : layout_.controls) {
+  for (const ControlLayout& c : controls_) {
     const char* cls = "BUTTON";
     DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
     const char* text = c.caption;
@@ -104,7 +156,7 @@ void Form::CreateControls() {
     if (c.kind == ControlKind::CheckBox && c.checked)
       SendMessageA(control, BM_SETCHECK, BST_CHECKED, 0);
     if (c.kind == ControlKind::Icon) {
-      icon_ = LoadIconA(app::Instance(), MAKEINTRESOURCEA(kIconResource));
+      icon_ = LoadIconA(app::Instance(), MAKEINTRESOURCEA(c.iconResource));
       SendMessageA(control, STM_SETICON, reinterpret_cast<WPARAM>(icon_), 0);
     }
     if (c.tooltip) AddTooltip(control, c.tooltip);
@@ -154,6 +206,7 @@ void Form::ShowModal() {
   modal_ = true;
   Show();
   SetFocus(GetNextDlgTabItem(hwnd_, nullptr, FALSE));
+  TrackFocus();
   MSG msg;
   while (hwnd_ && IsWindowVisible(hwnd_)) {
     BOOL got = GetMessageA(&msg, nullptr, 0, 0);
@@ -204,6 +257,26 @@ bool Form::Enabled(int controlId) const {
   return state != static_cast<UINT>(-1) && !(state & (MF_GRAYED | MF_DISABLED));
 }
 
+void Form::TrackFocus() {
+  if (!hwnd_) return;
+  HWND focus = GetFocus();
+  if (focus == lastFocus_) return;
+  lastFocus_ = focus;
+  const int wanted = IsPushButton(focus) ? GetDlgCtrlID(focus) : DefaultButton();
+  if (wanted == defaultId_) return;
+  if (HWND before = Control(defaultId_)) SendMessageA(before, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+  if (HWND now = Control(wanted)) SendMessageA(now, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+  defaultId_ = wanted;
+}
+
+bool Form::IsPushButton(HWND control) const {
+  if (!control || GetParent(control) != hwnd_) return false;
+  const int id = GetDlgCtrlID(control);
+  for (const ControlLayout& c : controls_)
+    if (c.id == id) return c.kind == ControlKind::Button;
+  return false;
+}
+
 int Form::DefaultButton() const {
   for (const ControlLayout& c : layout_.controls)
     if (c.isDefault) return c.id;
@@ -236,8 +309,16 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case DM_GETDEFID: {
-      int id = DefaultButton();
+      const int id = defaultId_ ? defaultId_ : DefaultButton();
       return id ? MAKELRESULT(id, DC_HASDEFID) : 0;
+    }
+    case WM_NEXTDLGCTL: {
+      // Tab and Shift+Tab, as the dialog manager asks for them.
+      HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                 : GetNextDlgTabItem(hwnd_, GetFocus(), wParam != 0);
+      if (next) SetFocus(next);
+      TrackFocus();
+      return 0;
     }
     case WM_CLOSE:
       OnClose();

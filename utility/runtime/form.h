@@ -39,6 +39,10 @@ class Form {
   bool Visible() const;
 
   HWND Control(int id) const;
+  // After the focus may have moved: as in every Windows dialog, a push
+  // button with the focus is the default button (drawn so, pressed by
+  // Enter); with the focus elsewhere the form's own default button is.
+  void TrackFocus();
   int Value(int checkBoxId) const;
   // Setting a check box to a new value runs its click handler, as a
   // click would; setting the value it already has runs nothing.
@@ -59,9 +63,16 @@ class Form {
   void AddTooltip(HWND control, const char* text);
   int DefaultButton() const;
   int CancelButton() const;
+  bool IsPushButton(HWND control) const;
 
   const FormLayout& layout_;
+  // The layout's controls and client width, with every button wide enough
+  // for its caption in the form's font.
+  std::vector<ControlLayout> controls_;
+  int clientWidth_ = 0;
   HWND hwnd_ = nullptr;
+  HWND lastFocus_ = nullptr;
+  int defaultId_ = 0;  // the button drawn as default now
   HWND tooltips_ = nullptr;
   HICON icon_ = nullptr;
   bool modal_ = false;
