@@ -1,5 +1,6 @@
 #include "uidriver.h"
 
+#include <cstdio>
 #include <cstring>
 
 #include "agent_protocol.h"
@@ -282,6 +283,45 @@ std::string HostPathToWindows(const std::string& hostPath) {
   for (char& c : path)
     if (c == '/') c = '\\';
   return path;
+}
+
+bool SaveWindowImage(HWND window, const std::string& bmpPath) {
+  RECT r;
+  if (!GetWindowRect(window, &r)) return false;
+  const int width = r.right - r.left, height = r.bottom - r.top;
+  if (width <= 0 || height <= 0) return false;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = height;  // bottom-up, as BMP files store rows
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  bool saved = false;
+  if (bitmap && bits) {
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    SelectObject(memory, previous);
+    const DWORD rowBytes = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
+    BITMAPFILEHEADER file = {};
+    file.bfType = 0x4D42;  // "BM"
+    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
+    file.bfSize = file.bfOffBits + rowBytes * static_cast<DWORD>(height);
+    if (FILE* out = fopen(bmpPath.c_str(), "wb")) {
+      saved = fwrite(&file, sizeof file, 1, out) == 1 &&
+              fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out) == 1 &&
+              fwrite(bits, rowBytes * static_cast<DWORD>(height), 1, out) == 1;
+      saved = fclose(out) == 0 && saved;
+    }
+  }
+  if (bitmap) DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return saved;
 }
 
 }  // namespace uidriver

@@ -99,6 +99,10 @@ bool ChooseMenu(HWND window, const std::string& path);
 // "<control id>\t<text>" a line.
 std::string Tooltips(HWND window);
 
+// Saves what the screen shows of window as a 24-bit BMP file; false when it
+// cannot be read or written.
+bool SaveWindowImage(HWND window, const std::string& bmpPath);
+
 // "Z:\..." for a path on the host.
 std::string HostPathToWindows(const std::string& hostPath);
 

@@ -138,6 +138,30 @@ TEST_F(KelvaneTest, FailedCopyShowsTheErrorFormAndStops) {
         "Would you like to run ScanDisk to check for disk errors and integrity?", "Run &ScanDisk",
         "E&xit Configuration Haventide", "&Cancel"})
     EXPECT_NE(uidriver::ControlByText(error, text), nullptr) << text;
+  // The exit button holds its caption whole in the dialog font, and Cancel
+  // stands beside it, inside the form.
+  SavePicture(error, "error-form.bmp");
+  HWND exitButton = uidriver::ControlByText(error, "E&xit Configuration Haventide");
+  HWND cancel = uidriver::ControlByText(error, "&Cancel");
+  RECT exitRect, cancelRect, form;
+  ASSERT_TRUE(GetWindowRect(exitButton, &exitRect) && GetWindowRect(cancel, &cancelRect) &&
+              GetClientRect(error, &form));
+  HDC screen = GetDC(nullptr);
+  HFONT font =
+      CreateFontA(-MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, FALSE,
+                  FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "MS Sans Serif");
+  HGDIOBJ previous = SelectObject(screen, font);
+  SIZE caption = {};
+  GetTextExtentPoint32A(screen, "Exit Configuration Haventide", 28, &caption);
+  SelectObject(screen, previous);
+  DeleteObject(font);
+  ReleaseDC(nullptr, screen);
+  EXPECT_GE(exitRect.right - exitRect.left, caption.cx);
+  EXPECT_GE(cancelRect.left, exitRect.right);
+  POINT cancelRight = {cancelRect.right, cancelRect.bottom};
+  ScreenToClient(error, &cancelRight);
+  EXPECT_LE(cancelRight.x, form.right);
   EXPECT_EQ(Attributes(LivePath("IO.SYS")), 39u);
   CloseHandle(held);
   ASSERT_TRUE(uidriver::PressKey(error, VK_ESCAPE));  // Cancel

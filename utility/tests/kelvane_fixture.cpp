@@ -124,6 +124,14 @@ void KelvaneTest::ExpectIoSysUnlockedDuringBox(const std::string& ioSysText) {
   EXPECT_EQ(ReadText(LivePath("IO.SYS")), ioSysText);
 }
 
+std::vector<std::string> KelvaneTest::DrawnDefaults(HWND window) {
+  std::vector<std::string> drawn;
+  for (const uidriver::ControlInfo& c : uidriver::Controls(window))
+    if (c.cls == "Button" && (GetWindowLongA(c.hwnd, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
+      drawn.push_back(c.text);
+  return drawn;
+}
+
 void KelvaneTest::ExpectNoticeAndClose(const char* caption, const std::string& heading,
                                        const std::string& explanation) {
   HWND notice = WaitWindow(caption);

@@ -37,6 +37,12 @@ class KelvaneTest : public ::testing::Test {
   std::string SelectionCommands() const;
   // The eight check boxes in table order: "11110000".
   std::string BoxValues() const;
+  // The push buttons of window drawn as default (BS_DEFPUSHBUTTON), by caption.
+  static std::vector<std::string> DrawnDefaults(HWND window);
+  // Saves a picture of window beside the test program, for a person to look at.
+  static void SavePicture(HWND window, const char* name) {
+    EXPECT_TRUE(uidriver::SaveWindowImage(window, uidriver::BesideTest(name))) << name;
+  }
 
   // Waits for a top-level window of the program with this caption.
   HWND WaitWindow(const char* caption, DWORD timeoutMs = uidriver::kWait);
