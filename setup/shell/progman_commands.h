@@ -1,0 +1,32 @@
+// The command strings sent to Program Manager, byte for byte. The group and
+// item commands other than AddItem are formatted into a 128-byte buffer;
+// what does not fit is refused (false, nothing to send) rather than cut.
+#pragma once
+
+#include <string>
+
+#include "shell/group_item.h"
+
+constexpr int kCommandBufferSize = 128;  // with the NUL
+
+struct ShortCommand {
+  char text[kCommandBufferSize] = {};
+};
+
+// [CreateGroup("name", 1|0)]
+bool CreateGroupCommand(const char* group, int flag, ShortCommand& out);
+// [ShowGroup("name", show, 1|0)]; a show command of 9 gives
+// [CreateGroup("name", 0)] instead.
+bool ShowGroupCommand(const char* group, int show, int flag, ShortCommand& out);
+// [DeleteItem("name")]
+bool DeleteItemCommand(const char* item, ShortCommand& out);
+
+// [AddItem(command line, "title", icon path, index)], or with a working
+// directory [AddItem(command line, "title", icon path, index, , , dir)].
+// The command line and paths go as they are given (the caller converts
+// paths to their short form; the command line is quoted by the product).
+std::string AddItemCommand(const char* commandLine, const char* title, const char* iconPath,
+                           int iconIndex, const char* workingDirectory);
+// [AddItem(command line, "name", icon path, index, x, y, dir, hot key,
+// minimised)]: an item put back as it was.
+std::string AddItemCommand(const GroupItem& item);
