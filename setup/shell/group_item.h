@@ -27,3 +27,6 @@ struct GroupContents {
   int count = 0;  // as the group's line gives it
   std::vector<GroupItem> items;
 };
+
+// The install log keeps a deleted item as this record, byte for byte.
+static_assert(sizeof(GroupItem) == 1112, "a GroupItem record is 1112 bytes");

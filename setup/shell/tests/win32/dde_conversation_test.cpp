@@ -1,0 +1,73 @@
+// The DDE client and conversation against the bench's Program Manager
+// (tests/progman): what it takes, what it refuses, and its answers.
+#include "shell/dde_conversation.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "shell/progman_commands.h"
+#include "shell/progman_replies.h"
+#include "uidriver.h"
+
+namespace {
+
+class DdeConversationTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char temp[MAX_PATH];
+    ASSERT_NE(GetTempPathA(MAX_PATH, temp), 0u);
+    state_ = std::string(temp) + "hvt-dde-" + std::to_string(GetCurrentProcessId()) + ".txt";
+    DeleteFileA(state_.c_str());
+    ASSERT_TRUE(server_.Start("\"" + uidriver::BesideTest("progman_server.exe") + "\" \"" + state_ +
+                              "\" --refuse ShowGroup"));
+    ASSERT_TRUE(uidriver::WaitUntil(
+        [&] { return GetFileAttributesA(state_.c_str()) != INVALID_FILE_ATTRIBUTES; }));
+  }
+  void TearDown() override {
+    server_.Kill();
+    DeleteFileA(state_.c_str());
+  }
+
+  std::string state_;
+  uidriver::Program server_;
+};
+
+TEST_F(DdeConversationTest, CommandsAreTakenOrRefusedAndRequestsAnswered) {
+  DdeClient client;
+  ASSERT_TRUE(client.Initialize(APPCMD_CLIENTONLY));
+  DdeConversation conversation(client);
+  EXPECT_FALSE(conversation.Connected());
+  EXPECT_FALSE(conversation.Execute("[CreateGroup(\"Early\", 0)]"));  // not connected
+  ASSERT_TRUE(conversation.ConnectProgramManager());
+
+  ShortCommand create, show;
+  ASSERT_TRUE(CreateGroupCommand("Configuration Haventide", 0, create));
+  EXPECT_TRUE(conversation.Execute(create.text));
+  EXPECT_TRUE(conversation.Execute(
+      AddItemCommand("notepad.exe C:\\README.TXT", "Read Me", "", 0, "").c_str()));
+  ASSERT_TRUE(ShowGroupCommand("Configuration Haventide", 1, 0, show));
+  EXPECT_FALSE(conversation.Execute(show.text));  // refused by this server
+  EXPECT_FALSE(conversation.Execute("no command at all"));
+
+  std::string groups, contents;
+  ASSERT_TRUE(conversation.RequestText("GROUPS", groups));
+  EXPECT_TRUE(GroupListHas(groups.c_str(), "CONFIGURATION HAVENTIDE"));
+  ASSERT_TRUE(conversation.RequestText("Configuration Haventide", contents));
+  GroupContents group;
+  ASSERT_TRUE(ParseGroup(contents.c_str(), group));
+  ASSERT_EQ(group.items.size(), 1u);
+  EXPECT_STREQ(group.items[0].commandLine, "notepad.exe C:\\README.TXT");
+  EXPECT_FALSE(conversation.RequestText("No Such Group", contents));
+  // After requests, an execute still answers for itself.
+  EXPECT_TRUE(conversation.Execute("[DeleteItem(\"Read Me\")]"));
+  EXPECT_FALSE(conversation.Execute("[DeleteItem(\"Read Me\")]"));
+
+  conversation.Disconnect();
+  EXPECT_FALSE(conversation.Connected());
+  EXPECT_FALSE(conversation.Execute(create.text));
+  client.Uninitialize();
+  EXPECT_EQ(client.Instance(), 0u);
+}
+
+}  // namespace
