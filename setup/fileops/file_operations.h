@@ -19,6 +19,7 @@
 #include "base/error_boxes.h"
 #include "base/failure_report.h"
 #include "base/path_buffer.h"
+#include "base/registry_text.h"
 #include "base/version_question.h"
 #include "fileops/copy_strategies.h"
 #include "fileops/operation_recorder.h"
@@ -34,7 +35,7 @@ enum DriveKind {
 
 class ProgramManagerLink;
 
-class FileOperations : public FailureReport, public DiskSpace {
+class FileOperations : public FailureReport, public DiskSpace, public RegistryText {
  public:
   // Failures are shown in boxes.
   explicit FileOperations(ErrorBoxes& boxes);
@@ -113,7 +114,7 @@ class FileOperations : public FailureReport, public DiskSpace {
   // Newly allocated data (free with delete[]), or null. type and size out.
   unsigned char* ReadValue(int root, const char* key, const char* name, DWORD& type, DWORD& size);
   // True when the value exists and is a REG_SZ; the text is cut to fit.
-  bool ReadString(int root, const char* key, const char* name, char* text, int textSize);
+  bool ReadString(int root, const char* key, const char* name, char* text, int textSize) override;
 
   // --- fonts and drives -----------------------------------------------------
   bool InstallFont(const char* path, int32_t flag);

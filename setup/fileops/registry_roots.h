@@ -1,15 +1,9 @@
-// Registry roots by number, as the install log stores them, and their
-// handles and names.
+// The handles and names of the registry roots (RootKind, base/registry_text.h).
 #pragma once
 
 #include <windows.h>
 
-enum RootKind {
-  kRootClasses = 0,
-  kRootCurrentUser = 1,
-  kRootLocalMachine = 2,
-  kRootUsers = 3,
-};
+#include "base/registry_text.h"
 
 // Registry handle of a root kind; all bits set for an unknown kind.
 HKEY RootHandle(int root);

@@ -36,6 +36,7 @@ struct Server {
   std::vector<std::string> received;
   std::vector<Group> groups;
   Group* current = nullptr;
+  int conversations = 0;  // initiates answered
 };
 
 Server g_server;
@@ -164,6 +165,7 @@ bool Execute(const std::string& text) {
 void WriteState() {
   FILE* f = fopen(g_server.stateFile.c_str(), "wb");
   if (!f) return;
+  fprintf(f, "conversations: %d\n", g_server.conversations);
   for (const std::string& c : g_server.received) fprintf(f, "command: %s\n", c.c_str());
   for (const Group& g : g_server.groups) {
     fprintf(f, "group: %s\n", g.name.c_str());
@@ -240,9 +242,12 @@ LRESULT CALLBACK ServerProc(HWND self, UINT message, WPARAM wParam, LPARAM lPara
     case WM_DDE_INITIATE: {
       const std::string app = AtomText(LOWORD(lParam)), topic = AtomText(HIWORD(lParam));
       if ((app.empty() || SameName(app, "PROGMAN")) &&
-          (topic.empty() || SameName(topic, "PROGMAN")))
+          (topic.empty() || SameName(topic, "PROGMAN"))) {
+        ++g_server.conversations;
+        WriteState();
         SendMessageA(client, WM_DDE_ACK, reinterpret_cast<WPARAM>(self),
                      MAKELPARAM(GlobalAddAtomA("PROGMAN"), GlobalAddAtomA("PROGMAN")));
+      }
       return 0;
     }
     case WM_DDE_EXECUTE:
