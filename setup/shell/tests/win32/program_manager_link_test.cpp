@@ -1,0 +1,155 @@
+// The Program Manager link against the bench's Program Manager: the exact
+// commands it sends, what it records, and every refusal it reports.
+#include "shell/program_manager_link.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "uidriver.h"
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+struct Reports : FailureReport {
+  void ReportV(int code, unsigned id, va_list) override {
+    texts.push_back("code " + std::to_string(code) + " id " + std::to_string(id));
+  }
+  void ReportText(const char* text) override { texts.push_back(text); }
+  void ReportOutOfMemory() override { texts.push_back("out of memory"); }
+  Strings texts;
+};
+
+struct Paths : ShortPaths {
+  bool ShortPath(const char* path, std::string& shortPath) override {
+    shortPath =
+        std::string(path) == "C:\\Long Folder\\Haventide.ico" ? "C:\\LONGFO~1\\HAVENT~1.ICO" : "";
+    return !shortPath.empty();
+  }
+};
+
+struct Records : ProgramManagerRecords {
+  void GroupCreated(const char* group) override { kept.push_back(std::string("group ") + group); }
+  void ItemAdded(const char* group, const char* item) override {
+    kept.push_back(std::string("added ") + group + "|" + item);
+  }
+  void ItemDeleted(const char* group, const GroupItem& item) override {
+    kept.push_back(std::string("deleted ") + group + "|" + item.name + "|" + item.commandLine);
+  }
+  Strings kept;
+};
+
+std::string ReadFileText(const std::string& path) {
+  std::string text;
+  if (FILE* f = fopen(path.c_str(), "rb")) {
+    char buffer[4096];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
+    fclose(f);
+  }
+  return text;
+}
+
+class LinkTest : public ::testing::Test {
+ protected:
+  void Start(const std::string& refuse = "") {
+    char temp[MAX_PATH];
+    ASSERT_NE(GetTempPathA(MAX_PATH, temp), 0u);
+    state_ = std::string(temp) + "hvt-link-" + std::to_string(GetCurrentProcessId()) + ".txt";
+    DeleteFileA(state_.c_str());
+    ASSERT_TRUE(server_.Start("\"" + uidriver::BesideTest("progman_server.exe") + "\" \"" + state_ +
+                              "\"" + (refuse.empty() ? "" : " --refuse " + refuse)));
+    ASSERT_TRUE(uidriver::WaitUntil(
+        [&] { return GetFileAttributesA(state_.c_str()) != INVALID_FILE_ATTRIBUTES; }));
+    ASSERT_TRUE(link_.begddepm(true));
+    EXPECT_FALSE(link_.StartedByUs());
+  }
+  void TearDown() override {
+    link_.End(true);
+    server_.Kill();
+    DeleteFileA(state_.c_str());
+  }
+  // The commands the server received, in order.
+  Strings Commands() {
+    Strings commands;
+    const std::string state = ReadFileText(state_);
+    for (size_t at = 0; (at = state.find("command: ", at)) != std::string::npos;) {
+      const size_t end = state.find('\n', at);
+      commands.push_back(state.substr(at + 9, end - at - 9));
+      at = end;
+    }
+    return commands;
+  }
+
+  Reports reports_;
+  Paths paths_;
+  Records records_;
+  ProgramManagerLink link_{reports_, paths_, records_};
+  uidriver::Program server_;
+  std::string state_;
+};
+
+TEST_F(LinkTest, ANewGroupAndThreeItems) {
+  Start();
+  ASSERT_TRUE(link_.AddItem("Configuration Haventide", "Configuration Haventide",
+                            "\"C:\\Haven\\Kelvane.exe\"", "C:\\Long Folder\\Haventide.ico", 0, ""));
+  ASSERT_TRUE(link_.AddItem("configuration HAVENTIDE", "Read Me",
+                            "notepad.exe C:\\Haven\\ReadMe.txt", "", 0, ""));
+  ASSERT_TRUE(link_.AddItem("Configuration Haventide", "Kelvane Folder", "explorer.exe", "", 1,
+                            "C:\\Long Folder\\Haventide.ico"));
+  EXPECT_EQ(Commands(),
+            (Strings{"[CreateGroup(\"Configuration Haventide\", 0)]",
+                     "[CreateGroup(\"Configuration Haventide\", 0)]",
+                     "[AddItem(\"C:\\Haven\\Kelvane.exe\", \"Configuration Haventide\", "
+                     "C:\\LONGFO~1\\HAVENT~1.ICO, 0)]",
+                     "[CreateGroup(\"configuration HAVENTIDE\", 0)]",
+                     "[AddItem(notepad.exe C:\\Haven\\ReadMe.txt, \"Read Me\", , 0)]",
+                     "[CreateGroup(\"Configuration Haventide\", 0)]",
+                     "[AddItem(explorer.exe, \"Kelvane Folder\", , 1)]",
+                     "[DeleteItem(\"Kelvane Folder\")]",
+                     "[AddItem(explorer.exe, \"Kelvane Folder\", , 1, 0, 0, "
+                     "C:\\LONGFO~1\\HAVENT~1.ICO, 0, 0)]"}));
+  EXPECT_EQ(records_.kept, (Strings{"group Configuration Haventide",
+                                    "added Configuration Haventide|Configuration Haventide",
+                                    "added configuration HAVENTIDE|Read Me",
+                                    "added Configuration Haventide|Kelvane Folder"}));
+  EXPECT_TRUE(reports_.texts.empty());
+}
+
+TEST_F(LinkTest, AnItemAddedTwiceReplacesTheFirstAndDeletingAMissingOneSendsNothing) {
+  Start();
+  ASSERT_TRUE(link_.AddItem("G", "Item", "one.exe", "", 0, ""));
+  ASSERT_TRUE(link_.AddItem("G", "ITEM", "two.exe", "", 0, ""));
+  EXPECT_EQ(records_.kept,
+            (Strings{"group G", "added G|Item", "deleted G|Item|one.exe", "added G|ITEM"}));
+  const size_t sent = Commands().size();
+  EXPECT_TRUE(link_.DeleteItem("G", "Nothing"));
+  EXPECT_EQ(Commands().size(), sent);
+  GroupItem item;
+  ASSERT_TRUE(link_.FindItem("g", "item", item));
+  EXPECT_STREQ(item.commandLine, "two.exe");
+}
+
+TEST_F(LinkTest, EveryRefusalIsReported) {
+  Start("AddItem");
+  EXPECT_FALSE(link_.AddItem("G", "Item", "one.exe", "", 0, ""));
+  EXPECT_FALSE(link_.CreateGroup(std::string(120, 'g').c_str()));  // past 128 bytes
+  EXPECT_EQ(reports_.texts, (Strings{"Unable to create PM item Item",
+                                     "Unable to create group " + std::string(120, 'g')}));
+  EXPECT_EQ(Commands(), (Strings{"[CreateGroup(\"G\", 0)]", "[CreateGroup(\"G\", 0)]",
+                                 "[AddItem(one.exe, \"Item\", , 0)]"}));
+  link_.End(false);
+  EXPECT_FALSE(link_.DeleteItem("G", "Item"));
+  EXPECT_EQ(reports_.texts.back(), "begddepm() has not been called");
+}
+
+TEST_F(LinkTest, ARefusedGroupIsReported) {
+  Start("CreateGroup");
+  EXPECT_FALSE(link_.AddItem("G", "Item", "one.exe", "", 0, ""));
+  EXPECT_EQ(reports_.texts, (Strings{"Unable to create group G"}));
+  EXPECT_TRUE(records_.kept.empty());
+}
+
+}  // namespace
