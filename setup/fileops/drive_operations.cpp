@@ -1,6 +1,6 @@
-// Free space and drive kinds. GetDiskFreeSpaceA is what every Windows 95
-// has; its figures are multiplied in double precision so that large drives
-// do not wrap.
+// Free space, drive kinds and short paths. GetDiskFreeSpaceA is what every
+// Windows 95 has; its figures are multiplied in double precision so that
+// large drives do not wrap.
 #include "fileops/file_operations.h"
 
 bool FileOperations::FreeSpace(const char* drivePath, double& kilobytes) {
@@ -24,4 +24,13 @@ int FileOperations::DriveType(const char* rootPath) {
     default:
       return kDriveUnknown;
   }
+}
+
+bool FileOperations::ShortPath(const char* path, std::string& shortPath) {
+  shortPath.clear();
+  char text[MAX_PATH];
+  const DWORD length = path ? GetShortPathNameA(path, text, MAX_PATH) : 0;
+  if (length == 0 || length >= MAX_PATH) return false;
+  shortPath.assign(text, length);
+  return true;
 }

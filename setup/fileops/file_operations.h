@@ -20,6 +20,7 @@
 #include "base/failure_report.h"
 #include "base/path_buffer.h"
 #include "base/registry_text.h"
+#include "base/short_paths.h"
 #include "base/version_question.h"
 #include "fileops/copy_strategies.h"
 #include "fileops/operation_recorder.h"
@@ -35,7 +36,10 @@ enum DriveKind {
 
 class ProgramManagerLink;
 
-class FileOperations : public FailureReport, public DiskSpace, public RegistryText {
+class FileOperations : public FailureReport,
+                       public DiskSpace,
+                       public RegistryText,
+                       public ShortPaths {
  public:
   // Failures are shown in boxes.
   explicit FileOperations(ErrorBoxes& boxes);
@@ -121,6 +125,8 @@ class FileOperations : public FailureReport, public DiskSpace, public RegistryTe
   // Free space of the drive of path in K; false when it cannot be read.
   bool FreeSpace(const char* drivePath, double& kilobytes) override;
   int DriveType(const char* rootPath);
+  // The platform's short (8.3) form of an existing path; nothing reported.
+  bool ShortPath(const char* path, std::string& shortPath) override;
 
   // --- Program Manager ------------------------------------------------------
   ProgramManagerLink* ProgramManager() const { return programManager_; }
