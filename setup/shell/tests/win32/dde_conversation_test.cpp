@@ -2,6 +2,8 @@
 // (tests/progman): what it takes, what it refuses, and its answers.
 #include "shell/dde_conversation.h"
 
+#include <shlobj.h>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -68,6 +70,36 @@ TEST_F(DdeConversationTest, CommandsAreTakenOrRefusedAndRequestsAnswered) {
   EXPECT_FALSE(conversation.Execute(create.text));
   client.Uninitialize();
   EXPECT_EQ(client.Instance(), 0u);
+}
+
+// Our commands, understood by a Program Manager nobody here wrote: Wine's
+// shell makes the group a Start Menu folder and the item a shortcut in it.
+// (It is sent no request, after which Wine answers executes one behind, and
+// no empty argument after a blank, which it does not survive.)
+TEST(WinesProgramManager, TakesOurGroupAndItem) {
+  char programs[MAX_PATH];
+  ASSERT_TRUE(SHGetSpecialFolderPathA(nullptr, programs, CSIDL_PROGRAMS, FALSE));
+  const std::string folder = std::string(programs) + "\\Haventide Bench Group";
+  const std::string shortcut = folder + "\\Haventide Notepad.lnk";
+  char windows[MAX_PATH];
+  ASSERT_NE(GetWindowsDirectoryA(windows, MAX_PATH), 0u);
+  const std::string notepad = std::string(windows) + "\\notepad.exe";
+
+  DdeClient client;
+  ASSERT_TRUE(client.Initialize(APPCMD_CLIENTONLY));
+  DdeConversation conversation(client);
+  ASSERT_TRUE(conversation.ConnectProgramManager());
+  ShortCommand create;
+  ASSERT_TRUE(CreateGroupCommand("Haventide Bench Group", 0, create));
+  EXPECT_TRUE(conversation.Execute(create.text));
+  EXPECT_TRUE(conversation.Execute(
+      AddItemCommand(notepad.c_str(), "Haventide Notepad", notepad.c_str(), 0, "").c_str()));
+  conversation.Disconnect();
+  EXPECT_TRUE(uidriver::WaitUntil([&] {
+    return GetFileAttributesA(shortcut.c_str()) != INVALID_FILE_ATTRIBUTES;
+  })) << shortcut;
+  DeleteFileA(shortcut.c_str());
+  RemoveDirectoryA(folder.c_str());
 }
 
 }  // namespace
