@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "uidriver.h"
+#include "bench_program_manager.h"
 
 namespace {
 
@@ -16,28 +16,10 @@ HDDEDATA CALLBACK NoNotifications(UINT, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULONG_P
   return nullptr;
 }
 
-std::string ReadFileText(const std::string& path) {
-  std::string text;
-  if (FILE* f = fopen(path.c_str(), "rb")) {
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
-    fclose(f);
-  }
-  return text;
-}
-
 class ProgmanServerTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char temp[MAX_PATH];
-    ASSERT_NE(GetTempPathA(MAX_PATH, temp), 0u);
-    state_ = std::string(temp) + "hvt-progman-" + std::to_string(GetCurrentProcessId()) + ".txt";
-    DeleteFileA(state_.c_str());
-    ASSERT_TRUE(server_.Start("\"" + uidriver::BesideTest("progman_server.exe") + "\" \"" + state_ +
-                              "\" --refuse DeleteGroup"));
-    ASSERT_TRUE(uidriver::WaitUntil(
-        [&] { return GetFileAttributesA(state_.c_str()) != INVALID_FILE_ATTRIBUTES; }));
+    ASSERT_TRUE(server_.Start("DeleteGroup"));
     ASSERT_EQ(DdeInitializeA(&instance_, NoNotifications, APPCMD_CLIENTONLY, 0), DMLERR_NO_ERROR);
     HSZ progman = DdeCreateStringHandleA(instance_, "PROGMAN", CP_WINANSI);
     conversation_ = DdeConnect(instance_, progman, progman, nullptr);
@@ -47,8 +29,7 @@ class ProgmanServerTest : public ::testing::Test {
   void TearDown() override {
     if (conversation_) DdeDisconnect(conversation_);
     if (instance_) DdeUninitialize(instance_);
-    server_.Kill();
-    DeleteFileA(state_.c_str());
+    server_.Stop();
   }
 
   bool Execute(const std::string& command) {
@@ -72,8 +53,7 @@ class ProgmanServerTest : public ::testing::Test {
     return text.c_str();
   }
 
-  std::string state_;
-  uidriver::Program server_;
+  BenchProgramManager server_;
   DWORD instance_ = 0;
   HCONV conversation_ = nullptr;
 };
@@ -98,7 +78,7 @@ TEST_F(ProgmanServerTest, TakesTheCommandsAndAnswersInStep) {
   EXPECT_TRUE(Execute("[DeleteItem(\"read me\")]"));
   EXPECT_EQ(Request("Unknown Group"), "(none)");
 
-  const std::string state = ReadFileText(state_);
+  const std::string state = server_.State();
   EXPECT_NE(state.find("command: [AddItem(notepad.exe C:\\README.TXT, \"Read Me\", , 0)]\n"),
             std::string::npos)
       << state;

@@ -12,20 +12,13 @@
 #include "fileops/install_log_recorder.h"
 #include "memory_log_file.h"
 #include "ui/engine_error_boxes.h"
-#include "uidriver.h"
+#include "bench_program_manager.h"
 
 namespace {
 
 TEST(ProgramManagerLog, GroupItemsAndAReplacedItemAreRecorded) {
-  char temp[MAX_PATH];
-  ASSERT_NE(GetTempPathA(MAX_PATH, temp), 0u);
-  const std::string state =
-      std::string(temp) + "hvt-pmlog-" + std::to_string(GetCurrentProcessId()) + ".txt";
-  uidriver::Program server;
-  ASSERT_TRUE(
-      server.Start("\"" + uidriver::BesideTest("progman_server.exe") + "\" \"" + state + "\""));
-  ASSERT_TRUE(uidriver::WaitUntil(
-      [&] { return GetFileAttributesA(state.c_str()) != INVALID_FILE_ATTRIBUTES; }));
+  BenchProgramManager server;
+  ASSERT_TRUE(server.Start());
 
   EngineErrorBoxes boxes;
   FileOperations ops(boxes);
@@ -46,18 +39,7 @@ TEST(ProgramManagerLog, GroupItemsAndAReplacedItemAreRecorded) {
   link.End(false);
   ops.PopRecorder();
   recorder.Close();
-  server.Kill();
-  const std::string sent = [&] {
-    std::string text;
-    if (FILE* f = fopen(state.c_str(), "rb")) {
-      char buffer[4096];
-      size_t n;
-      while ((n = fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
-      fclose(f);
-    }
-    return text;
-  }();
-  DeleteFileA(state.c_str());
+  const std::string sent = server.State();
   EXPECT_NE(sent.find("[AddItem(one.exe, \"Item\", " + shortIcon + ", 0)]"), std::string::npos)
       << sent;
 

@@ -10,29 +10,14 @@
 
 #include "shell/progman_commands.h"
 #include "shell/progman_replies.h"
-#include "uidriver.h"
+#include "bench_program_manager.h"
 
 namespace {
 
 class DdeConversationTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char temp[MAX_PATH];
-    ASSERT_NE(GetTempPathA(MAX_PATH, temp), 0u);
-    state_ = std::string(temp) + "hvt-dde-" + std::to_string(GetCurrentProcessId()) + ".txt";
-    DeleteFileA(state_.c_str());
-    ASSERT_TRUE(server_.Start("\"" + uidriver::BesideTest("progman_server.exe") + "\" \"" + state_ +
-                              "\" --refuse ShowGroup"));
-    ASSERT_TRUE(uidriver::WaitUntil(
-        [&] { return GetFileAttributesA(state_.c_str()) != INVALID_FILE_ATTRIBUTES; }));
-  }
-  void TearDown() override {
-    server_.Kill();
-    DeleteFileA(state_.c_str());
-  }
-
-  std::string state_;
-  uidriver::Program server_;
+  void SetUp() override { ASSERT_TRUE(server_.Start("ShowGroup")); }
+  BenchProgramManager server_;
 };
 
 TEST_F(DdeConversationTest, CommandsAreTakenOrRefusedAndRequestsAnswered) {

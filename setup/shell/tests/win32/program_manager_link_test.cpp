@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "uidriver.h"
+#include "bench_program_manager.h"
 
 namespace {
 
@@ -41,54 +41,21 @@ struct Records : ProgramManagerRecords {
   Strings kept;
 };
 
-std::string ReadFileText(const std::string& path) {
-  std::string text;
-  if (FILE* f = fopen(path.c_str(), "rb")) {
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
-    fclose(f);
-  }
-  return text;
-}
-
 class LinkTest : public ::testing::Test {
  protected:
   void Start(const std::string& refuse = "") {
-    char temp[MAX_PATH];
-    ASSERT_NE(GetTempPathA(MAX_PATH, temp), 0u);
-    state_ = std::string(temp) + "hvt-link-" + std::to_string(GetCurrentProcessId()) + ".txt";
-    DeleteFileA(state_.c_str());
-    ASSERT_TRUE(server_.Start("\"" + uidriver::BesideTest("progman_server.exe") + "\" \"" + state_ +
-                              "\"" + (refuse.empty() ? "" : " --refuse " + refuse)));
-    ASSERT_TRUE(uidriver::WaitUntil(
-        [&] { return GetFileAttributesA(state_.c_str()) != INVALID_FILE_ATTRIBUTES; }));
+    ASSERT_TRUE(server_.Start(refuse));
     ASSERT_TRUE(link_.begddepm(true));
     EXPECT_FALSE(link_.StartedByUs());
   }
-  void TearDown() override {
-    link_.End(true);
-    server_.Kill();
-    DeleteFileA(state_.c_str());
-  }
-  // The commands the server received, in order.
-  Strings Commands() {
-    Strings commands;
-    const std::string state = ReadFileText(state_);
-    for (size_t at = 0; (at = state.find("command: ", at)) != std::string::npos;) {
-      const size_t end = state.find('\n', at);
-      commands.push_back(state.substr(at + 9, end - at - 9));
-      at = end;
-    }
-    return commands;
-  }
+  void TearDown() override { link_.End(true); }
+  Strings Commands() const { return server_.Commands(); }
 
+  BenchProgramManager server_;
   Reports reports_;
   Paths paths_;
   Records records_;
   ProgramManagerLink link_{reports_, paths_, records_};
-  uidriver::Program server_;
-  std::string state_;
 };
 
 TEST_F(LinkTest, ANewGroupAndThreeItems) {

@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
-#include "uidriver.h"
+#include "bench_program_manager.h"
 
 namespace {
 
@@ -19,17 +17,6 @@ class NoRegistry : public RegistryText {
   }
   int reads = 0;
 };
-
-std::string ReadFileText(const std::string& path) {
-  std::string text;
-  if (FILE* f = fopen(path.c_str(), "rb")) {
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
-    fclose(f);
-  }
-  return text;
-}
 
 TEST(ShellDetection, Windows95HasTheNewLookAndShellWithoutAskingTheRegistry) {
   ShellInfo info;
@@ -44,23 +31,13 @@ TEST(ShellDetection, Windows95HasTheNewLookAndShellWithoutAskingTheRegistry) {
 }
 
 TEST(ShellDetection, OnlyVersion395ContactsProgramManagerEarly) {
-  char temp[MAX_PATH];
-  ASSERT_NE(GetTempPathA(MAX_PATH, temp), 0u);
-  const std::string state =
-      std::string(temp) + "hvt-early-" + std::to_string(GetCurrentProcessId()) + ".txt";
-  DeleteFileA(state.c_str());
-  uidriver::Program server;
-  ASSERT_TRUE(
-      server.Start("\"" + uidriver::BesideTest("progman_server.exe") + "\" \"" + state + "\""));
-  ASSERT_TRUE(
-      uidriver::WaitUntil([&] { return ReadFileText(state).find("conversations: 0\n") == 0; }));
+  BenchProgramManager server;
+  ASSERT_TRUE(server.Start());
+  ASSERT_EQ(server.State().find("conversations: 0\n"), 0u);
   EarlyProgramManagerContact(ShellFromPlatform(kPlatformWindows, 4, 0, nullptr));
   EarlyProgramManagerContact(ShellFromPlatform(kPlatformWindows, 3, 95, nullptr));
-  EXPECT_TRUE(uidriver::WaitUntil([&] {
-    return ReadFileText(state).find("conversations: 1\n") == 0;
-  })) << ReadFileText(state);
-  server.Kill();
-  DeleteFileA(state.c_str());
+  EXPECT_TRUE(uidriver::WaitUntil([&] { return server.State().find("conversations: 1\n") == 0; }))
+      << server.State();
 }
 
 }  // namespace

@@ -1,0 +1,43 @@
+#include "bench_program_manager.h"
+
+#include <cstdio>
+
+bool BenchProgramManager::Start(const std::string& refuse) {
+  static unsigned serial = 0;
+  char temp[MAX_PATH];
+  if (GetTempPathA(MAX_PATH, temp) == 0) return false;
+  state_ = std::string(temp) + "hvt-progman-" + std::to_string(GetCurrentProcessId()) + "-" +
+           std::to_string(++serial) + ".txt";
+  DeleteFileA(state_.c_str());
+  const std::string command = "\"" + uidriver::BesideTest("progman_server.exe") + "\" \"" + state_ +
+                              "\"" + (refuse.empty() ? "" : " --refuse " + refuse);
+  return process_.Start(command) &&
+         uidriver::WaitUntil([&] { return State().find("conversations: ") == 0; });
+}
+
+void BenchProgramManager::Stop() {
+  process_.Kill();
+  if (!state_.empty()) DeleteFileA(state_.c_str());
+}
+
+std::string BenchProgramManager::State() const {
+  std::string text;
+  if (FILE* f = fopen(state_.c_str(), "rb")) {
+    char buffer[4096];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
+    fclose(f);
+  }
+  return text;
+}
+
+std::vector<std::string> BenchProgramManager::Commands() const {
+  std::vector<std::string> commands;
+  const std::string state = State();
+  for (size_t at = 0; (at = state.find("command: ", at)) != std::string::npos;) {
+    const size_t end = state.find('\n', at);
+    commands.push_back(state.substr(at + 9, end - at - 9));
+    at = end;
+  }
+  return commands;
+}
