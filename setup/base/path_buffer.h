@@ -19,3 +19,7 @@ class PathBuffer {
  protected:
   char path_[kCapacity];
 };
+
+// directory, a backslash unless directory is empty or already ends with
+// one, and name. False (path unchanged) when the result would not fit.
+bool JoinPath(const char* directory, const char* name, PathBuffer& path);

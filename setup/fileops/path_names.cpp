@@ -57,21 +57,6 @@ bool DirectoryOf(const char* path, PathBuffer& directory) {
   return SetJoined(path, length, "", directory);
 }
 
-bool JoinPath(const char* directory, const char* name, PathBuffer& path) {
-  if (directory == nullptr || name == nullptr) return false;
-  const size_t length = std::strlen(directory);
-  const bool separator = length > 0 && directory[length - 1] != '\\';
-  const size_t nameLength = std::strlen(name);
-  if (length + (separator ? 1 : 0) + nameLength > static_cast<size_t>(PathBuffer::kMaxLength))
-    return false;
-  char joined[PathBuffer::kCapacity];
-  std::memcpy(joined, directory, length);
-  char* end = joined + length;
-  if (separator) *end++ = '\\';
-  std::memcpy(end, name, nameLength + 1);
-  return path.Set(joined);
-}
-
 bool SameFile(const char* a, const char* b) {
   if (a == nullptr || b == nullptr) return false;
   for (; *a && *b; ++a, ++b)

@@ -19,9 +19,8 @@ bool DirectoryOf(const char* path, PathBuffer& directory);
 // path without its trailing backslashes ("C:\A\" gives "C:\A", "C:\" "C:").
 bool WithoutTrailingSlash(const char* path, PathBuffer& out);
 
-// directory, a backslash unless directory is empty or already ends with
-// one, and name.
-bool JoinPath(const char* directory, const char* name, PathBuffer& path);
+// Joining lives with the buffer (base/path_buffer.h).
+using ::JoinPath;
 
 // Case-insensitive comparison of the two path strings.
 bool SameFile(const char* a, const char* b);

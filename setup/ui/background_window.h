@@ -6,7 +6,7 @@
 
 #include "base/inclusive_rect.h"
 #include "ui/setup_window.h"
-#include "ui/title_line.h"
+#include "base/title_line.h"
 
 class ContextHelp;
 class FailureReport;

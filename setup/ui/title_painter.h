@@ -5,7 +5,7 @@
 #pragma once
 
 #include "ui/title_layout.h"
-#include "ui/title_line.h"
+#include "base/title_line.h"
 
 #include <windows.h>
 

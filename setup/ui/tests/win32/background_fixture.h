@@ -7,7 +7,7 @@
 #include "ui/background_window.h"
 #include "ui/icon_window.h"
 #include "ui/setup_window.h"
-#include "ui/title_line.h"
+#include "base/title_line.h"
 #include "ui/engine_error_boxes.h"
 
 #include <gtest/gtest.h>

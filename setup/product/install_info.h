@@ -1,0 +1,181 @@
+// InstallInfo: all the setup engine knows of the product it installs. The
+// operations stay in this order (the order of the product's table of
+// operations); row, item and entry indices are 0-based. Platform-free: the
+// records hold plain numbers and texts.
+#pragma once
+
+#include "base/path_buffer.h"
+#include "base/title_line.h"
+
+// What a file-list row does.
+enum FileOpKind { kRowCopy = 0, kRowRename = 1, kRowDelete = 2, kRowBackup = 3 };
+
+constexpr int kRowLabelChars = 128;
+
+// The flags of a file-list row, packed as the product's table holds them.
+enum FileEntryFlag {
+  kStoredPlain = 0x01,  // copied as it is, else decompressed from its compressed name
+  kSharedFile = 0x02,   // recorded with log flag 0 (counted), else 1
+  kAppendFile = 0x04,   // appended to the destination
+  kFontFile = 0x08,     // installed as a font after the copy
+};
+constexpr int kPolicyShift = 4;  // bits 4-7: the copy policy
+constexpr int kPolicyMask = 0xF0;
+
+// A copy row.
+struct FileEntry {
+  int storedPlain = 0;
+  int shared = 0;
+  int append = 0;
+  int font = 0;
+  int policy = 0;  // 0 always, 1 version resource, 2 fiver.ini, 3 time stamp, 4 size
+  int size = 0;    // bytes of the installed file
+  char label[kRowLabelChars] = {0};
+  char diskLabel[kRowLabelChars] = {0};
+  PathBuffer source;
+  PathBuffer destination;
+
+  // Fills the five flags from the table's packed form.
+  void Unpack(int flags);
+};
+
+struct RenameRow {
+  int required = 0;  // 1: a missing source fails the copy phase
+  char label[kRowLabelChars] = {0};
+  PathBuffer from;
+  PathBuffer to;
+};
+
+struct DeleteRow {
+  char label[kRowLabelChars] = {0};
+  PathBuffer path;
+};
+
+// Modes of a backup row.
+enum BackupMode { kBackupSilent = 0, kBackupAnnounce = 1, kBackupReport = 2 };
+
+struct BackupRow {
+  int mode = kBackupSilent;
+  char label[kRowLabelChars] = {0};
+  PathBuffer path;
+};
+
+constexpr int kOptionTextChars = 80;
+constexpr int kOptionDescriptionChars = 256;
+
+// One node of the component tree.
+struct OptionRecord {
+  int isOption = 0;   // a leaf with its own state, else a group of other options
+  int exclusive = 0;  // checking it unchecks its siblings
+  int state = 0;      // a leaf's first state
+  int kind = 1;       // 0 grey box, 1 box, 2 label only
+  int expanded = 0;   // a group starts expanded
+  char text[kOptionTextChars] = {0};
+  char description[kOptionDescriptionChars] = {0};
+};
+
+constexpr int kItemTextChars = 80;
+constexpr int kItemCommandChars = 512;
+
+struct ProgramItem {
+  int iconIndex = 0;
+  char title[kItemTextChars] = {0};
+  char group[kItemTextChars] = {0};
+  char commandLine[kItemCommandChars] = {0};
+  PathBuffer iconPath;
+  PathBuffer workingDirectory;
+};
+
+constexpr int kIniTextChars = 256;
+
+// A line an INI phase writes (no phase of this engine's script runs one).
+struct IniEntry {
+  char file[kIniTextChars] = {0};
+  char section[kIniTextChars] = {0};
+  char key[kIniTextChars] = {0};
+  char value[kIniTextChars] = {0};
+};
+
+constexpr int kRegistryKeyChars = 256;
+constexpr int kRegistryDataChars = 2048;
+
+struct RegistryEntry {
+  int root = 0;  // RootKind: 0 classes root, 1 current user, 2 local machine, 3 users
+  char key[kRegistryKeyChars] = {0};
+  char valueName[kRegistryKeyChars] = {0};
+  char data[kRegistryDataChars] = {0};  // a text, a file name (binary) or CR LF pieces
+  int type = 1;                         // 1, 2, 3, 4 or 7
+  int number = 0;                       // the value of type 4
+};
+
+constexpr int kDirectoryChars = 256;
+
+// The folders the product's tables name, filled by the install sequence.
+struct ProductDirectories {
+  char source[kDirectoryChars] = {0};
+  char windows[kDirectoryChars] = {0};
+  char system[kDirectoryChars] = {0};
+  char install[kDirectoryChars] = {0};
+};
+
+class InstallInfo {
+ public:
+  virtual ~InstallInfo() = default;
+
+  virtual int HelpFileChoice() = 0;  // 0 "install.hlp", else "setup.hlp"
+  virtual int ProgramManagerCloseFlag() = 0;
+  virtual int RestartKind() = 0;  // 0-2 fixed, 3 decided from what happened
+  virtual int OptionCount() = 0;
+  virtual int FileRowCount() = 0;
+  virtual int ProgramItemCount() = 0;
+  virtual int IniEntryCount() = 0;
+  virtual int RegistryEntryCount() = 0;
+  virtual int TitleLineCount() = 0;
+  virtual int BillboardCount() = 0;
+  virtual int OptionChildCount(int option) = 0;
+  virtual int OptionFileCount(int option) = 0;
+  virtual int OptionItemCount(int option) = 0;
+  virtual int OptionIniCount(int option) = 0;
+  virtual int OptionRegistryCount(int option) = 0;
+  virtual int OptionChild(int option, int j) = 0;
+  virtual int OptionFile(int option, int j) = 0;
+  virtual int OptionItem(int option, int j) = 0;
+  virtual int OptionIni(int option, int j) = 0;
+  virtual int OptionRegistry(int option, int j) = 0;
+  virtual int ChunkSize() = 0;           // bytes per read of a copy
+  virtual int PumpGranularity() = 0;     // chunks between served messages
+  virtual int PercentGranularity() = 0;  // chunks between percentage updates
+  virtual int MinimumRowTime() = 0;      // ms each carried-out row stays shown
+  virtual bool InstallDirectory(PathBuffer& path) = 0;
+  virtual int RowKind(int row) = 0;
+  // Whether to install the row; flag untouched for rows the product lacks.
+  virtual bool InstallRow(int row, int& flag) = 0;
+  virtual bool ProductName(char* buffer, int size) = 0;
+  // A billboard's dialog template, 0 for none.
+  virtual int BillboardTemplate(int index) = 0;
+  virtual bool GetFileEntry(int row, FileEntry& entry) = 0;
+  virtual bool GetRenameRow(int row, RenameRow& record) = 0;
+  virtual bool GetDeleteRow(int row, DeleteRow& record) = 0;
+  virtual bool GetBackupRow(int row, BackupRow& record) = 0;
+  virtual bool GetOptionRecord(int option, OptionRecord& record) = 0;
+  virtual bool GetProgramItem(int item, ProgramItem& record) = 0;
+  virtual bool GetIniEntry(int entry, IniEntry& record) = 0;
+  virtual bool GetRegistryEntry(int entry, RegistryEntry& record) = 0;
+  virtual bool GetTitleLine(int index, TitleLine& line) = 0;
+  virtual int RowSize(int row) = 0;
+  virtual int FileVersionHigh() = 0;
+  virtual int FileVersionLow() = 0;
+
+  // Not a table operation: the folders the answers are built from.
+  ProductDirectories& Directories() { return directories_; }
+  // The welcome box's last line (the product's years and maker).
+  virtual const char* CopyrightLine() = 0;
+  // The folder the prompt offers first.
+  virtual const char* DefaultFolder() = 0;
+
+ private:
+  ProductDirectories directories_;
+};
+
+// The space the copy rows need: the sum of their sizes.
+double CopyRowBytes(InstallInfo& product);
