@@ -6,12 +6,6 @@
 #include "shell/progman_commands.h"
 #include "shell/progman_replies.h"
 
-namespace {
-
-constexpr char kProgmanClass[] = "PROGMAN";
-
-}  // namespace
-
 void ProgramManagerLink::ReportFormatted(const char* format, const char* argument) {
   char text[512];
   std::snprintf(text, sizeof text, format, argument ? argument : "");
@@ -36,13 +30,14 @@ bool ProgramManagerLink::begddepm(bool newShell) {
     reports_.ReportOutOfMemory();
     return false;
   }
-  if (!conversation_->ConnectProgramManager()) {
-    if (!FindWindowA(kProgmanClass, nullptr) && WinExec("progman.exe", SW_SHOWNORMAL) < 32) {
+  const char* name = target_.name.c_str();
+  if (!conversation_->Connect(name, name)) {
+    if (!FindWindowA(name, nullptr) && WinExec(target_.commandLine.c_str(), SW_SHOWNORMAL) < 32) {
       End(false);
       reports_.ReportText("Unable to execute Program Manager");
       return false;
     }
-    if (!conversation_->ConnectProgramManager()) {
+    if (!conversation_->Connect(name, name)) {
       End(false);
       reports_.ReportText("Unable to connect to Program Manager");
       return false;
@@ -51,7 +46,7 @@ bool ProgramManagerLink::begddepm(bool newShell) {
   }
   // Program Manager as the shell would cover the setup background.
   if (!newShell) {
-    if (HWND progman = FindWindowA(kProgmanClass, nullptr)) ShowWindow(progman, SW_SHOWMINNOACTIVE);
+    if (HWND progman = FindWindowA(name, nullptr)) ShowWindow(progman, SW_SHOWMINNOACTIVE);
   }
   return true;
 }
@@ -62,7 +57,7 @@ void ProgramManagerLink::End(bool close) {
     conversation_.reset();
   }
   if (startedByUs_ && close) {
-    if (HWND progman = FindWindowA(kProgmanClass, nullptr))
+    if (HWND progman = FindWindowA(target_.name.c_str(), nullptr))
       PostMessageA(progman, WM_SYSCOMMAND, SC_CLOSE, 0);
   }
   startedByUs_ = false;

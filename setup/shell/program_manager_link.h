@@ -22,6 +22,15 @@ class ProgramManagerRecords {
   virtual void ItemDeleted(const char* group, const GroupItem& item) = 0;
 };
 
+// The Program Manager the link talks to: the name it serves DDE under (as
+// service and topic) and gives its window class, and the command that
+// starts it. Tests point a link at one of their own, since the platform's
+// may always answer.
+struct ProgramManagerTarget {
+  std::string name = "PROGMAN";
+  std::string commandLine = "progman.exe";
+};
+
 class ProgramManagerLink {
  public:
   ProgramManagerLink(FailureReport& reports, ShortPaths& paths, ProgramManagerRecords& records)
@@ -29,6 +38,9 @@ class ProgramManagerLink {
   ~ProgramManagerLink() { End(false); }
   ProgramManagerLink(const ProgramManagerLink&) = delete;
   ProgramManagerLink& operator=(const ProgramManagerLink&) = delete;
+
+  // Tests may change it; takes effect at the next begddepm.
+  void SetTarget(const ProgramManagerTarget& target) { target_ = target; }
 
   // Opens the conversation, starting "progman.exe" when nobody answers and
   // no "PROGMAN" window exists; minimises Program Manager when it is the
@@ -60,6 +72,7 @@ class ProgramManagerLink {
   FailureReport& reports_;
   ShortPaths& paths_;
   ProgramManagerRecords& records_;
+  ProgramManagerTarget target_;
   std::unique_ptr<DdeClient> client_;
   std::unique_ptr<DdeConversation> conversation_;
   bool startedByUs_ = false;

@@ -2,17 +2,27 @@
 
 #include <cstdio>
 
-bool BenchProgramManager::Start(const std::string& refuse) {
+std::string BenchProgramManager::CommandLine(const std::string& refuse) {
   static unsigned serial = 0;
   char temp[MAX_PATH];
-  if (GetTempPathA(MAX_PATH, temp) == 0) return false;
+  if (GetTempPathA(MAX_PATH, temp) == 0) return "";
   state_ = std::string(temp) + "hvt-progman-" + std::to_string(GetCurrentProcessId()) + "-" +
            std::to_string(++serial) + ".txt";
   DeleteFileA(state_.c_str());
-  const std::string command = "\"" + uidriver::BesideTest("progman_server.exe") + "\" \"" + state_ +
-                              "\"" + (refuse.empty() ? "" : " --refuse " + refuse);
-  return process_.Start(command) &&
+  return "\"" + uidriver::BesideTest("progman_server.exe") + "\" \"" + state_ + "\"" +
+         (refuse.empty() ? "" : " --refuse " + refuse) + " --name " + name_;
+}
+
+bool BenchProgramManager::Start(const std::string& refuse) {
+  const std::string command = CommandLine(refuse);
+  return !command.empty() && process_.Start(command) &&
          uidriver::WaitUntil([&] { return State().find("conversations: ") == 0; });
+}
+
+DWORD BenchProgramManager::ServingProcess() const {
+  DWORD id = 0;
+  if (HWND window = FindWindowA(name_.c_str(), nullptr)) GetWindowThreadProcessId(window, &id);
+  return id;
 }
 
 void BenchProgramManager::Stop() {

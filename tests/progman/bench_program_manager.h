@@ -3,13 +3,15 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "uidriver.h"
 
 class BenchProgramManager {
  public:
-  BenchProgramManager() = default;
+  // name: its window class and the DDE service and topic it serves.
+  explicit BenchProgramManager(std::string name = "PROGMAN") : name_(std::move(name)) {}
   ~BenchProgramManager() { Stop(); }
   BenchProgramManager(const BenchProgramManager&) = delete;
   BenchProgramManager& operator=(const BenchProgramManager&) = delete;
@@ -19,6 +21,11 @@ class BenchProgramManager {
   bool Start(const std::string& refuse = "");
   // Ends it and removes its state file.
   void Stop();
+  // The command line that starts it with a new state file, for a program
+  // under test that starts it itself.
+  std::string CommandLine(const std::string& refuse = "");
+  // The process whose window serves as it; 0 when none does.
+  DWORD ServingProcess() const;
 
   // Its state file: "conversations: N", then "command: ..." lines, then the
   // groups and their items.
@@ -27,6 +34,7 @@ class BenchProgramManager {
   std::vector<std::string> Commands() const;
 
  private:
+  std::string name_;
   uidriver::Program process_;
   std::string state_;
 };

@@ -5,10 +5,12 @@
 // step). It keeps groups and items in memory and writes every command it
 // received and the resulting groups to a state file after each change.
 //
-//   progman_server.exe STATEFILE [--refuse COMMAND]...
+//   progman_server.exe STATEFILE [--refuse COMMAND]... [--name NAME]
 //
 // A refused command (CreateGroup, ShowGroup, AddItem, DeleteItem,
-// DeleteGroup) is answered negatively and changes nothing.
+// DeleteGroup) is answered negatively and changes nothing. NAME, in place
+// of "PROGMAN" as class, service and topic, keeps it apart from the
+// platform's Program Manager, which may answer "PROGMAN" itself.
 #include <windows.h>
 #include <dde.h>
 
@@ -32,6 +34,7 @@ struct Group {
 
 struct Server {
   std::string stateFile;
+  std::string name = "PROGMAN";
   std::set<std::string> refused;
   std::vector<std::string> received;
   std::vector<Group> groups;
@@ -241,12 +244,12 @@ LRESULT CALLBACK ServerProc(HWND self, UINT message, WPARAM wParam, LPARAM lPara
   switch (message) {
     case WM_DDE_INITIATE: {
       const std::string app = AtomText(LOWORD(lParam)), topic = AtomText(HIWORD(lParam));
-      if ((app.empty() || SameName(app, "PROGMAN")) &&
-          (topic.empty() || SameName(topic, "PROGMAN"))) {
+      const std::string& name = g_server.name;
+      if ((app.empty() || SameName(app, name)) && (topic.empty() || SameName(topic, name))) {
         ++g_server.conversations;
         WriteState();
         SendMessageA(client, WM_DDE_ACK, reinterpret_cast<WPARAM>(self),
-                     MAKELPARAM(GlobalAddAtomA("PROGMAN"), GlobalAddAtomA("PROGMAN")));
+                     MAKELPARAM(GlobalAddAtomA(name.c_str()), GlobalAddAtomA(name.c_str())));
       }
       return 0;
     }
@@ -272,15 +275,17 @@ LRESULT CALLBACK ServerProc(HWND self, UINT message, WPARAM wParam, LPARAM lPara
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   if (__argc < 2) return 2;
   g_server.stateFile = __argv[1];
-  for (int i = 2; i + 1 < __argc; i += 2)
+  for (int i = 2; i + 1 < __argc; i += 2) {
     if (std::strcmp(__argv[i], "--refuse") == 0) g_server.refused.insert(__argv[i + 1]);
+    if (std::strcmp(__argv[i], "--name") == 0) g_server.name = __argv[i + 1];
+  }
   WNDCLASSA wc = {};
   wc.lpfnWndProc = ServerProc;
   wc.hInstance = instance;
-  wc.lpszClassName = "PROGMAN";
+  wc.lpszClassName = g_server.name.c_str();
   if (!RegisterClassA(&wc)) return 3;
-  if (!CreateWindowExA(0, "PROGMAN", "Program Manager", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
-                       nullptr, nullptr, instance, nullptr))
+  if (!CreateWindowExA(0, g_server.name.c_str(), "Program Manager", WS_OVERLAPPEDWINDOW, 0, 0, 200,
+                       100, nullptr, nullptr, instance, nullptr))
     return 4;
   WriteState();
   MSG msg;

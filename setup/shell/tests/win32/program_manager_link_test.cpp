@@ -119,4 +119,66 @@ TEST_F(LinkTest, ARefusedGroupIsReported) {
   EXPECT_TRUE(records_.kept.empty());
 }
 
+// A Program Manager the link started, as a process: found by its window and
+// ended by id if it still runs at the end.
+struct StartedProcess {
+  explicit StartedProcess(DWORD id)
+      : handle(id ? OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, id) : nullptr) {}
+  ~StartedProcess() { End(); }
+  bool Exits() const {
+    return handle && WaitForSingleObject(handle, uidriver::kWait) == WAIT_OBJECT_0;
+  }
+  void End() {
+    if (!handle) return;
+    TerminateProcess(handle, 99);
+    WaitForSingleObject(handle, uidriver::kWait);
+    CloseHandle(handle);
+    handle = nullptr;
+  }
+  HANDLE handle;
+};
+
+// End(true) closes the Program Manager the link started; End(false), and
+// End(true) on one the link found running, leave it serving. That it still
+// serves is shown by an execute taken afterwards: a close posted before it
+// would have been handled first. The bench's goes by a name of its own,
+// since Wine's shell answers "PROGMAN" and no link would start one there.
+TEST(LinkEnd, ClosesOnlyTheProgramManagerItStarted) {
+  const std::string name = "HVTPROGMAN" + std::to_string(GetCurrentProcessId());
+  BenchProgramManager server(name);
+  ProgramManagerTarget target;
+  target.name = name;
+  target.commandLine = server.CommandLine();
+  Reports reports;
+  Paths paths;
+  Records records;
+  ProgramManagerLink link(reports, paths, records), other(reports, paths, records);
+  link.SetTarget(target);
+  other.SetTarget(target);
+
+  ASSERT_EQ(server.ServingProcess(), 0u);
+  ASSERT_TRUE(link.begddepm(true));
+  EXPECT_TRUE(link.StartedByUs());
+  StartedProcess first(server.ServingProcess());
+  ASSERT_TRUE(first.handle);
+  link.End(false);
+  ASSERT_TRUE(other.begddepm(true));
+  EXPECT_FALSE(other.StartedByUs());
+  EXPECT_TRUE(other.CreateGroup("After End(false)"));
+  other.End(true);
+  ASSERT_TRUE(link.begddepm(true));
+  EXPECT_FALSE(link.StartedByUs());
+  EXPECT_TRUE(link.CreateGroup("After End(true) of a link that found it"));
+  link.End(false);
+  first.End();
+
+  ASSERT_TRUE(link.begddepm(true));
+  EXPECT_TRUE(link.StartedByUs());
+  StartedProcess second(server.ServingProcess());
+  ASSERT_TRUE(second.handle);
+  link.End(true);
+  EXPECT_TRUE(second.Exits());
+  EXPECT_TRUE(reports.texts.empty());
+}
+
 }  // namespace
