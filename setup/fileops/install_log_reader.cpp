@@ -14,7 +14,10 @@ const char* const kFields[kLogOpCount] = {
 }  // namespace
 
 bool InstallLogReader::Take(size_t count, const uint8_t*& at) {
-  if (count > size_ - offset_) return false;
+  if (count > size_ - offset_) {
+    cut_short_ = true;
+    return false;
+  }
   at = bytes_ + offset_;
   offset_ += count;
   return true;
@@ -59,6 +62,7 @@ bool InstallLogReader::ReadHeader(LogHeader& header) {
       !String(header.title))
     return false;
   damaged_ = false;
+  complete_end_ = offset_;
   return true;
 }
 
@@ -95,6 +99,7 @@ InstallLogReader::Result InstallLogReader::ReadRecord(LogRecord& record) {
     damaged_ = true;
     return Result::Damaged;
   }
+  complete_end_ = offset_;
   return Result::Record;
 }
 
@@ -115,6 +120,19 @@ bool ReadInstallLog(const uint8_t* bytes, size_t size, LogHeader& header,
         return false;
     }
   }
+}
+
+bool CompleteLogLength(const uint8_t* bytes, size_t size, size_t& length) {
+  length = 0;
+  InstallLogReader reader(bytes, size);
+  LogHeader header;
+  if (!reader.ReadHeader(header)) return false;
+  LogRecord record;
+  InstallLogReader::Result result = InstallLogReader::Result::Record;
+  while (result == InstallLogReader::Result::Record) result = reader.ReadRecord(record);
+  if (result == InstallLogReader::Result::Damaged && !reader.CutShort()) return false;
+  length = reader.CompleteEnd();
+  return true;
 }
 
 LogContent CheckInstallLog(const uint8_t* bytes, size_t size) {

@@ -38,6 +38,11 @@ class InstallLogReader {
   // The next record, End after the last one, or Damaged (and Damaged from
   // then on).
   Result ReadRecord(LogRecord& record);
+  // Where the header or the last record read whole ends.
+  size_t CompleteEnd() const { return complete_end_; }
+  // Whether the damage is only a last record that runs past the end of the
+  // bytes, as in a log whose writing was cut off.
+  bool CutShort() const { return cut_short_; }
 
  private:
   bool Take(size_t count, const uint8_t*& at);
@@ -48,13 +53,21 @@ class InstallLogReader {
   const uint8_t* bytes_;
   size_t size_;
   size_t offset_ = 0;
+  size_t complete_end_ = 0;
   bool header_read_ = false;
   bool damaged_ = false;
+  bool cut_short_ = false;
 };
 
 // The whole log; false when any part of it is damaged.
 bool ReadInstallLog(const uint8_t* bytes, size_t size, LogHeader& header,
                     std::vector<LogRecord>& records);
+
+// The length of a log's sound beginning: its header and every complete
+// record, up to a last record the log was cut short in (the whole size for
+// a sound log). False when the header is damaged, or a record otherwise
+// than by being cut short.
+bool CompleteLogLength(const uint8_t* bytes, size_t size, size_t& length);
 
 enum class LogContent { Damaged, Empty, HasRecords };
 // Whether a log may be handed to the uninstaller: only a sound log with at

@@ -132,6 +132,85 @@ TEST(InstallLogReaderTest, EveryTruncationIsRefusedOrEndsOnARecordBoundary) {
   EXPECT_EQ(accepted, 23u);
 }
 
+// Whether the sound beginning of bytes is found, read from a buffer of
+// exactly their size, and how long it is.
+bool CompleteLength(const std::vector<uint8_t>& bytes, size_t& length) {
+  std::unique_ptr<uint8_t[]> copy(new uint8_t[bytes.size()]);
+  std::copy(bytes.begin(), bytes.end(), copy.get());
+  return CompleteLogLength(bytes.empty() ? nullptr : copy.get(), bytes.size(), length);
+}
+
+TEST(CompleteLogLengthTest, EveryCutEndsAtTheLastRecordBoundaryBeforeIt) {
+  const std::vector<uint8_t> log = LogOfEveryKind("T");
+  // The record boundaries: the cuts that read as a whole log.
+  std::vector<size_t> boundaries;
+  for (size_t size = 0; size <= log.size(); ++size) {
+    LogHeader header;
+    std::vector<LogRecord> records;
+    if (ReadExact(std::vector<uint8_t>(log.begin(), log.begin() + size), header, records))
+      boundaries.push_back(size);
+  }
+  ASSERT_EQ(boundaries.size(), 24u);
+  ASSERT_EQ(boundaries.back(), log.size());
+  for (size_t size = 0; size <= log.size(); ++size) {
+    size_t length = 99999;
+    const bool found =
+        CompleteLength(std::vector<uint8_t>(log.begin(), log.begin() + size), length);
+    // Before the header is whole there is nothing to keep.
+    if (size < boundaries.front()) {
+      EXPECT_FALSE(found) << size;
+      continue;
+    }
+    ASSERT_TRUE(found) << size;
+    size_t expected = 0;
+    for (size_t boundary : boundaries)
+      if (boundary <= size) expected = boundary;
+    EXPECT_EQ(length, expected) << size;
+  }
+}
+
+TEST(CompleteLogLengthTest, DamageOtherThanACutIsRefused) {
+  const std::vector<uint8_t> header = Header("T");
+  const struct {
+    const char* what;
+    Bytes tail;
+    bool found;
+    size_t length;  // after the header, when found
+  } rows[] = {
+      {"no records", Bytes(), true, 0},
+      {"a sound record", Bytes()({0, 0, 0, 0, 1})("a"), true, 6},
+      {"a cut kind", Bytes()({0, 0, 0, 0, 1})("a")({3, 0}), true, 6},
+      {"a cut long-string length", Bytes()({0, 0, 0, 0, 255, 0x10, 1}), true, 0},
+      {"a cut item record", Bytes()({13, 0, 0, 0, 1})("G").Repeat(7, 1000), true, 0},
+      {"cut old data",
+       Bytes()({16, 0, 0, 0, 2, 0, 0, 0, 1})("K")({1})("V")({3, 0, 0, 0, 4, 0, 0, 0})({1, 2, 3}),
+       true, 0},
+      {"an unknown kind", Bytes()({0, 0, 0, 0, 1})("a")({23, 0, 0, 0, 1})("b"), false, 0},
+      {"a string beyond the bound", Bytes()({0, 0, 0, 0, 255, 0x00, 0x80, 0, 0})("a"), false, 0},
+      {"a string with a NUL", Bytes()({0, 0, 0, 0, 3})("a")({0})("b"), false, 0},
+      {"old data beyond the bound",
+       Bytes()({16, 0, 0, 0, 2, 0, 0, 0, 1})("K")({1})("V")({3, 0, 0, 0, 1, 0, 0x10, 0}), false, 0},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    std::vector<uint8_t> log = header;
+    log.insert(log.end(), row.tail.v.begin(), row.tail.v.end());
+    size_t length = 99999;
+    EXPECT_EQ(CompleteLength(log, length), row.found);
+    if (row.found) {
+      EXPECT_EQ(length, header.size() + row.length);
+    }
+  }
+}
+
+TEST(CompleteLogLengthTest, ADamagedHeaderIsRefused) {
+  std::vector<uint8_t> log = Header("T");
+  log[12] = 3;
+  size_t length = 0;
+  EXPECT_FALSE(CompleteLength(log, length));
+  EXPECT_FALSE(CompleteLength(std::vector<uint8_t>(), length));
+}
+
 TEST(InstallLogReaderTest, AWrongVersionByteIsRefused) {
   std::vector<uint8_t> log = Header("T");
   for (size_t at = 12; at < 16; ++at) {
