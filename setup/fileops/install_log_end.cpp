@@ -52,6 +52,30 @@ bool MoveLog(const char* from, const char* to) {
   return CopyFileA(from, to, FALSE) && DeleteFileA(from);
 }
 
+// Cuts the file at path to length bytes.
+bool CutTo(const char* path, uint32_t length) {
+  HANDLE file =
+      CreateFileA(path, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  const bool cut = SetFilePointer(file, static_cast<LONG>(length), nullptr, FILE_BEGIN) == length &&
+                   SetEndOfFile(file);
+  return CloseHandle(file) && cut;
+}
+
+// The log as the uninstaller may be handed it: a log whose writing was cut
+// off within a record loses that record, so that what was recorded whole
+// can still be taken back.
+LogContent SoundLog(const char* log) {
+  std::vector<uint8_t> bytes;
+  size_t length = 0;
+  if (!ReadWholeFile(log, kMaxLogSize, bytes) ||
+      !CompleteLogLength(bytes.data(), bytes.size(), length))
+    return LogContent::Damaged;
+  if (length < bytes.size() && !CutTo(log, static_cast<uint32_t>(length)))
+    return LogContent::Damaged;
+  return CheckInstallLog(bytes.data(), length);
+}
+
 }  // namespace
 
 bool FinaliseInstallLog(const char* windows_dir, const char* install_dir) {
@@ -91,11 +115,7 @@ bool RollBackInstallation(const char* windows_dir) {
   if (!Exists(uninstaller) || !Exists(log)) return false;
   uint32_t version_ms = 0;
   const bool has_version = FileVersionMs(uninstaller, version_ms);
-  std::vector<uint8_t> bytes;
-  const LogContent content =
-      ReadWholeFile(log, kMaxLogSize, bytes)
-          ? CheckInstallLog(bytes.empty() ? nullptr : bytes.data(), bytes.size())
-          : LogContent::Damaged;
+  const LogContent content = SoundLog(log);
   if (!log_chain::ShouldStartUninstaller(has_version, version_ms, content)) return false;
   char command[2 * MAX_PATH + 2];
   return log_chain::UninstallCommand(uninstaller, log, command, sizeof command) &&

@@ -15,7 +15,9 @@ bool FinaliseInstallLog(const char* windows_dir, const char* install_dir);
 bool FinaliseInstallLog(const char* install_dir);  // from the Windows folder
 
 // Starts Vantrel3.exe of windows_dir on its filog.ini when the uninstaller is
-// version 2.0 or later and the log is sound and holds a record. True when it
-// was started (without waiting for it).
+// version 2.0 or later and the log is sound and holds a record. A log whose
+// writing was cut off within a record is first cut back to its last complete
+// record; one with a damaged header or a damaged record is left alone. True
+// when the uninstaller was started (without waiting for it).
 bool RollBackInstallation(const char* windows_dir);
 bool RollBackInstallation();  // in the Windows folder
