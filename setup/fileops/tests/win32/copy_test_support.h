@@ -57,6 +57,21 @@ class FileOpsTest : public ::testing::Test {
   InstallLogRecorder recorder_{logFile_};
 };
 
+// The records of a log in memory as Records() gives them; "damaged log"
+// when it cannot be read whole.
+std::vector<std::string> RecordLines(const std::vector<uint8_t>& log);
+// The records written whole at the start of a log in memory, and how many
+// bytes follow them; "damaged log" when not even its header can be read.
+std::vector<std::string> CompleteRecordLines(const std::vector<uint8_t>& log, size_t& rest);
+
+// The boxes of file operations, kept for the test instead of shown.
+class ShownBoxes : public ErrorBoxes {
+ public:
+  void ShowError(HWND, const char* text) override { texts.push_back(text ? text : ""); }
+  void ShowOutOfMemory() override { texts.push_back("<out of memory>"); }
+  std::vector<std::string> texts;
+};
+
 // Counts what the copy engine tells it; can cancel and ask for a size.
 class CountingProgress : public ProgressSink {
  public:
