@@ -166,11 +166,28 @@ void ClearGuardedAttributes(FileOperations& ops, const char* path) {
   ops.SetAttributes(path, FILE_ATTRIBUTE_NORMAL);
 }
 
-// Deletes path through the helper without a word; false when it is in use.
-bool DeleteQuietly(FileOperations& ops, FileOperations& helper, const char* path) {
+// What became of a destination about to be replaced.
+enum Removal { kRemoved, kInUse, kNotRemoved };
+
+// Deletes the destination through the helper without a word. kInUse: it is
+// there and cannot be deleted, so it is replaced at restart. kNotRemoved:
+// it cannot even be looked at (reported).
+Removal RemoveDestination(FileOperations& ops, FileOperations& helper, const char* path) {
   ClearGuardedAttributes(ops, path);
+  {
+    QuietGuard quiet(helper);
+    if (helper.Delete(path)) return kRemoved;
+  }
+  if (GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES) return kInUse;
+  ops.Report(kFileOpGeneral, kStrGetAttributes, path);
+  return kNotRemoved;
+}
+
+// Removes the copy's own temporary file: nothing of it is recorded, so it
+// needs no recording object.
+void RemoveTemporary(FileOperations& helper, const char* path) {
   QuietGuard quiet(helper);
-  return helper.Delete(path);
+  helper.Delete(path);
 }
 
 struct TemporaryCopy {
@@ -204,24 +221,29 @@ int ViaTemporary(FileOperations& ops, FileOperations& helper, bool comparing, co
     const int answer = CompareVersionStamps(ops, temporary.Get(), destination);
     if (answer != kPolicyCopy) {
       if (answer != kPolicyKeep) ops.Report(kFileOpGeneral, kStrCompareVersions);
-      DeleteQuietly(ops, helper, temporary.Get());
+      RemoveTemporary(helper, temporary.Get());
       return answer == kPolicyKeep ? kCopySkipped : kCopyFailed;
     }
     if (ops.EnsureDirectoryOf(destination.Get()) != 0) {
-      DeleteQuietly(ops, helper, temporary.Get());
+      RemoveTemporary(helper, temporary.Get());
       return kCopyFailed;
     }
   }
-  if (DeleteQuietly(ops, helper, destination.Get())) {
+  const Removal removal = RemoveDestination(ops, helper, destination.Get());
+  if (removal == kNotRemoved) {
+    RemoveTemporary(helper, temporary.Get());
+    return kCopyFailed;
+  }
+  if (removal == kRemoved) {
     if (helper.Move(temporary.Get(), destination.Get())) return kCopyDone;
     outcome.helperError = helper.LastError();
-    DeleteQuietly(ops, helper, temporary.Get());
+    RemoveTemporary(helper, temporary.Get());
     return kCopyFailed;
   }
   // The destination is in use.
   if (!ReplaceAtRestart(temporary.Get(), destination.Get())) {
     ops.Report(kFileOpWrite, kStrWriteFile, kWininitFile);
-    DeleteQuietly(ops, helper, temporary.Get());
+    RemoveTemporary(helper, temporary.Get());
     return kCopyFailed;
   }
   outcome.atRestart = true;
@@ -250,9 +272,14 @@ int FileOperations::Copy(const char* source, PathBuffer& destination, int32_t fl
       return kCopyFailed;
     }
     if (!request.writer->KeepsExisting()) {
-      // A destination that cannot be deleted is replaced through a temporary
-      // file, not this copy's failure.
-      temporary = !DeleteQuietly(*this, helper, destination.Get());
+      // A destination in use is replaced through a temporary file, not this
+      // copy's failure.
+      const Removal removal = RemoveDestination(*this, helper, destination.Get());
+      if (removal == kNotRemoved) {
+        { FileInProgress file(progress); }
+        return kCopyFailed;
+      }
+      temporary = removal == kInUse;
     }
   }
   TemporaryCopy outcome;

@@ -49,7 +49,14 @@ int FileOperations::EnsureDirectoryOf(const char* filePath) {
 
 bool FileOperations::Delete(const char* path) {
   const DWORD attributes = GetFileAttributesA(path);
-  if (attributes == INVALID_FILE_ATTRIBUTES) return true;
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    // Only a file that is not there is deleted already; one that cannot be
+    // looked at (a name that is not valid, access refused) may still be.
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return true;
+    Report(kFileOpGeneral, kStrGetAttributes, path ? path : "");
+    return false;
+  }
   if ((attributes & kGuardedAttributes) != 0 && !SetAttributes(path, FILE_ATTRIBUTE_NORMAL))
     return false;
   if (!DeleteFileA(path)) {

@@ -301,6 +301,32 @@ TEST_F(CopyEngineTest, ATimeStampThatCannotBeSetKeepsTheNewFile) {
   }
 }
 
+// A destination that cannot even be looked at is not taken for one in use:
+// it fails, on the direct and the comparing route alike, instead of being
+// left for a restart.
+TEST_F(CopyEngineTest, ADestinationThatCannotBeLookedAtFails) {
+  const std::string s = Path("a.dll"), d = Path("any*.dll");
+  ASSERT_TRUE(WriteBytes(s, Content(3000, 32)));
+  VersionPolicy version;
+  const struct {
+    const char* route;
+    CopyPolicy* policy;
+  } rows[] = {{"direct", &always_}, {"comparing", &version}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.route);
+    ShownBoxes shown;
+    FileOperations ops(shown);
+    ops.PushRecorder(recorder_);
+    request_.policy = row.policy;
+    PathBuffer target;
+    ASSERT_TRUE(target.Set(d.c_str()));
+    EXPECT_EQ(ops.Copy(s.c_str(), target, 1, request_, progress_), kCopyFailed);
+    EXPECT_EQ(shown.texts, (Strings{"Unable to get the file attributes of " + d}));
+    EXPECT_FALSE(Exists(Path("tmp000.000")));
+  }
+  EXPECT_TRUE(Records().empty());
+}
+
 TEST_F(CopyEngineTest, AppendWriterRecordsTheFormerLength) {
   const std::string s = Path("more.txt"), d = Path("log.txt"), n = Path("new.txt");
   ASSERT_TRUE(WriteBytes(s, Content(3000, 13, true)));

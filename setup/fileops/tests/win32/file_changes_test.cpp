@@ -84,6 +84,34 @@ TEST_F(FileChangesTest, DeletingNothingSucceedsUnrecorded) {
   EXPECT_EQ(ops_.LastError(), kFileOpOk);
 }
 
+// Only a file that is not there counts as deleted already; a path whose
+// attributes cannot be read for another reason fails with that message.
+TEST_F(FileChangesTest, DeleteTellsAnAbsentFileFromAPathItCannotRead) {
+  const struct {
+    const char* what;
+    std::string path;
+    bool deleted;
+  } rows[] = {
+      {"absent file", Path("absent.txt"), true},
+      {"absent folder", Path("nowhere\\absent.txt"), true},
+      {"wildcard", Path("any*.txt"), false},
+      {"reserved character", Path("a<b.txt"), false},
+      {"name too long", Path(std::string(300, 'n')), false},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    ShownBoxes shown;
+    FileOperations ops(shown);
+    ops.PushRecorder(recorder_);
+    EXPECT_EQ(ops.Delete(row.path.c_str()), row.deleted);
+    EXPECT_EQ(ops.LastError(), row.deleted ? kFileOpOk : kFileOpGeneral);
+    EXPECT_EQ(shown.texts, row.deleted
+                               ? Strings{}
+                               : Strings{"Unable to get the file attributes of " + row.path});
+  }
+  EXPECT_TRUE(Records().empty());
+}
+
 TEST_F(FileChangesTest, DeletingAFileInUseFailsWithCode2) {
   const std::string f = Path("busy.txt");
   ASSERT_TRUE(WriteBytes(f, Content(10, 3)));
