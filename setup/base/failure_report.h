@@ -18,6 +18,8 @@ enum FileOpError {
   kFileOpCreateDir = 9,
   kFileOpWrite = 10,
   kFileOpNotFound = 12,
+  // The install log lost a record: no recorded change is made after it.
+  kFileOpLogWrite = 14,
 };
 
 class FailureReport {

@@ -8,7 +8,8 @@
 //    destination and then renamed over it (or kept for the restart).
 // Only the net copy is recorded. The temporary file, its rename and the
 // deletion of the old destination go through an auxiliary FileOperations
-// object whose recorder records nothing.
+// object whose recorder records nothing. Once the recorder has failed no
+// copy is begun, and a copy whose record fails answers failure.
 #include <memory>
 #include <new>
 
@@ -171,9 +172,11 @@ enum Removal { kRemoved, kInUse, kNotRemoved };
 
 // Deletes the destination through the helper without a word. kInUse: it is
 // there and cannot be deleted, so it is replaced at restart. kNotRemoved:
-// it cannot even be looked at (reported).
+// it cannot even be looked at (reported), or the change of its attributes
+// could not be recorded (it is left as it is; the caller reports the log).
 Removal RemoveDestination(FileOperations& ops, FileOperations& helper, const char* path) {
   ClearGuardedAttributes(ops, path);
+  if (ops.RecorderFailed()) return kNotRemoved;
   {
     QuietGuard quiet(helper);
     if (helper.Delete(path)) return kRemoved;
@@ -254,7 +257,7 @@ int ViaTemporary(FileOperations& ops, FileOperations& helper, bool comparing, co
 
 int FileOperations::Copy(const char* source, PathBuffer& destination, int32_t flag,
                          const CopyRequest& request, ProgressSink& progress) {
-  if (EnsureDirectoryOf(destination.Get()) != 0) {
+  if (RecordsLost() || EnsureDirectoryOf(destination.Get()) != 0) {
     FileInProgress file(progress);
     return kCopyFailed;
   }
@@ -276,6 +279,7 @@ int FileOperations::Copy(const char* source, PathBuffer& destination, int32_t fl
       // copy's failure.
       const Removal removal = RemoveDestination(*this, helper, destination.Get());
       if (removal == kNotRemoved) {
+        RecordsLost();
         { FileInProgress file(progress); }
         return kCopyFailed;
       }
@@ -287,8 +291,11 @@ int FileOperations::Copy(const char* source, PathBuffer& destination, int32_t fl
                                               request, progress, outcome)
                                : DirectCopy(*this, source, destination.Get(), request, progress);
   if (outcome.helperError != kFileOpOk) SetErrorCode(outcome.helperError);
+  // A route stopped by the recorder's failure reports it here.
+  if (result == kCopyFailed) RecordsLost();
   if (result != kCopyDone) return result;
   policy.AfterCopy();
   request.writer->Record(Recorder(), source, destination.Get(), flag);
+  if (RecordsLost()) return kCopyFailed;
   return outcome.atRestart ? kCopyAtRestart : kCopyDone;
 }

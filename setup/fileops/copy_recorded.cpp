@@ -10,5 +10,5 @@ int FileOperations::CopyRecorded(const char* source, PathBuffer& destination, in
   if (result != kCopySkipped) return result;
   if (SharedCount(*this, destination.Get()) == -1) return kCopySkipped;
   request.writer->Record(Recorder(), source, destination.Get(), flag);
-  return kCopyDone;
+  return RecordsLost() ? kCopyFailed : kCopyDone;
 }

@@ -1,5 +1,6 @@
 // Directories, deletion, moves and attributes. Each change is told to the
-// current recorder once it has succeeded; each failure is reported.
+// current recorder once it has succeeded; each failure is reported. Nothing
+// is changed once the recorder has failed.
 #include "fileops/file_operations.h"
 #include "fileops/path_names.h"
 #include "resources/string_ids.h"
@@ -19,6 +20,7 @@ bool IsDirectory(const char* path) {
 }  // namespace
 
 int FileOperations::CreateDirectoryTree(const char* path) {
+  if (RecordsLost()) return 2;
   PathBuffer directory;
   if (!path_names::WithoutTrailingSlash(path, directory)) {
     Report(kFileOpCreateDir, kStrCreateDir, path ? path : "");
@@ -35,10 +37,11 @@ int FileOperations::CreateDirectoryTree(const char* path) {
     return 2;
   }
   Recorder().DirCreated(directory.Get());
-  return 0;
+  return RecordsLost() ? 2 : 0;
 }
 
 int FileOperations::EnsureDirectoryOf(const char* filePath) {
+  if (RecordsLost()) return 2;
   PathBuffer directory;
   if (!path_names::DirectoryOf(filePath, directory)) {
     Report(kFileOpCreateDir, kStrCreateDir, filePath ? filePath : "");
@@ -48,6 +51,7 @@ int FileOperations::EnsureDirectoryOf(const char* filePath) {
 }
 
 bool FileOperations::Delete(const char* path) {
+  if (RecordsLost()) return false;
   const DWORD attributes = GetFileAttributesA(path);
   if (attributes == INVALID_FILE_ATTRIBUTES) {
     // Only a file that is not there is deleted already; one that cannot be
@@ -64,10 +68,11 @@ bool FileOperations::Delete(const char* path) {
     return false;
   }
   Recorder().FileDeleted(path);
-  return true;
+  return !RecordsLost();
 }
 
 bool FileOperations::Move(const char* from, const char* to) {
+  if (RecordsLost()) return false;
   if (path_names::SameFile(from, to)) return true;
   if (PathExists(to) && !Delete(to)) return false;
   if (EnsureDirectoryOf(to) != 0) return false;
@@ -85,10 +90,11 @@ bool FileOperations::Move(const char* from, const char* to) {
     }
   }
   Recorder().FileMoved(from, to);
-  return true;
+  return !RecordsLost();
 }
 
 bool FileOperations::SetAttributes(const char* path, DWORD attributes) {
+  if (RecordsLost()) return false;
   const DWORD old = GetFileAttributesA(path);
   if (old == INVALID_FILE_ATTRIBUTES) {
     Report(kFileOpGeneral, kStrGetAttributes, path);
@@ -100,5 +106,5 @@ bool FileOperations::SetAttributes(const char* path, DWORD attributes) {
     return false;
   }
   Recorder().AttribChanged(path, old, attributes);
-  return true;
+  return !RecordsLost();
 }

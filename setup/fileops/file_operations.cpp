@@ -2,6 +2,7 @@
 
 #include "base/message_text.h"
 #include "base/setup_string.h"
+#include "resources/string_ids.h"
 
 #include <cstdarg>
 
@@ -78,4 +79,16 @@ void FileOperations::ReportText(const char* text) {
 void FileOperations::ReportOutOfMemory() {
   lastError_ = kFileOpOutOfMemory;
   if (!quiet_) boxes_->ShowOutOfMemory();
+}
+
+bool FileOperations::RecordsLost() {
+  if (!recorder_->Failed()) return false;
+  if (recordsLostShown_) {
+    lastError_ = kFileOpLogWrite;
+    return true;
+  }
+  Report(kFileOpLogWrite, kStrLogWrite);
+  // Noticed first by a quiet step, it is shown by the next one that is not.
+  recordsLostShown_ = !Quiet();
+  return true;
 }

@@ -3,6 +3,12 @@
 // shown in an "Error" box owned by the owner window (unless the object is
 // quiet) and leaves its code in LastError().
 //
+// Once the current recorder has failed, a change could no longer be taken
+// back: every recording operation then answers its failure without changing
+// anything (code kFileOpLogWrite), and one whose own record failed answers
+// failure too. "The installation log could not be written" is shown the
+// first time the object notices it while not quiet.
+//
 // The object keeps one saved level of owner window and of recorder: a push
 // saves the current one, a pop puts the saved one back (not a stack).
 //
@@ -70,6 +76,9 @@ class FileOperations : public FailureReport,
   void PushOwner(HWND owner);
   void PopOwner();
   OperationRecorder& Recorder() const { return *recorder_; }
+  // True once the current recorder could not keep a record; for those who
+  // record through Recorder() themselves and must stop there too.
+  bool RecorderFailed() const { return recorder_->Failed(); }
   void PushRecorder(OperationRecorder& recorder);
   void PopRecorder();
 
@@ -137,11 +146,16 @@ class FileOperations : public FailureReport,
  private:
   friend class QuietGuard;
 
+  // Whether the current recorder has failed; if so the failure is reported
+  // (shown only the first time the object is not quiet) and its code set.
+  bool RecordsLost();
+
   ErrorBoxes* boxes_;
   VersionQuestion* versionQuestion_ = nullptr;
   ProgressSink* idleProgress_ = nullptr;
   int lastError_ = kFileOpOk;
   int quiet_ = 0;
+  bool recordsLostShown_ = false;
   HWND owner_ = nullptr;
   HWND savedOwner_ = nullptr;
   ProgramManagerLink* programManager_ = nullptr;

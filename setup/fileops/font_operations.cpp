@@ -5,11 +5,12 @@
 #include "resources/string_ids.h"
 
 bool FileOperations::InstallFont(const char* path, int32_t flag) {
+  if (RecordsLost()) return false;
   if (!path || AddFontResourceA(path) == 0) {
     Report(kFileOpGeneral, kStrInstallFont);
     return false;
   }
   SendMessageA(HWND_BROADCAST, WM_FONTCHANGE, 0, 0);
   Recorder().FontInstalled(path, flag);
-  return true;
+  return !RecordsLost();
 }

@@ -1,8 +1,9 @@
 // InstallLogRecorder: appends one record per operation to the install log
 // (layout in install_log_format.h). Each record is encoded whole and written
-// in one piece. After a failed write the stream's error flag stays set and
-// no further record is appended, so the log on disk is never a record
-// sequence with a hole in it that the uninstaller would misread.
+// in one piece. After a failed write the stream's error flag stays set,
+// the recorder answers Failed and no further record is appended, so the log
+// on disk is never a record sequence with a hole in it that the uninstaller
+// would misread.
 #pragma once
 
 #include "fileops/install_log_format.h"
@@ -20,6 +21,7 @@ class InstallLogRecorder : public OperationRecorder {
   bool OpenAt(const char* path, const char* title);
   void Close() { stream_.Close(); }
   int Error() const { return stream_.Error(); }
+  bool Failed() const override { return stream_.Error() != 0; }
 
   void DirCreated(const char* path) override;
   void DirRemoved(const char* path) override;

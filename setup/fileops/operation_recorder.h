@@ -1,7 +1,8 @@
 // OperationRecorder: told of every change the setup engine has made to the
 // machine, after the change succeeded. The operations stay in this order (it
-// is the order of the table every recorder fills); a recorder reports no
-// failure back to the operation.
+// is the order of the table every recorder fills). A record call answers
+// nothing; whether the recorder could keep its records is asked after it
+// (Failed), so that no change is made that it could no longer record.
 #pragma once
 
 #include <cstdint>
@@ -42,6 +43,10 @@ class OperationRecorder {
   virtual void RegValueDeleted(int32_t root, const char* key, const char* value_name,
                                uint32_t old_type, uint32_t old_size, const void* old_data) = 0;
   virtual void FontInstalled(const char* path, int32_t flag) = 0;
+
+  // True once a record could not be kept: a change made from then on could
+  // never be taken back.
+  virtual bool Failed() const { return false; }
 };
 
 // Records nothing: the recorder of every new FileOperations object, and the

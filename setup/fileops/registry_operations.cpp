@@ -76,6 +76,7 @@ bool FileOperations::KeyExists(int root, const char* key) {
 }
 
 bool FileOperations::CreateKey(int root, const char* key) {
+  if (RecordsLost()) return false;
   if (NothingToDo(root)) return true;
   if (!key) key = "";
   if (KeyExists(root, key)) return true;
@@ -104,11 +105,12 @@ bool FileOperations::CreateKey(int root, const char* key) {
   }
   RegCloseKey(created);
   Recorder().RegKeyCreated(root, key);
-  return true;
+  return !RecordsLost();
 }
 
 bool FileOperations::SetValue(int root, const char* key, const char* name, DWORD type, DWORD size,
                               const void* data) {
+  if (RecordsLost()) return false;
   if (NothingToDo(root)) return true;
   if (!key) key = "";
   name = ValueName(name);
@@ -147,6 +149,7 @@ bool FileOperations::SetValue(int root, const char* key, const char* name, DWORD
       Recorder().RegValueChanged(root, key, name, formerType, formerSize, former);
     else
       Recorder().RegValueCreated(root, key, name);
+    done = !RecordsLost();
   }
   delete[] former;
   return done;

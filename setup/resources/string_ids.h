@@ -97,5 +97,6 @@
 #define kStrOpenKey 106
 #define kStrHelpLabel 113
 #define kStrInstallFont 122
+#define kStrLogWrite 123
 
 #endif

@@ -185,6 +185,29 @@ TEST_F(RecorderTest, AfterAFailedWriteNoFurtherRecordIsAppended) {
   EXPECT_EQ(Records(), Bytes()({0, 0, 0, 0, 1})("a")({0, 0, 0}).v);
 }
 
+TEST_F(RecorderTest, AFailedWriteLeavesTheRecorderFailedForGood) {
+  recorder.DirCreated("a");
+  EXPECT_FALSE(recorder.Failed());
+  file.write_budget = 0;
+  recorder.FileDeleted("b");
+  EXPECT_TRUE(recorder.Failed());
+  file.write_budget = -1;
+  recorder.FileDeleted("c");
+  EXPECT_TRUE(recorder.Failed());
+  EXPECT_EQ(Records(), Bytes()({0, 0, 0, 0, 1})("a").v);
+}
+
+// A record left out for a field longer than a reader takes, or one told to
+// a closed log, leaves nothing cut in the log: neither is a failure.
+TEST_F(RecorderTest, AClosedLogOrARecordLeftOutIsNoFailure) {
+  recorder.DirCreated(std::string(install_log::kMaxStringLength + 1, 'p').c_str());
+  EXPECT_FALSE(recorder.Failed());
+  recorder.Close();
+  recorder.DirCreated("a");
+  EXPECT_FALSE(recorder.Failed());
+  EXPECT_FALSE(NullRecorder::Instance().Failed());
+}
+
 TEST_F(RecorderTest, AClosedLogTakesNoRecords) {
   recorder.Close();
   recorder.DirCreated("a");
