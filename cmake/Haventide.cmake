@@ -162,6 +162,8 @@ function(hvt_win32_test name)
   set(environment "HVT_SHIP_DIR=${HVT_SHIP_DIR};HVT_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
   if(T_E2E)
     set(label e2e)
+    # Installation Disk 1 made from the programs under test (scripts/test.sh).
+    list(APPEND environment "HVT_E2E_DISK=${CMAKE_BINARY_DIR}/e2e-disk/DISK1")
     if(HVT_E2E_PROGRAM_DIR)
       list(APPEND environment "HVT_PROGRAM_DIR=${HVT_E2E_PROGRAM_DIR}")
     endif()

@@ -30,6 +30,7 @@ echo "== Win32 tests under Wine"
 GTEST_OUTPUT="xml:$results/win32/" \
   ctest --test-dir "$out/wintest" -L win32 --output-on-failure || status=1
 echo "== end-to-end tests under Wine"
+"$top/scripts/e2e-disk.sh" || status=1
 GTEST_OUTPUT="xml:$results/e2e/" \
   ctest --test-dir "$out/wintest" -L e2e --output-on-failure || status=1
 

@@ -11,14 +11,17 @@ top=$(cd "$(dirname "$0")/../.." && pwd)
 build=${HVT_BUILD_DIR:-$top/build}
 out=${1:?usage: make_disk.sh OUTDIR}
 mkdisk=$build/native/decompress/disk/hvt_mkdisk
+# The programs come from the ship build, or from the build tree
+# HVT_DISK_PROGRAMS names (the tests' own, where the shipped ones cannot run).
+programs=${HVT_DISK_PROGRAMS:-$build/ship}
 [ -x "$mkdisk" ] || { echo "make_disk.sh: build the native kind first ($mkdisk)" >&2; exit 1; }
 
 # The first file of that name in the ship build, "" when there is none.
-built() { find "$build/ship" -iname "$1" -type f -not -path '*/CMakeFiles/*' 2>/dev/null | sort | head -n 1; }
+built() { find "$programs" -iname "$1" -type f -not -path '*/CMakeFiles/*' 2>/dev/null | sort | head -n 1; }
 # A built file, preferring one outside the stand-ins.
 product() {
   local f
-  f=$(find "$build/ship" -iname "$1" -type f -not -path '*/CMakeFiles/*' -not -path '*/standins/*' \
+  f=$(find "$programs" -iname "$1" -type f -not -path '*/CMakeFiles/*' -not -path '*/standins/*' \
       2>/dev/null | sort | head -n 1)
   [ -n "$f" ] && { echo "$f"; return; }
   built "$1"
@@ -32,7 +35,7 @@ redist() {
   fi
   built "$1"
 }
-or_missing() { [ -n "$2" ] && echo "$2" || echo "$build/ship/$1"; }
+or_missing() { [ -n "$2" ] && echo "$2" || echo "$programs/$1"; }
 
 files=$top/decompress/disk/files
 args=(
@@ -55,7 +58,15 @@ fi
 echo "Vantrel3.exe: stand-in of ours (version 2.0) until the uninstaller is built"
 "$mkdisk" "$out" "${args[@]}"
 
-# The same files on a floppy, for a Windows 95 machine's drive A:.
+# For the tests: the files as they were before the disk compressed them.
+if [ -n "${HVT_DISK_ORIGINALS:-}" ]; then
+  rm -rf "$HVT_DISK_ORIGINALS"; mkdir -p "$HVT_DISK_ORIGINALS"
+  for a in "${args[@]}"; do cp "${a#*=}" "$HVT_DISK_ORIGINALS/${a%%=*}"; done
+fi
+
+# The same files on a floppy, for a Windows 95 machine's drive A: (the test
+# build's programs are larger than a floppy holds, and no machine gets them).
+[ -n "${HVT_DISK_PROGRAMS:-}" ] && exit 0
 image=${out%/}.img
 rm -f "$image"
 mformat -i "$image" -f 1440 -C -v HAVENTIDE1 :: \

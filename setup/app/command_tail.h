@@ -7,3 +7,11 @@
 // then every character at or below the blank is skipped. The rest, trailing
 // blanks and quotes included, is the tail (empty when nothing is left).
 const char* CommandTail(const char* commandLine);
+
+enum class TailKind { kEmpty, kDirectory, kTooLong };
+
+// The source directory a tail names: one surrounding pair of double quotes
+// taken off (a shell quotes a path with blanks), everything else unchanged.
+// kTooLong when it does not fit in size characters with the NUL; directory
+// then holds nothing.
+TailKind SourceDirectoryOf(const char* tail, char* directory, int size);

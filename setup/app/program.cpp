@@ -1,29 +1,82 @@
 // kiverset: the setup engine's entry. The command-line tail names the
 // install source directory; without one the usage box is shown.
-#include "app/command_tail.h"
-#include "base/message_text.h"
-#include "resources/string_ids.h"
-#include "ui/message_dialog.h"
-
 #include <windows.h>
+
+#include <memory>
+#include <new>
+
+#include "app/command_tail.h"
+#include "app/product_setup.h"
+#include "base/message_text.h"
+#include "base/shell_info.h"
+#include "fileops/copy_readers_writers.h"
+#include "fileops/install_log_end.h"
+#include "resources/string_ids.h"
+#include "shell/shell_detection.h"
+#include "ui/engine_error_boxes.h"
+#include "ui/message_dialog.h"
 
 namespace {
 
-// Exit codes of the engine (0 installed or usage shown, 1 failed).
-constexpr int kSetupInstalled = 0;
-constexpr int kSetupFailed = 1;
+void ShowStringBox(unsigned id, const char* argument = nullptr) {
+  SetupString text;
+  LoadMessage(text, id);
+  ShowErrorBox(nullptr, text.Text(), argument);
+}
+
+// The shell of this machine, read before any window exists.
+void FillShellInfo() {
+  EngineErrorBoxes boxes;
+  FileOperations registry(boxes);
+  registry.SetQuiet(true);
+  DetectShell(CurrentShellInfo(), registry);
+}
+
+// The end of the run: the installation folder made and recorded, the log
+// closed, then finalised into the folder or handed to the uninstaller.
+int EndInstallation(ProductSetup& setup, int result) {
+  PathBuffer folder;
+  if (result != kSetupFailed &&
+      (!setup.InstallDirectory(folder) || folder.Get()[0] == '\0' ||
+       setup.Operations().CreateDirectoryTree(folder.Get()) != kFileOpOk ||
+       setup.Operations().RecorderFailed()))
+    result = kSetupFailed;
+  setup.Operations().PopRecorder();
+  setup.LogRecorder().Close();
+  if (result == kSetupFailed)
+    RollBackInstallation();
+  else
+    FinaliseInstallLog(folder.Get());
+  return result;
+}
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  const char* tail = CommandTail(GetCommandLineA());
-  if (*tail == '\0') {
-    SetupString usage;
-    LoadMessage(usage, kStrUsage);
-    ShowErrorBox(nullptr, "%s", usage.Text());
-    return kSetupInstalled;
+  FillShellInfo();
+  char source[kDirectoryChars];
+  switch (SourceDirectoryOf(CommandTail(GetCommandLineA()), source, sizeof source)) {
+    case TailKind::kEmpty:
+      ShowStringBox(kStrUsage);
+      return kSetupInstalled;
+    case TailKind::kTooLong:
+      ShowStringBox(kStrSourceTooLong);
+      return kSetupFailed;
+    case TailKind::kDirectory:
+      break;
   }
-  // The installation object and its sequence are not part of this build
-  // yet: a source directory cannot be installed from.
-  return kSetupFailed;
+  std::unique_ptr<ProductSetup> setup(new (std::nothrow) ProductSetup);
+  if (!setup) {
+    ShowOutOfMemory();
+    return kSetupFailed;
+  }
+  if (!setup->Initialise(source)) return kSetupFailed;
+
+  HMODULE decompression = LoadLibraryA(kDecompressionLibrary);
+  EarlyProgramManagerContact(CurrentShellInfo());
+  int result = setup->Run();
+  result = EndInstallation(*setup, result);
+  setup.reset();
+  if (decompression) FreeLibrary(decompression);
+  return result;
 }

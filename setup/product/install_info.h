@@ -74,14 +74,14 @@ struct OptionRecord {
   char description[kOptionDescriptionChars] = {0};
 };
 
-constexpr int kItemTextChars = 80;
-constexpr int kItemCommandChars = 512;
+constexpr int kProgramItemTextChars = 80;
+constexpr int kProgramItemCommandChars = 512;
 
 struct ProgramItem {
   int iconIndex = 0;
-  char title[kItemTextChars] = {0};
-  char group[kItemTextChars] = {0};
-  char commandLine[kItemCommandChars] = {0};
+  char title[kProgramItemTextChars] = {0};
+  char group[kProgramItemTextChars] = {0};
+  char commandLine[kProgramItemCommandChars] = {0};
   PathBuffer iconPath;
   PathBuffer workingDirectory;
 };

@@ -1,4 +1,4 @@
-/* Identifiers of the setup engine's string table (1-130). Plain defines:
+/* Identifiers of the setup engine's string table (1-132). Plain defines:
    the resource script includes this too. */
 #ifndef SETUP_RESOURCES_STRING_IDS_H
 #define SETUP_RESOURCES_STRING_IDS_H
@@ -98,5 +98,7 @@
 #define kStrHelpLabel 113
 #define kStrInstallFont 122
 #define kStrLogWrite 123
+#define kStrRestartBoth 131
+#define kStrSourceTooLong 132
 
 #endif

@@ -35,7 +35,11 @@ TEST(EngineResources, TextsKeepTheirIdentifiers) {
 
 TEST(EngineResources, NothingOutsideTheVocabulary) {
   EXPECT_EQ(Message(0), "");
-  EXPECT_EQ(Message(131), "");
+  EXPECT_EQ(Message(133), "");
+  // The combined restart's box has a text in the manner of its two siblings.
+  EXPECT_EQ(Message(131),
+            "%s has been installed successfully\nbut we need to restart\nWindows and DOS for the "
+            "changes to take effect");
 }
 
 TEST(EngineResources, EveryTemplateIsThereWhateverTheCase) {

@@ -1,0 +1,84 @@
+#include "app/product_setup.h"
+
+#include <cstdio>
+
+#include "base/message_text.h"
+#include "fileops/shared_count.h"
+#include "resources/string_ids.h"
+#include "ui/ctl3d.h"
+#include "ui/folder_prompt.h"
+#include "ui/message_dialog.h"
+
+namespace {
+
+constexpr int kWelcomeHelpContext = 1;
+constexpr int kFolderHelpContext = 6;
+
+template <int N>
+bool CopyText(char (&field)[N], const char* text) {
+  const int written = std::snprintf(field, N, "%s", text);
+  return written >= 0 && written < N;
+}
+
+}  // namespace
+
+int ProductSetup::Run() {
+  const bool registered = Register3dControls();
+  CreateBackgroundControls();
+  const int result = Script();
+  DestroyBackgroundControls();
+  if (registered) Unregister3dControls();
+  return result;
+}
+
+int ProductSetup::Script() {
+  if (!FillDirectories() || !Welcome()) return kSetupFailed;
+  // Configuration Haventide offers no components to choose from.
+  if (!AskFolder() || !CopyPhase() || !ProgramItemsPhase() || !RegistryPhase()) return kSetupFailed;
+  return CompletionBox();
+}
+
+bool ProductSetup::FillDirectories() {
+  ProductDirectories& folders = Directories();
+  const UINT windows = GetWindowsDirectoryA(folders.windows, kDirectoryChars);
+  return CopyText(folders.source, SourceDirectory()) && windows != 0 &&
+         windows < static_cast<UINT>(kDirectoryChars) &&
+         SharedFolder(folders.system, sizeof folders.system);
+}
+
+bool ProductSetup::Welcome() {
+  SetupString line1, line2, line3, install, dontInstall, title;
+  LoadMessage(line1, kStrWelcomeLine1);
+  LoadMessage(line2, kStrWelcomeLine2);
+  LoadMessage(line3, kStrPressEnterToContinue);
+  LoadMessage(install, kStrInstall);
+  LoadMessage(dontInstall, kStrDontInstall);
+  LoadMessage(title, kStrWelcomeTitle);
+  MessageDialog box;
+  box.SetText("%s\n%s\n%s\n%s\n%s", line1.Text(), line2.Text(), line3.Text(), "", CopyrightLine());
+  box.SetOwnIcon("ICONFINSTALL");
+  box.SetLabels(install.Text(), dontInstall.Text());
+  box.SetCancelButton(1);
+  box.SetHelp(Help(), kWelcomeHelpContext);
+  return box.Show(Background(), title.Text()) == 0;
+}
+
+bool ProductSetup::AskFolder() {
+  requiredK_ = static_cast<int>(RequiredSpace());
+  FolderPrompt prompt;
+  prompt.helpContext = kFolderHelpContext;
+  prompt.folder = 1;
+  prompt.checkSpace = 1;
+  prompt.required = static_cast<unsigned>(requiredK_);
+  CopyText(prompt.initial, DefaultFolder());
+  const unsigned lines[kPromptLines] = {kStrFolderLine1, kStrFolderLine2, kStrFolderLine3,
+                                        kStrPressEnterForDefault};
+  for (int i = 0; i < kPromptLines; ++i) {
+    SetupString text;
+    LoadMessage(text, lines[i]);
+    CopyText(prompt.lines[i], text.Text());
+  }
+  if (!RunFolderPrompt(Operations(), Operations(), *this, Background(), Help(), prompt))
+    return false;
+  return CopyText(Directories().install, prompt.answer);
+}
