@@ -4,6 +4,7 @@
 // records hold plain numbers and texts.
 #pragma once
 
+#include "base/option_record.h"
 #include "base/path_buffer.h"
 #include "base/title_line.h"
 
@@ -58,20 +59,6 @@ struct BackupRow {
   int mode = kBackupSilent;
   char label[kRowLabelChars] = {0};
   PathBuffer path;
-};
-
-constexpr int kOptionTextChars = 80;
-constexpr int kOptionDescriptionChars = 256;
-
-// One node of the component tree.
-struct OptionRecord {
-  int isOption = 0;   // a leaf with its own state, else a group of other options
-  int exclusive = 0;  // checking it unchecks its siblings
-  int state = 0;      // a leaf's first state
-  int kind = 1;       // 0 grey box, 1 box, 2 label only
-  int expanded = 0;   // a group starts expanded
-  char text[kOptionTextChars] = {0};
-  char description[kOptionDescriptionChars] = {0};
 };
 
 constexpr int kProgramItemTextChars = 80;
