@@ -188,6 +188,19 @@ bool PressKey(HWND topLevel, UINT virtualKey) {
          PostMessageA(target, WM_KEYUP, virtualKey, up);
 }
 
+bool TypeKey(HWND topLevel, UINT virtualKey) {
+  SetForegroundWindow(topLevel);
+  if (!WaitUntil([&] { return GetForegroundWindow() == topLevel; }, 5000)) return false;
+  INPUT keys[2] = {};
+  for (INPUT& key : keys) {
+    key.type = INPUT_KEYBOARD;
+    key.ki.wVk = static_cast<WORD>(virtualKey);
+    key.ki.wScan = static_cast<WORD>(MapVirtualKeyA(virtualKey, 0));
+  }
+  keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  return SendInput(2, keys, sizeof(INPUT)) == 2;
+}
+
 void CloseWindow(HWND topLevel) { PostMessageA(topLevel, WM_SYSCOMMAND, SC_CLOSE, 0); }
 
 bool ReadMessageBox(HWND box, MessageBoxInfo* info) {

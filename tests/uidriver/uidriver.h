@@ -78,6 +78,11 @@ bool Click(HWND control);
 // Sends a key (VK_RETURN, VK_ESCAPE, VK_F1, VK_F4, ...) to the focused
 // window of the top-level window's thread.
 bool PressKey(HWND topLevel, UINT virtualKey);
+// Types a key on the keyboard, as a person does, with the top-level window
+// brought to the foreground first: it passes through the keyboard hooks of
+// the program, which a posted key does not. False when the window could not
+// be made the foreground window.
+bool TypeKey(HWND topLevel, UINT virtualKey);
 // Asks the window to close, as its close box does.
 void CloseWindow(HWND topLevel);
 

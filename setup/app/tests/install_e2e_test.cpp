@@ -1,5 +1,6 @@
 // kiverset.exe installing Configuration Haventide from Installation Disk 1,
 // driven as a user would, with the bench's Program Manager serving.
+#include "help_viewer.h"
 #include "install_bench.h"
 
 namespace {
@@ -196,6 +197,44 @@ TEST_F(InstallE2E, LogHeldOpenStopsSetupBeforeAnyWindow) {
   Answer("Error", "Unable to initialize the operation recorder", "&OK");
   EXPECT_EQ(ExitCode(), 1u);
   CloseHandle(held);
+}
+
+// F1 in a box of setup's opens its topic of install.hlp; setup asks the
+// viewer to quit when it ends.
+TEST_F(InstallE2E, F1OpensTheTopicOfEachQuestion) {
+  ASSERT_EQ(uidriver::FindHelpViewer(), nullptr) << "a help viewer is already open";
+  const std::string file = std::string(kDisk) + "\\WHATSNEW.TXT";
+  ASSERT_TRUE(DeleteFileA(file.c_str()));
+  ASSERT_TRUE(StartSetup());
+  uidriver::ViewerGuard guard;
+  // Presses F1 in the box and waits for the topic.
+  const auto help = [&](const char* title, const char* topic) {
+    HWND box = uidriver::WaitTopWindow(setup_.Id(), title, "#32770", kFirstWindowMs);
+    ASSERT_NE(box, nullptr) << title << Shown();
+    ASSERT_TRUE(uidriver::TypeKey(box, VK_F1));
+    HWND viewer = nullptr;
+    ASSERT_TRUE(uidriver::WaitUntil(
+        [&] { return (viewer = uidriver::FindHelpViewer()) != nullptr; }, 20000))
+        << title;
+    guard.Hold(viewer);
+    EXPECT_TRUE(uidriver::WaitUntil(
+        [&] { return uidriver::TopicText(viewer).rfind(topic, 0) == 0; }, 10000))
+        << title << ": " << uidriver::TopicText(viewer);
+  };
+  help("Welcome", "Welcome");
+  Welcome("&Install");
+  help("Enter Directory", "Choosing the folder");
+  FolderCancelled("&No");
+  AcceptFolder();
+  KeepNewerOleaut32();
+  help("Insert Disk", "Inserting a disk");
+  Answer("Insert Disk", "Please insert disk: Installation Disk 1", "&Cancel");
+  help("Query Abort", "Cancelling setup");
+  Answer("Query Abort", kAbortText, "&Yes");
+  EXPECT_EQ(ExitCode(), 1u);
+  ASSERT_NE(guard.process, nullptr);
+  EXPECT_EQ(WaitForSingleObject(guard.process, 10000), WAIT_OBJECT_0)
+      << "the viewer stayed open after setup ended";
 }
 
 }  // namespace
