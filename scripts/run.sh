@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# The main job: installs what is missing, builds everything, and starts the
-# utility in a fresh Wine prefix whose C: drive holds the eight boot and
-# configuration files. With no display it runs headless under Xvfb, saves a
-# screenshot of the main window and says where it is.
+# The main job: installs what is missing, builds everything, lays out
+# Installation Disk 1, and installs Configuration Haventide from it in a
+# fresh Windows 95-mode Wine prefix: the eight boot and configuration files
+# on C:, the bench's Program Manager serving, the disk as drive A: (a floppy
+# drive), and A:\KIVERSET.EXE A:\ started. With a display the user installs.
+# Without one it runs headless under Xvfb: each screen is answered as a user
+# pressing Enter would and its picture saved to build/screens/, then the
+# installed program is started through its Program Manager item.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 out=${HVT_BUILD_DIR:-$top/build}
@@ -15,18 +19,28 @@ rm -rf "$out/disk"
   || { cat "$out/disk.log"; exit 1; }
 echo "the disk: $out/disk/DISK1, and as a 1.44 MB floppy image: $out/disk/DISK1.img"
 
+source "$top/scripts/wine-arch.sh"
+# The shipped programs where this machine runs 32-bit code; else the same
+# disk made of the x86-64 build of the same sources.
+if [ "$(hvt_wine_arch)" = 32 ]; then
+  disk=$out/disk/DISK1
+else
+  "$top/scripts/e2e-disk.sh"
+  disk=$out/wintest/e2e-disk/DISK1
+  echo "this machine runs no 32-bit code: drive A: holds $disk, the disk made of the x86-64 build"
+fi
+
 headless=1
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   headless=0
   export HVT_USE_DISPLAY=1
 fi
 source "$top/scripts/wine-session.sh"
-source "$top/scripts/wine-arch.sh"
 trap wine_session_stop EXIT
 echo "== preparing a fresh Wine prefix"
 wine_session_start "$out/wine-run" fresh
 
-# The machine the utility expects: the boot files in C:\, the Windows
+# The machine the product expects: the boot files in C:\, the Windows
 # folder's own files beside SYSTEM.INI and WIN.INI.
 c="$WINEPREFIX/drive_c"
 printf '@ECHO OFF\r\nPATH C:\\WINDOWS;C:\\WINDOWS\\COMMAND\r\n' >"$c/AUTOEXEC.BAT"
@@ -38,32 +52,44 @@ printf 'WIN.COM (stand-in)\r\n' >"$c/windows/WIN.COM"
 "$HVT_WINE" cmd /c attrib +r +h +s 'C:\IO.SYS' >/dev/null 2>&1 || true
 "$HVT_WINE" cmd /c attrib +r +h +s 'C:\MSDOS.SYS' >/dev/null 2>&1 || true
 
-# The shipped program where this machine runs 32-bit code, else the x86-64
-# build of the same sources.
-if [ "$(hvt_wine_arch)" = 32 ]; then
-  exe="$out/ship/bin/kelvane.exe"
-else
-  exe="$out/wintest/bin/kelvane.exe"
-fi
-echo "== starting $exe"
-"$HVT_WINE" "$exe" >"$out/wine-run/kelvane.log" 2>&1 &
-wine_pid=$!
+# Installation Disk 1 in drive A:, a floppy drive.
+ln -sfn "$disk" "$WINEPREFIX/dosdevices/a:"
+"$HVT_WINE" reg add 'HKLM\Software\Wine\Drives' /v a: /d floppy /f >/dev/null 2>&1
 
+# The bench's Program Manager serves PROGMAN for setup's group and items.
+bin=$out/wintest/bin
+state=$out/wine-run/progman-state.txt
+winpath() { echo "Z:${1//\//\\}"; }
+rm -f "$state"
+"$HVT_WINE" "$bin/progman_server.exe" "$(winpath "$state")" >"$out/wine-run/progman.log" 2>&1 &
+for _ in $(seq 1 300); do [ -s "$state" ] && break; sleep 0.1; done
+[ -s "$state" ] || { echo "the bench's Program Manager did not start" >&2; exit 1; }
+
+echo "== installing: A:\\KIVERSET.EXE A:\\"
 if [ "$headless" = 1 ]; then
-  shot="$out/kelvane-main-window.png"
-  for _ in $(seq 1 100); do
-    id=$(xwininfo -root -tree 2>/dev/null | awk '/"Configuration Haventide":/ {print $1; exit}')
-    [ -n "$id" ] && break
-    sleep 0.1
+  screens=$out/screens
+  rm -rf "$screens"; mkdir -p "$screens"
+  code=0
+  "$HVT_WINE" "$bin/install_walkthrough.exe" 'A:\KIVERSET.EXE A:\' "$(winpath "$screens")" \
+    "$(winpath "$state")" 2>/dev/null | tr -d '\r' || code=$?
+  for bmp in "$screens"/*.bmp; do
+    [ -f "$bmp" ] && convert "$bmp" "${bmp%.bmp}.png" && rm "$bmp"
   done
-  if [ -z "${id:-}" ]; then
-    echo "the main window did not appear" >&2
-    exit 1
-  fi
-  sleep 0.5  # let the first paint finish before the picture is taken
-  import -window "$id" "$shot"
-  echo "screenshot of the main window: $shot"
+  echo "pictures of the screens: $(ls "$screens" | tr '\n' ' ')in $screens"
 else
-  echo "kelvane is running on $DISPLAY; close it to end"
-  wait "$wine_pid" || true
+  code=0
+  "$HVT_WINE" 'A:\KIVERSET.EXE' 'A:\' || code=$?
+  echo "setup's exit code: $code"
 fi
+
+echo "== the machine after setup"
+folder="$c/Program Files/Configuration Haventide"
+echo "installed into C:\\Program Files\\Configuration Haventide:"
+ls -l "$folder" 2>/dev/null | tail -n +2 || echo "  (nothing)"
+echo "the uninstall entry:"
+"$HVT_WINE" reg query \
+  'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\Configuration Haventide' 2>/dev/null \
+  | tr -d '\r' | grep -v '^$' || echo "  (none)"
+echo "Program Manager:"
+grep -E '^(group|item): ' "$state" || echo "  (no group)"
+exit "$code"
