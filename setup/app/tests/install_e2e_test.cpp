@@ -75,13 +75,22 @@ TEST_F(InstallE2E, FullInstallWithDefaults) {
   };
   EXPECT_EQ(lines, expected);
 
-  // Program Manager holds the group and the three items.
-  const std::string state = progman_.State();
-  for (const std::string& command : progman_.Commands())
-    std::printf("command: %s\n", command.c_str());
-  EXPECT_NE(state.find("\"" + folder + "\\Kelvane.exe\""), std::string::npos) << state;
-  EXPECT_NE(state.find("\"Notepad\" \"" + folder + "\\ReadMe.txt\""), std::string::npos) << state;
-  EXPECT_NE(state.find("\"Notepad\" \"" + folder + "\\WhatsNew.txt\""), std::string::npos) << state;
+  // Program Manager got the group and the three items, the icon path in
+  // its short form.
+  char shortIcon[MAX_PATH];
+  ASSERT_NE(GetShortPathNameA((folder + "\\Kelvane.exe").c_str(), shortIcon, MAX_PATH), 0u);
+  const std::string group = "[CreateGroup(\"Configuration Haventide\", 0)]";
+  const std::vector<std::string> commands = {
+      group,
+      group,
+      "[AddItem(\"" + folder + "\\Kelvane.exe\", \"Configuration Haventide\", " + shortIcon +
+          ", 0)]",
+      group,
+      "[AddItem(\"Notepad\" \"" + folder + "\\ReadMe.txt\", \"Read Me\", , 0)]",
+      group,
+      "[AddItem(\"Notepad\" \"" + folder + "\\WhatsNew.txt\", \"What's New\", , 0)]",
+  };
+  EXPECT_EQ(progman_.Commands(), commands);
 }
 
 TEST_F(InstallE2E, WelcomeDeclinedByButtonOrEscape) {
