@@ -13,6 +13,7 @@
 
 #include "bench_program_manager.h"
 #include "fileops/install_log_reader.h"
+#include "test_files.h"
 #include "uidriver.h"
 
 namespace install_bench {
@@ -90,26 +91,6 @@ inline std::string UninstallValue(const char* name) {
   return read == ERROR_SUCCESS ? text : "<no value>";
 }
 
-inline void DeleteTree(const std::string& folder) {
-  WIN32_FIND_DATAA found;
-  HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &found);
-  if (find != INVALID_HANDLE_VALUE) {
-    do {
-      const std::string name = found.cFileName;
-      if (name == "." || name == "..") continue;
-      const std::string path = folder + "\\" + name;
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        DeleteTree(path);
-      } else {
-        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(path.c_str());
-      }
-    } while (FindNextFileA(find, &found));
-    FindClose(find);
-  }
-  RemoveDirectoryA(folder.c_str());
-}
-
 // The records of a log as "Kind text" lines (the destination of a copy).
 inline std::vector<std::string> LogLines(const std::string& path, LogHeader& header) {
   const std::string bytes = ReadFileBytes(path);
@@ -148,7 +129,7 @@ class InstallE2E : public ::testing::Test {
 
   void ResetMachine() {
     const std::string windows = WindowsDir(), shared = SharedDir();
-    DeleteTree(kFolder);
+    RemoveTree(kFolder);
     for (const std::string& path :
          {windows + "\\filog.ini", windows + "\\Vantrel3.exe", windows + "\\Vantrel3.txt",
           windows + "\\COMMAND\\Restore.bat", shared + "\\Msvbvm50.dll"})
@@ -164,7 +145,7 @@ class InstallE2E : public ::testing::Test {
   }
 
   void CopyDisk() {
-    DeleteTree(kDisk);
+    RemoveTree(kDisk);
     CreateDirectoryA(kDisk, nullptr);
     const std::string from = uidriver::HostPathToWindows(diskHost_);
     WIN32_FIND_DATAA found;

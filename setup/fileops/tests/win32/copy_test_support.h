@@ -4,6 +4,8 @@
 // programs started to hold files open.
 #pragma once
 
+#include "test_files.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -33,8 +35,6 @@ bool Exists(const std::string& path);
 SYSTEMTIME LocalStamp(int year, int month, int day, int hour, int minute = 0, int second = 0);
 // The folder of this test program (where lzpunz32.dll and the helpers are).
 std::string ProgramFolder();
-// Deletes folder and everything under it.
-void RemoveTree(const std::string& folder);
 
 // A scratch folder under the temporary folder, removed after each test,
 // and a FileOperations object recording into a log in memory.
