@@ -16,3 +16,11 @@ struct ShellInfo {
 ShellInfo& CurrentShellInfo();
 // Sets the platform kind and version numbers from the running platform.
 void DetectPlatform(ShellInfo& info);
+
+// "SOFTWARE\Microsoft\Windows\CurrentVersion" (or the NT one) for the
+// platform of CurrentShellInfo(); null on Win32s.
+const char* CurrentVersionKey();
+// "<current version key>\SharedDLLs", where the usage counts of shared files
+// are kept (one value per path); false on Win32s, which has none, or when
+// it does not fit.
+bool SharedDllsKey(char* key, unsigned size);

@@ -119,7 +119,7 @@ class FileOperations : public FailureReport,
   // A plain, recorded copy (flag 1) that always replaces the destination.
   bool PlainCopy(const char* source, const char* destination);
 
-  // --- registry (roots by their RootKind, registry_roots.h) -----------------
+  // --- registry (roots by their RootKind, base/registry_roots.h) ------------
   bool KeyExists(int root, const char* key);
   bool CreateKey(int root, const char* key);
   bool SetValue(int root, const char* key, const char* name, DWORD type, DWORD size,

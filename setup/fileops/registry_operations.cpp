@@ -8,9 +8,9 @@
 
 #include "base/setup_string.h"
 #include "resources/string_ids.h"
+#include "base/registry_roots.h"
 #include "base/shell_info.h"
 #include "fileops/quiet_guard.h"
-#include "fileops/registry_roots.h"
 
 #include <cstring>
 #include <new>
@@ -35,36 +35,6 @@ void ReportCannotOpen(FileOperations& ops, int root, const char* key) {
 }
 
 }  // namespace
-
-HKEY RootHandle(int root) {
-  switch (root) {
-    case kRootClasses:
-      return HKEY_CLASSES_ROOT;
-    case kRootCurrentUser:
-      return HKEY_CURRENT_USER;
-    case kRootLocalMachine:
-      return HKEY_LOCAL_MACHINE;
-    case kRootUsers:
-      return HKEY_USERS;
-    default:
-      return reinterpret_cast<HKEY>(~static_cast<ULONG_PTR>(0));
-  }
-}
-
-const char* RootName(int root) {
-  switch (root) {
-    case kRootClasses:
-      return "HKEY_CLASSES_ROOT";
-    case kRootCurrentUser:
-      return "HKEY_CURRENT_USER";
-    case kRootLocalMachine:
-      return "HKEY_LOCAL_MACHINE";
-    case kRootUsers:
-      return "HKEY_USERS";
-    default:
-      return "Unknown";
-  }
-}
 
 bool FileOperations::KeyExists(int root, const char* key) {
   if (NothingToDo(root)) return true;

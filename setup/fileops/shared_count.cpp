@@ -7,7 +7,7 @@
 #include "base/path_buffer.h"
 #include "fileops/file_operations.h"
 #include "base/shell_info.h"
-#include "fileops/registry_roots.h"
+#include "base/registry_roots.h"
 
 #include <windows.h>
 
@@ -15,9 +15,6 @@
 #include <cstring>
 
 namespace {
-
-const char kWindowsKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
-const char kNtKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
 
 // Copies a folder path, without a closing backslash unless it is a drive's
 // root; false when it is empty or does not fit.
@@ -36,20 +33,12 @@ bool InSharedFolders(FileOperations& ops, const char* path) {
   return CommonFilesFolder(ops, folder, sizeof folder) && LiesInFolder(path, folder);
 }
 
-// The SharedDLLs key of the platform; false on Win32s, which has none.
-bool SharedKey(char* key, size_t size) {
-  const char* versionKey = CurrentVersionKey();
-  if (!versionKey) return false;
-  const int length = std::snprintf(key, size, "%s\\SharedDLLs", versionKey);
-  return length > 0 && static_cast<size_t>(length) < size;
-}
-
 // The count and the type it is stored with (0 when there is no value).
 long ReadCount(FileOperations& ops, const char* path, DWORD& storedType) {
   storedType = 0;
   if (!path || !InSharedFolders(ops, path)) return -1;
   char key[PathBuffer::kCapacity];
-  if (!SharedKey(key, sizeof key)) return 0;
+  if (!SharedDllsKey(key, sizeof key)) return 0;
   DWORD type = 0, size = 0;
   unsigned char* data = ops.ReadValue(kRootLocalMachine, key, path, type, size);
   if (!data) return 0;
@@ -66,17 +55,6 @@ long ReadCount(FileOperations& ops, const char* path, DWORD& storedType) {
 }
 
 }  // namespace
-
-const char* CurrentVersionKey() {
-  switch (CurrentShellInfo().platformKind) {
-    case kPlatformNt:
-      return kNtKey;
-    case kPlatformWin32s:
-      return nullptr;
-    default:
-      return kWindowsKey;
-  }
-}
 
 bool SharedFolder(char* path, size_t size) {
   if (!path || size == 0) return false;
@@ -129,7 +107,7 @@ long IncrementSharedCount(FileOperations& ops, const char* path) {
   const int32_t raised = static_cast<int32_t>(static_cast<uint32_t>(count) + 1u);
   char key[PathBuffer::kCapacity];
   // Win32s keeps no counts: the write there would do nothing and succeed.
-  if (!SharedKey(key, sizeof key)) return raised;
+  if (!SharedDllsKey(key, sizeof key)) return raised;
   const DWORD newType = type == REG_DWORD ? REG_DWORD : REG_BINARY;
   if (!ops.SetValue(kRootLocalMachine, key, path, newType, sizeof raised, &raised)) return -1;
   return raised;

@@ -4,11 +4,10 @@
 
 #include <cstddef>
 
+#include "base/shell_info.h"
+
 class FileOperations;
 
-// "SOFTWARE\Microsoft\Windows\CurrentVersion" (or the NT one) for the
-// platform of CurrentShellInfo(); null on Win32s.
-const char* CurrentVersionKey();
 // The folder VerFindFileA names for shared files.
 bool SharedFolder(char* path, size_t size);
 // CommonFilesDir of the current version key, else the shared folder.

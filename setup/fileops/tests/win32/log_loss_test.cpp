@@ -9,7 +9,7 @@
 #include "copy_test_support.h"
 #include "fileops/copy_policies.h"
 #include "fileops/copy_readers_writers.h"
-#include "fileops/registry_roots.h"
+#include "base/registry_roots.h"
 #include "registry_test_key.h"
 
 using namespace copytest;

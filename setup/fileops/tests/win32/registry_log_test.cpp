@@ -5,7 +5,7 @@
 #include "fileops/win32_log_file.h"
 #include "registry_test_key.h"
 #include "test_folder.h"
-#include "fileops/registry_roots.h"
+#include "base/registry_roots.h"
 #include "ui/engine_error_boxes.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 #include "recording_recorder.h"
 #include "registry_test_key.h"
 #include "base/shell_info.h"
-#include "fileops/registry_roots.h"
+#include "base/registry_roots.h"
 #include "ui/engine_error_boxes.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "ui/gauge_geometry.h"
+#include "base/gauge_geometry.h"
 
 #include <gtest/gtest.h>
 

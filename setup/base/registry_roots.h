@@ -1,4 +1,5 @@
-// The handles and names of the registry roots (RootKind, base/registry_text.h).
+// The handles and names of the registry roots (RootKind, base/registry_text.h),
+// shared by the file operations and the uninstaller.
 #pragma once
 
 #include <windows.h>
