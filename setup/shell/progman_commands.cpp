@@ -48,6 +48,10 @@ bool DeleteItemCommand(const char* item, ShortCommand& out) {
   return FormatShort(out, "[DeleteItem(\"%s\")]", Text(item));
 }
 
+bool DeleteGroupCommand(const char* group, ShortCommand& out) {
+  return FormatShort(out, "[DeleteGroup(\"%s\")]", Text(group));
+}
+
 std::string AddItemCommand(const char* commandLine, const char* title, const char* iconPath,
                            int iconIndex, const char* workingDirectory) {
   if (workingDirectory && *workingDirectory)

@@ -20,6 +20,8 @@ bool CreateGroupCommand(const char* group, int flag, ShortCommand& out);
 bool ShowGroupCommand(const char* group, int show, int flag, ShortCommand& out);
 // [DeleteItem("name")]
 bool DeleteItemCommand(const char* item, ShortCommand& out);
+// [DeleteGroup("name")]
+bool DeleteGroupCommand(const char* group, ShortCommand& out);
 
 // [AddItem(command line, "title", icon path, index)], or with a working
 // directory [AddItem(command line, "title", icon path, index, , , dir)].

@@ -157,3 +157,28 @@ bool ProgramManagerLink::AddItem(const char* group, const char* item, const char
   records_.ItemAdded(group, item);
   return true;
 }
+
+bool ProgramManagerLink::DeleteGroup(const char* group) {
+  if (!Open()) return false;
+  if (!GroupExists(group)) return true;
+  ShortCommand command;
+  if (!Send(DeleteGroupCommand(group, command), command.text)) {
+    ReportFormatted("Unable to delete group %s", group);
+    return false;
+  }
+  return true;
+}
+
+bool ProgramManagerLink::PutItemBack(const char* group, const GroupItem& item) {
+  if (!Open()) return false;
+  ShortCommand show;
+  if (!Send(ShowGroupCommand(group, 9, 0, show), show.text)) {
+    ReportFormatted("Unable to show group %s", group);
+    return false;
+  }
+  if (!conversation_->Execute(AddItemCommand(item).c_str())) {
+    ReportFormatted("Unable to create PM item %s", item.name);
+    return false;
+  }
+  return true;
+}

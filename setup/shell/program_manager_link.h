@@ -58,6 +58,13 @@ class ProgramManagerLink {
   // True when the item is gone, also when it was never there.
   bool DeleteItem(const char* group, const char* item);
 
+  // Taking an installation back (the uninstaller); these are not told to
+  // the records. The group goes with whatever it holds: true when it is
+  // gone, also when it was never there.
+  bool DeleteGroup(const char* group);
+  // The item as its record keeps it, in the group (made when missing).
+  bool PutItemBack(const char* group, const GroupItem& item);
+
   // Queries, "not found" when Program Manager does not answer.
   bool GroupExists(const char* group);
   bool ReadGroup(const char* group, GroupContents& contents);

@@ -20,6 +20,9 @@ TEST(ProgmanCommands, ShortCommandsAreFormattedOrRefusedWhenTooLong) {
   EXPECT_STREQ(c.text, "[CreateGroup(\"Tools\", 0)]");
   ASSERT_TRUE(DeleteItemCommand("Read Me", c));
   EXPECT_STREQ(c.text, "[DeleteItem(\"Read Me\")]");
+  ASSERT_TRUE(DeleteGroupCommand("Configuration Haventide", c));
+  EXPECT_STREQ(c.text, "[DeleteGroup(\"Configuration Haventide\")]");
+  EXPECT_FALSE(DeleteGroupCommand(std::string(120, 'g').c_str(), c));
 
   // 127 bytes fit the buffer with its NUL; 128 do not, and nothing is sent.
   const std::string fits(127 - std::string("[DeleteItem(\"\")]").size(), 'n');

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -97,6 +98,47 @@ TEST_F(LinkTest, AnItemAddedTwiceReplacesTheFirstAndDeletingAMissingOneSendsNoth
   GroupItem item;
   ASSERT_TRUE(link_.FindItem("g", "item", item));
   EXPECT_STREQ(item.commandLine, "two.exe");
+}
+
+// Taking back: an item put back from its record, as it was (position, hot
+// key, working directory), and the group deleted; neither told to the
+// records, and a group that is not there needs nothing sent.
+TEST_F(LinkTest, AnItemPutBackAndTheGroupDeleted) {
+  Start();
+  GroupItem item;
+  std::snprintf(item.name, sizeof item.name, "%s", "Read Me");
+  std::snprintf(item.commandLine, sizeof item.commandLine, "%s", "notepad.exe C:\\ReadMe.txt");
+  std::snprintf(item.workingDirectory, sizeof item.workingDirectory, "%s", "C:\\HAVEN");
+  item.x = 12;
+  item.y = 34;
+  item.hotKey = 5;
+  ASSERT_TRUE(link_.PutItemBack("G", item));
+  GroupItem found;
+  ASSERT_TRUE(link_.FindItem("G", "Read Me", found));
+  EXPECT_STREQ(found.workingDirectory, "C:\\HAVEN");
+  EXPECT_EQ(found.x, 12);
+  ASSERT_TRUE(link_.DeleteGroup("g"));
+  EXPECT_FALSE(link_.GroupExists("G"));
+  const size_t sent = Commands().size();
+  EXPECT_TRUE(link_.DeleteGroup("G"));
+  EXPECT_EQ(Commands().size(), sent);
+  EXPECT_EQ(
+      Commands(),
+      (Strings{"[CreateGroup(\"G\", 0)]",
+               "[AddItem(notepad.exe C:\\ReadMe.txt, \"Read Me\", , 0, 12, 34, C:\\HAVEN, 5, 0)]",
+               "[DeleteGroup(\"g\")]"}));
+  EXPECT_TRUE(records_.kept.empty());
+  EXPECT_TRUE(reports_.texts.empty());
+}
+
+TEST_F(LinkTest, RefusedTakingBackIsReported) {
+  Start("DeleteGroup");
+  GroupItem item;
+  std::snprintf(item.name, sizeof item.name, "%s", "Item");
+  std::snprintf(item.commandLine, sizeof item.commandLine, "%s", "one.exe");
+  ASSERT_TRUE(link_.PutItemBack("G", item));
+  EXPECT_FALSE(link_.DeleteGroup("G"));
+  EXPECT_EQ(reports_.texts, (Strings{"Unable to delete group G"}));
 }
 
 TEST_F(LinkTest, EveryRefusalIsReported) {
