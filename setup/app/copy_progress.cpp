@@ -94,7 +94,11 @@ bool CopyProgress::Add(uint32_t bytes) {
   ShowBillboard(first, bytes);
 
   const double chunk = product_.ChunkSize();
-  if (total_ > 0 && Crossed(before, running_, chunk * product_.PercentGranularity(), first)) {
+  // The last bytes show too, so a finished copy stands at 100 % and not
+  // one step short of it.
+  const bool finished = running_ >= total_ && before < total_;
+  if (total_ > 0 &&
+      (finished || Crossed(before, running_, chunk * product_.PercentGranularity(), first))) {
     const int percent = static_cast<int>(running_ / total_ * 100 + 0.5);
     dialog_.SetBar(percent);
     SetWindowTextFormat(icon_.Handle(), "Copying: %d%%", percent);
