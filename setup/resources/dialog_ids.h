@@ -24,9 +24,12 @@
 #define kMeterRam 101
 #define kMeterCpu 102
 
-/* "Select Components To Install". */
+/* "Select Components To Install": the option tree window (made in place
+   of its placeholder), the description, the space figures and gauge, the
+   drive list and its free space. */
 #define kDlgComponents 1000
-#define kComponentTree 102
+#define kComponentTree 101
+#define kComponentPlaceholder 102
 #define kComponentDescription 103
 #define kComponentRequired 104
 #define kComponentGauge 105

@@ -12,12 +12,6 @@ namespace {
 constexpr ChoiceList kLists[] = {kChoiceFiles, kChoiceItems, kChoiceIniEntries,
                                  kChoiceRegistryEntries};
 
-unsigned long WholeK(double kilobytes) {
-  if (!(kilobytes > 0)) return 0;
-  if (kilobytes >= static_cast<double>(ULONG_MAX)) return ULONG_MAX;
-  return static_cast<unsigned long>(kilobytes);
-}
-
 bool CheckedLeaf(const OptionForest& forest, int option) {
   const OptionNode* node = forest.Newest(option);
   return node && node->leaf && node->state == kChecked;
@@ -86,6 +80,12 @@ double CountedBytes(OptionSource& source, int row) {
 
 }  // namespace
 
+unsigned long WholeKilobytes(double kilobytes) {
+  if (!(kilobytes > 0)) return 0;
+  if (kilobytes >= static_cast<double>(ULONG_MAX)) return ULONG_MAX;
+  return static_cast<unsigned long>(kilobytes);
+}
+
 SpaceFigures ComputeSpaceFigures(OptionSource& source, const OptionForest& forest) {
   const int files = source.FileRowCount();
   double total = 0, chosen = 0;
@@ -97,8 +97,8 @@ SpaceFigures ComputeSpaceFigures(OptionSource& source, const OptionForest& fores
   SpaceFigures f;
   f.totalK = total / 1024;
   f.chosenK = chosen / 1024;
-  f.totalShown = WholeK(f.totalK);
-  f.chosenShown = WholeK(f.chosenK);
+  f.totalShown = WholeKilobytes(f.totalK);
+  f.chosenShown = WholeKilobytes(f.chosenK);
   f.percent = total > 0 ? RoundToInt(chosen / total * 100) : 0;
   return f;
 }

@@ -15,6 +15,10 @@ struct SpaceFigures {
   int percent = 0;  // round(chosen / total × 100); 0 without a total
 };
 
+// K as the dialog shows them: truncated, 0 for anything not positive, at
+// most ULONG_MAX.
+unsigned long WholeKilobytes(double kilobytes);
+
 SpaceFigures ComputeSpaceFigures(OptionSource& source, const OptionForest& forest);
 
 // The option states by option index; the files, items, INI and registry

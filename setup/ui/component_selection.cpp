@@ -1,0 +1,35 @@
+#include "ui/component_selection.h"
+
+#include "base/abort_question.h"
+#include "base/failure_report.h"
+#include "resources/dialog_ids.h"
+#include "ui/component_dialog.h"
+#include "ui/component_space.h"
+#include "ui/option_forest.h"
+#include "ui/option_source.h"
+
+bool RunComponentSelection(OptionSource& source, ComponentChoices& choices, FailureReport& reports,
+                           DiskSpace& disk, AbortQuestion& abort, HWND owner, ContextHelp* help) {
+  if (source.OptionCount() <= 0) return true;
+  OptionForest forest;
+  switch (forest.Build(source)) {
+    case kBuilt:
+      break;
+    case kBuildNoMemory:
+      reports.ReportOutOfMemory();
+      return false;
+    case kBuildRefused:
+      return false;
+  }
+  ComponentTree tree;
+  tree.SetRoots(forest.FirstRoot());
+  tree.Finish();
+  for (;;) {
+    ComponentDialog dialog(tree, source, forest, disk, help);
+    const INT_PTR end = RunModalDialog(dialog, owner, MAKEINTRESOURCEA(kDlgComponents));
+    if (end == kComponentsChosen && dialog.Initialised()) break;
+    if (abort.ConfirmAbort(owner)) return false;
+  }
+  StoreChoices(source, forest, choices);
+  return true;
+}
