@@ -203,6 +203,9 @@ TEST_F(InstallE2E, LogHeldOpenStopsSetupBeforeAnyWindow) {
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   ASSERT_TRUE(StartSetup());
+  HWND box = uidriver::WaitTopWindow(setup_.Id(), "Error", "#32770", kFirstWindowMs);
+  ASSERT_NE(box, nullptr) << Shown();
+  EXPECT_EQ(uidriver::TopWindows(setup_.Id()), std::vector<HWND>{box}) << Shown();
   Answer("Error", "Unable to initialize the operation recorder", "&OK");
   EXPECT_EQ(ExitCode(), 1u);
   CloseHandle(held);
