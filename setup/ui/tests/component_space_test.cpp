@@ -100,14 +100,6 @@ TEST(ComponentSpace, ChoicesAfterOk) {
   EXPECT_EQ(choices.Chosen(kChoiceRegistryEntries), (std::vector<int>{0}));
   // The licence's file is chosen but left out of the sum.
   EXPECT_DOUBLE_EQ(choices.required, 200 + 30 + 20);
-
-  Set(forest, kProgram, 0);
-  Set(forest, kTools, 0);
-  StoreChoices(s, forest, choices);
-  EXPECT_EQ(choices.Chosen(kChoiceFiles), (std::vector<int>{5}));  // the grey box stays
-  EXPECT_TRUE(choices.Chosen(kChoiceItems).empty());
-  EXPECT_TRUE(choices.Chosen(kChoiceRegistryEntries).empty());
-  EXPECT_DOUBLE_EQ(choices.required, 0);
 }
 
 }  // namespace

@@ -113,46 +113,43 @@ TEST(OptionForest, NoOptionsIsAnEmptyForest) {
 }
 
 // A heap that fails from the n-th allocation on and counts live blocks.
-struct DryingHeap {
-  static int allowed;
-  static int live;
-  static void* Allocate(std::size_t bytes) {
-    if (allowed-- <= 0) return nullptr;
-    ++live;
-    return std::malloc(bytes);
+int g_allowed = 0, g_live = 0;
+void* Allocate(std::size_t bytes) {
+  if (g_allowed-- <= 0) return nullptr;
+  ++g_live;
+  return std::malloc(bytes);
+}
+void Release(void* block) {
+  --g_live;
+  std::free(block);
+}
+
+// Builds with n allocations allowed; answers the result, and how many
+// allocations were used and blocks left.
+BuildResult BuildWith(TableSource& s, int n, int& used, int& live) {
+  SetupHeapHooks previous = ReplaceSetupHeap({Allocate, Release});
+  g_allowed = n;
+  g_live = 0;
+  BuildResult result;
+  {
+    OptionForest forest;
+    result = forest.Build(s);
   }
-  static void Release(void* block) {
-    --live;
-    std::free(block);
-  }
-};
-int DryingHeap::allowed = 0;
-int DryingHeap::live = 0;
+  used = n - g_allowed;
+  live = g_live;
+  ReplaceSetupHeap(previous);
+  return result;
+}
 
 TEST(OptionForest, RunningOutOfMemoryAnywhereFreesEverything) {
   TableSource s = SampleProduct();
-  int needed = 0;
-  {
-    SetupHeapHooks previous = ReplaceSetupHeap({DryingHeap::Allocate, DryingHeap::Release});
-    DryingHeap::allowed = 1 << 20;
-    DryingHeap::live = 0;
-    OptionForest forest;
-    ASSERT_EQ(forest.Build(s), kBuilt);
-    needed = (1 << 20) - DryingHeap::allowed;
-    forest.Clear();
-    EXPECT_EQ(DryingHeap::live, 0);
-    ReplaceSetupHeap(previous);
-  }
+  int needed = 0, live = 0;
+  ASSERT_EQ(BuildWith(s, 1 << 20, needed, live), kBuilt);
+  EXPECT_EQ(live, 0);
   ASSERT_GT(needed, kFirstFont + kFontCount);  // every node and the chain heads
   for (int allowed = 0; allowed < needed; ++allowed) {
-    SetupHeapHooks previous = ReplaceSetupHeap({DryingHeap::Allocate, DryingHeap::Release});
-    DryingHeap::allowed = allowed;
-    DryingHeap::live = 0;
-    OptionForest forest;
-    BuildResult result = forest.Build(s);
-    int live = DryingHeap::live;
-    ReplaceSetupHeap(previous);
-    EXPECT_EQ(result, kBuildNoMemory) << allowed;
+    int used = 0;
+    EXPECT_EQ(BuildWith(s, allowed, used, live), kBuildNoMemory) << allowed;
     EXPECT_EQ(live, 0) << allowed;
   }
 }

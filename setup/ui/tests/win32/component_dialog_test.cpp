@@ -46,17 +46,14 @@ OptionNode* Row(HWND box, const char* label, int n = 0) {
   return nullptr;
 }
 
-void PressPart(HWND box, const char* label, TreeRect RowGeometry::*part, int n = 0) {
+void PressPart(HWND box, const char* label, TreeRect RowGeometry::*part = &RowGeometry::box,
+               int n = 0) {
   OptionNode* node = Row(box, label, n);
   ASSERT_NE(node, nullptr) << label;
   TreeRect r = TreeOf(box).Model().Geometry(*node).*part;
   LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
   SendMessageA(GetDlgItem(box, 101), WM_LBUTTONDOWN, MK_LBUTTON, at);
   SendMessageA(GetDlgItem(box, 101), WM_LBUTTONUP, 0, at);
-}
-
-void PressBox(HWND box, const char* label, int n = 0) {
-  PressPart(box, label, &RowGeometry::box, n);
 }
 
 COLORREF PixelOf(HWND window, int x, int y) {
@@ -67,22 +64,15 @@ COLORREF PixelOf(HWND window, int x, int y) {
   return c;
 }
 
-// The gauge's colour just inside and just outside its filled part, at its
-// top row, above the caption.
-struct GaugeEdge {
-  int filled = -1;
-  COLORREF inside = 0, outside = 0;
-};
-
-GaugeEdge EdgeOf(HWND box, int percent) {
+// The gauge's top row, above its caption: filled up to round(percent) of
+// its width, white after.
+void ExpectGauge(HWND box, int percent) {
   HWND gauge = GetDlgItem(box, 105);
   RECT c;
   GetClientRect(gauge, &c);
-  GaugeEdge e;
-  e.filled = static_cast<int>(percent * 0.01 * c.right + 0.5);
-  e.inside = PixelOf(gauge, e.filled > 0 ? e.filled - 1 : 0, 1);
-  e.outside = PixelOf(gauge, e.filled < c.right ? e.filled : c.right - 1, 1);
-  return e;
+  const int filled = static_cast<int>(percent * 0.01 * c.right + 0.5);
+  if (filled > 0) EXPECT_EQ(PixelOf(gauge, filled - 1, 1), kGrey) << percent;
+  EXPECT_EQ(PixelOf(gauge, filled, 1), kWhite) << percent;
 }
 
 std::vector<std::string> ListItems(HWND list) {
@@ -140,75 +130,49 @@ class ComponentDialogTest : public ::testing::Test {
 };
 
 TEST_F(ComponentDialogTest, OpensWithFiguresDrivesAndTheFocusOnOk) {
-  std::string required, total, description = "<unread>", free, freeAfter, asked;
-  std::vector<std::string> listed;
-  int chosenDrive = -1, context = -1;
-  bool focusOnOk = false, placeholderShown = true;
-  GaugeEdge edge;
-  bool ok = Run({[&](HWND h) {
-    required = Item(h, 104);
-    total = Item(h, 106);
-    description = Item(h, 103);
-    edge = EdgeOf(h, 59);
-    listed = ListItems(GetDlgItem(h, 107));
-    chosenDrive = static_cast<int>(SendDlgItemMessageA(h, 107, CB_GETCURSEL, 0, 0));
-    free = Item(h, 108);
-    focusOnOk = GetFocus() == GetDlgItem(h, IDOK);
-    context = help_.Current();
-    placeholderShown = IsWindowVisible(GetDlgItem(h, 102)) != FALSE;
-    if (listed.size() > 1) {
+  int steps = 0;
+  EXPECT_TRUE(Run({[&](HWND h) {
+    ++steps;
+    EXPECT_EQ(Item(h, 104), "250 K");
+    EXPECT_EQ(Item(h, 106), "424 K");
+    EXPECT_EQ(Item(h, 103), "");
+    ExpectGauge(h, 59);
+    EXPECT_EQ(ListItems(GetDlgItem(h, 107)), drives_);
+    EXPECT_EQ(SendDlgItemMessageA(h, 107, CB_GETCURSEL, 0, 0), 0);
+    EXPECT_EQ(Item(h, 108), "5000 K");
+    EXPECT_EQ(GetFocus(), GetDlgItem(h, IDOK));
+    EXPECT_EQ(help_.Current(), 11);
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(h, 102)));
+    if (drives_.size() > 1) {
       // A drive whose free space cannot be read leaves the figure.
       SendDlgItemMessageA(h, 107, CB_SETCURSEL, 1, 0);
       SendMessageA(h, WM_COMMAND, MAKEWPARAM(107, CBN_SELCHANGE),
                    reinterpret_cast<LPARAM>(GetDlgItem(h, 107)));
-      freeAfter = Item(h, 108);
-      asked = disks_.lastAsked;
+      EXPECT_EQ(disks_.lastAsked, drives_[1] + "\\");
+      EXPECT_EQ(Item(h, 108), "5000 K");
     }
     Click(h, IDOK);
-  }});
-  EXPECT_TRUE(ok);
-  EXPECT_EQ(required, "250 K");
-  EXPECT_EQ(total, "424 K");
-  EXPECT_EQ(description, "");
-  EXPECT_EQ(edge.inside, kGrey);
-  EXPECT_EQ(edge.outside, kWhite);
-  EXPECT_EQ(listed, drives_);
-  EXPECT_EQ(chosenDrive, 0);
-  EXPECT_EQ(free, "5000 K");
-  if (drives_.size() > 1) {
-    EXPECT_EQ(freeAfter, "5000 K");
-    EXPECT_EQ(asked, drives_[1] + "\\");
-  }
-  EXPECT_TRUE(focusOnOk);
-  EXPECT_EQ(context, 11);
+  }}));
+  EXPECT_EQ(steps, 1);
   EXPECT_EQ(help_.Current(), -1);
-  EXPECT_FALSE(placeholderShown);
   EXPECT_EQ(abort_double::State().calls, 0);
 }
 
 TEST_F(ComponentDialogTest, PressesChangeTheFiguresAndOkKeepsTheChoices) {
-  std::string description, required, sharedInTools;
-  int toolsCopy = -1, toolsGroup = -1;
-  COLORREF diagonal = 0;
-  bool ok = Run({[&](HWND h) {
+  EXPECT_TRUE(Run({[&](HWND h) {
     PressPart(h, "Help files", &RowGeometry::label);
-    description = Item(h, 103);
-    PressBox(h, "Help files");
-    PressBox(h, "Shared tools", 0);  // the one under Extras
-    required = Item(h, 104);
+    EXPECT_EQ(Item(h, 103), "About Help files");
+    PressPart(h, "Help files");
+    PressPart(h, "Shared tools");  // the one under Extras
+    EXPECT_EQ(Item(h, 104), "370 K");
+    // The copy under Tools followed; its group stays mixed for the notes.
     OptionNode* copy = Row(h, "Shared tools", 1);
-    toolsCopy = copy->state;
-    toolsGroup = copy->parent->state;
+    EXPECT_EQ(copy->state, kChecked);
+    EXPECT_EQ(copy->parent->state, kMixed);
     TreeRect b = TreeOf(h).Model().Geometry(*copy).box;
-    diagonal = PixelOf(GetDlgItem(h, 101), b.left + 6, b.top + 6);
+    EXPECT_EQ(PixelOf(GetDlgItem(h, 101), b.left + 6, b.top + 6), kBlack);
     Click(h, IDOK);
-  }});
-  EXPECT_TRUE(ok);
-  EXPECT_EQ(description, "About Help files");
-  EXPECT_EQ(required, "370 K");
-  EXPECT_EQ(toolsCopy, kChecked);
-  EXPECT_EQ(toolsGroup, kMixed);  // the label-only notes stay unchecked
-  EXPECT_EQ(diagonal, kBlack);
+  }}));
   EXPECT_EQ(choices_.Chosen(kChoiceFiles), (std::vector<int>{0, 1, 2, 4, 5}));
   EXPECT_EQ(choices_.Chosen(kChoiceItems), (std::vector<int>{0}));
   EXPECT_EQ(choices_.Chosen(kChoiceIniEntries), (std::vector<int>{0}));
@@ -219,53 +183,40 @@ TEST_F(ComponentDialogTest, PressesChangeTheFiguresAndOkKeepsTheChoices) {
 }
 
 TEST_F(ComponentDialogTest, EverythingUncheckedIsNothingRequired) {
-  std::string required;
-  GaugeEdge edge;
-  bool ok = Run({[&](HWND h) {
-    PressBox(h, "Program");  // mixed, asking 1: all of it unchecked
-    PressBox(h, "Tools");
-    required = Item(h, 104);
-    edge = EdgeOf(h, 0);
+  EXPECT_TRUE(Run({[&](HWND h) {
+    PressPart(h, "Program");  // mixed, asking 1: all of it unchecked
+    PressPart(h, "Tools");
+    EXPECT_EQ(Item(h, 104), "0 K");
+    ExpectGauge(h, 0);
     Click(h, IDOK);
-  }});
-  EXPECT_TRUE(ok);
-  EXPECT_EQ(required, "0 K");
-  EXPECT_EQ(edge.outside, kWhite);
+  }}));
   EXPECT_EQ(choices_.Chosen(kChoiceFiles), (std::vector<int>{5}));  // the grey licence
   EXPECT_DOUBLE_EQ(choices_.required, 0);
 }
 
 TEST_F(ComponentDialogTest, CancelAnsweredNoBringsItBackAsItWas) {
-  abort_double::State().answer = false;
-  HWND first = nullptr, second = nullptr;
-  int firstRow = -1, fontsExpanded = -1;
-  std::string required, description, selected;
-  bool ok = Run({[&](HWND h) {
-                   first = h;
-                   PressPart(h, "Fonts", &RowGeometry::glyph);
-                   SendDlgItemMessageA(h, 101, WM_VSCROLL, SB_LINEDOWN, 0);
-                   SendDlgItemMessageA(h, 101, WM_VSCROLL, SB_LINEDOWN, 0);
-                   PressBox(h, "Help files");
-                   Click(h, IDCANCEL);
-                 },
-                 [&](HWND h) {
-                   second = h;
-                   firstRow = GetScrollPos(GetDlgItem(h, 101), SB_VERT);
-                   fontsExpanded = Row(h, "Fonts")->expanded;
-                   required = Item(h, 104);
-                   description = Item(h, 103);
-                   selected = TreeOf(h).Model().Selected()->text;
-                   abort_double::State().answer = true;
-                   PostKey(h, VK_ESCAPE);
-                 }});
-  EXPECT_FALSE(ok);
-  EXPECT_NE(second, nullptr);
-  EXPECT_NE(second, first);
-  EXPECT_EQ(firstRow, 2);
-  EXPECT_EQ(fontsExpanded, 1);
-  EXPECT_EQ(required, "350 K");
-  EXPECT_EQ(selected, "Help files");
-  EXPECT_EQ(description, "About Help files");
+  HWND first = nullptr;
+  int shown = 0;
+  EXPECT_FALSE(Run({[&](HWND h) {
+                      first = h;
+                      PressPart(h, "Fonts", &RowGeometry::glyph);
+                      SendDlgItemMessageA(h, 101, WM_VSCROLL, SB_LINEDOWN, 0);
+                      SendDlgItemMessageA(h, 101, WM_VSCROLL, SB_LINEDOWN, 0);
+                      PressPart(h, "Help files");
+                      Click(h, IDCANCEL);
+                    },
+                    [&](HWND h) {
+                      ++shown;
+                      EXPECT_NE(h, first);
+                      EXPECT_EQ(GetScrollPos(GetDlgItem(h, 101), SB_VERT), 2);
+                      EXPECT_EQ(Row(h, "Fonts")->expanded, 1);
+                      EXPECT_EQ(Item(h, 104), "350 K");
+                      EXPECT_EQ(Item(h, 103), "About Help files");
+                      EXPECT_STREQ(TreeOf(h).Model().Selected()->text, "Help files");
+                      abort_double::State().answer = true;
+                      PostKey(h, VK_ESCAPE);
+                    }}));
+  EXPECT_EQ(shown, 1);
   EXPECT_EQ(abort_double::State().calls, 2);
   EXPECT_EQ(abort_double::State().lastOwner, owner_);
   EXPECT_LT(choices_.required, 0);  // nothing stored
@@ -273,68 +224,47 @@ TEST_F(ComponentDialogTest, CancelAnsweredNoBringsItBackAsItWas) {
 }
 
 TEST_F(ComponentDialogTest, TheTreeIsUsedByKeyboard) {
-  std::vector<int> focusOrder;
-  std::string required, description;
+  std::vector<int> focusOrder, tabOrder;
   auto tab = [&](HWND h) {
     focusOrder.push_back(GetDlgCtrlID(GetFocus()));
     PostKey(h, VK_TAB);
   };
+  auto order = [&](HWND h) {
+    for (HWND at = GetDlgItem(h, IDOK); tabOrder.size() < 7; at = GetNextDlgTabItem(h, at, FALSE))
+      tabOrder.push_back(GetDlgCtrlID(at));
+    tab(h);
+  };
   // From OK: Cancel, Help, then round to the tree, which selects its first
   // row as it takes the focus.
-  bool ok = Run({tab, tab, tab,
-                 [&](HWND h) {
-                   focusOrder.push_back(GetDlgCtrlID(GetFocus()));
-                   description = Item(h, 103);
-                   PostKey(h, VK_DOWN);
-                   PostMessageA(GetFocus(), WM_CHAR, ' ', 1);
-                 },
-                 [&](HWND h) {
-                   required = Item(h, 104);
-                   PostKey(h, VK_RETURN);
-                 }});
-  EXPECT_TRUE(ok);
+  EXPECT_TRUE(Run({order, tab, tab,
+                   [&](HWND h) {
+                     focusOrder.push_back(GetDlgCtrlID(GetFocus()));
+                     EXPECT_EQ(Item(h, 103), "The group Program");
+                     PostKey(h, VK_DOWN);
+                     PostMessageA(GetFocus(), WM_CHAR, ' ', 1);
+                   },
+                   [&](HWND h) {
+                     EXPECT_EQ(Item(h, 104), "50 K");  // the main program unchecked
+                     PostKey(h, VK_RETURN);
+                   }}));
+  EXPECT_EQ(tabOrder, (std::vector<int>{IDOK, IDCANCEL, 109, 101, 104, 107, 108}));
   EXPECT_EQ(focusOrder, (std::vector<int>{IDOK, IDCANCEL, 109, 101}));
-  EXPECT_EQ(description, "The group Program");
-  EXPECT_EQ(required, "50 K");  // the main program unchecked
   EXPECT_EQ(choices_.states[kMain], kUnchecked);
 }
 
-TEST_F(ComponentDialogTest, TabOrderVisitsEveryControl) {
-  std::vector<int> order;
-  bool ok = Run({[&](HWND h) {
-    HWND at = GetDlgItem(h, IDOK);
-    for (int i = 0; i < 7; ++i) {
-      order.push_back(GetDlgCtrlID(at));
-      at = GetNextDlgTabItem(h, at, FALSE);
-    }
-    Click(h, IDOK);
-  }});
-  EXPECT_TRUE(ok);
-  EXPECT_EQ(order, (std::vector<int>{IDOK, IDCANCEL, 109, 101, 104, 107, 108}));
-}
-
 TEST_F(ComponentDialogTest, HelpShowsTheFallbackAndKeepsTheDialog) {
-  std::string fallback;
-  bool stillOpen = false;
-  bool ok = Run({[](HWND h) { Click(h, 109); },
-                 {"Help",
-                  [&](HWND box) {
-                    fallback = Item(box, 102);
-                    PostKey(box, VK_RETURN);
-                  }},
-                 [&](HWND h) {
-                   stillOpen = IsWindowVisible(h) != FALSE;
-                   Click(h, IDOK);
-                 }});
-  EXPECT_TRUE(ok);
-  EXPECT_TRUE(stillOpen);
-  EXPECT_EQ(fallback, "Simply follow the instructions in the program!");
+  EXPECT_TRUE(Run({[](HWND h) { Click(h, 109); },
+                   {"Help",
+                    [&](HWND box) {
+                      EXPECT_EQ(Item(box, 102), "Simply follow the instructions in the program!");
+                      PostKey(box, VK_RETURN);
+                    }},
+                   [&](HWND h) { Click(h, IDOK); }}));
 }
 
 TEST_F(ComponentDialogTest, WithoutOptionsNothingIsAsked) {
   source_.options.clear();
-  bool ok = Run({[](HWND h) { Click(h, IDOK); }});
-  EXPECT_TRUE(ok);
+  EXPECT_TRUE(Run({[](HWND h) { Click(h, IDOK); }}));
   EXPECT_TRUE(choices_.states.empty());
   EXPECT_LT(choices_.required, 0);
 }

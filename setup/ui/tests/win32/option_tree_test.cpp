@@ -162,67 +162,56 @@ TEST_F(OptionTreeTest, PaintsBoxesGlyphsAndLabels) {
   }
 }
 
-TEST_F(OptionTreeTest, SelectedLabelIsInverted) {
+TEST_F(OptionTreeTest, PressesRepaintAtOnce) {
   Press(kHelp, &RowGeometry::label);
-  EXPECT_EQ(Selected(), "Help files");
   EXPECT_EQ(tree_.selections, std::vector<std::string>{"Help files"});
   EXPECT_EQ(GetFocus(), tree_.Handle());
-  TreeRect l = Of(kHelp).label;
-  EXPECT_EQ(Pixel(l.left + 1, l.top + 1), text_);
-  Press(kMain, &RowGeometry::label);
-  EXPECT_EQ(Pixel(l.left + 1, l.top + 1), window_);
-  EXPECT_EQ(Node(kHelp).state, kUnchecked);  // a label press does not toggle
-}
-
-TEST_F(OptionTreeTest, PressesOnBoxAndGlyph) {
+  TreeRect l = Of(kHelp).label, box = Of(kHelp).box;
+  EXPECT_EQ(Pixel(l.left + 1, l.top + 1), text_);  // the selected label inverted
   Press(kHelp, &RowGeometry::box);
-  EXPECT_EQ(Node(kHelp).state, kChecked);
+  EXPECT_EQ(Pixel(box.left + 6, box.top + 6), kBlack);
   EXPECT_EQ(tree_.changesDone, 1);
-  TreeRect box = Of(kHelp).box;
-  EXPECT_EQ(Pixel(box.left + 6, box.top + 6), kBlack);  // repainted at once
-  Press(kLicence, &RowGeometry::box);
-  EXPECT_EQ(Node(kLicence).state, kChecked);
-  EXPECT_EQ(tree_.changesDone, 1);  // a grey box is no box to press
-
   Press(kFonts, &RowGeometry::glyph);
-  EXPECT_EQ(Node(kFonts).expanded, 1);
-  EXPECT_EQ(Selected(), "Fonts");
+  EXPECT_EQ(Pixel(l.left + 1, l.top + 1), window_);
+  TreeRect glyph = Of(kFonts).glyph;
+  EXPECT_EQ(Pixel(glyph.left + 4, glyph.top + 1), window_);  // now a bar
   int low = -1, high = -1;
   GetScrollRange(tree_.Handle(), SB_VERT, &low, &high);
   EXPECT_EQ(high, 12 + kFontCount);
-  TreeRect glyph = Of(kFonts).glyph;
-  EXPECT_EQ(Pixel(glyph.left + 4, glyph.top + 1), window_);  // now a bar
 }
 
-TEST_F(OptionTreeTest, KeysDriveTheTree) {
-  SendMessageA(tree_.Handle(), WM_SETFOCUS, 0, 0);
+TEST_F(OptionTreeTest, KeysReachTheTree) {
+  SetFocus(tree_.Handle());
   Settle();
   EXPECT_EQ(Selected(), "Program");  // the focus selects the first row
   EXPECT_EQ(SendMessageA(tree_.Handle(), WM_GETDLGCODE, 0, 0), DLGC_WANTARROWS | DLGC_WANTCHARS);
-  Key(VK_DOWN);
-  Key(VK_DOWN);
-  EXPECT_EQ(Selected(), "Help files");
-  Char(' ');
-  EXPECT_EQ(Node(kHelp).state, kChecked);
-  Key(VK_END);
-  EXPECT_EQ(Selected(), "Fonts");
-  Char('+');
-  EXPECT_EQ(Node(kFonts).expanded, 1);
-  Key(VK_RIGHT);
-  EXPECT_EQ(Selected(), "Font family with a long name number 00");
-  Key(VK_END);
-  EXPECT_EQ(Selected(), "Font family with a long name number 23");
-  EXPECT_GT(tree_.Model().FirstRow(), 0);  // scrolled to show it
-  EXPECT_EQ(GetScrollPos(tree_.Handle(), SB_VERT), tree_.Model().FirstRow());
-  Key(VK_LEFT);
-  EXPECT_EQ(Selected(), "Fonts");
-  EXPECT_EQ(tree_.Model().FirstRow(), 11);
-  Char('-');
+  struct Press {
+    UINT message;
+    WPARAM key;
+    const char* selected;
+  };
+  const Press presses[] = {
+      {WM_KEYDOWN, VK_DOWN, "Main program"},
+      {WM_KEYDOWN, VK_NEXT, "Fonts"},
+      {WM_KEYDOWN, VK_PRIOR, "Program"},
+      {WM_KEYDOWN, VK_END, "Fonts"},
+      {WM_CHAR, '+', "Fonts"},
+      {WM_KEYDOWN, VK_RIGHT, "Font family with a long name number 00"},
+      {WM_KEYDOWN, VK_UP, "Fonts"},
+      {WM_CHAR, '-', "Fonts"},
+      {WM_KEYDOWN, VK_HOME, "Program"},
+      {WM_KEYDOWN, VK_LEFT, "Program"},
+      {WM_KEYDOWN, VK_DOWN, "Tools"},
+      {WM_KEYDOWN, VK_DOWN, "Shared tools"},
+      {WM_CHAR, ' ', "Shared tools"},
+  };
+  for (const Press& p : presses) {
+    SendMessageA(tree_.Handle(), p.message, p.key, 1);
+    EXPECT_EQ(Selected(), p.selected) << p.key;
+  }
   EXPECT_EQ(Node(kFonts).expanded, 0);
-  Key(VK_HOME);
-  EXPECT_EQ(Selected(), "Program");
-  Key(VK_LEFT);
   EXPECT_EQ(Node(kProgram).expanded, 0);
+  EXPECT_EQ(Node(kShared).state, kChecked);
 }
 
 TEST_F(OptionTreeTest, OneRowScrollRepaintsOnlyTheUncoveredStrip) {
@@ -252,18 +241,13 @@ TEST_F(OptionTreeTest, OneRowScrollRepaintsOnlyTheUncoveredStrip) {
   EXPECT_TRUE(tree_.paints.empty());  // the thumb is followed when it is let go
   SendMessageA(tree_.Handle(), WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 0), 0);
   EXPECT_EQ(tree_.Model().FirstRow(), 0);
-}
 
-TEST_F(OptionTreeTest, HorizontalScrollMovesEveryRow) {
-  TreeRect before = Of(kProgram).box;
-  SendMessageA(tree_.Handle(), WM_HSCROLL, SB_LINEDOWN, 0);
+  // Sideways by a row height: every row moves left by as much.
+  SendMessageA(tree_.Handle(), WM_HSCROLL, SB_LINERIGHT, 0);
   Settle();
-  const int h = tree_.Model().RowHeight();
   EXPECT_EQ(GetScrollPos(tree_.Handle(), SB_HORZ), h);
-  EXPECT_EQ(Of(kProgram).box.left, before.left - h);
-  TreeRect moved = Of(kMain).box;
-  EXPECT_EQ(Pixel(moved.left, moved.top + 4), kBlack);
-  EXPECT_EQ(Pixel(moved.left + h, moved.top + 4), window_);
+  EXPECT_EQ(Pixel(before.left - h, before.top + 4), kBlack);
+  EXPECT_EQ(Pixel(before.left, before.top + 4), window_);
 }
 
 }  // namespace
