@@ -71,7 +71,9 @@ void ExpectGauge(HWND box, int percent) {
   RECT c;
   GetClientRect(gauge, &c);
   const int filled = static_cast<int>(percent * 0.01 * c.right + 0.5);
-  if (filled > 0) EXPECT_EQ(PixelOf(gauge, filled - 1, 1), kGrey) << percent;
+  if (filled > 0) {
+    EXPECT_EQ(PixelOf(gauge, filled - 1, 1), kGrey) << percent;
+  }
   EXPECT_EQ(PixelOf(gauge, filled, 1), kWhite) << percent;
 }
 
