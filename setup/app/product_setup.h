@@ -1,23 +1,17 @@
-// ProductSetup: the installation object of one run. Its first part is the
-// product definition of Configuration Haventide, its second the engine; Run
-// is the product's script.
+// ProductSetup: the installation object of one run. Its first part is a
+// product's definition, its second the engine; Run is the product's script.
+// Configuration Haventide's is ProductSetup; a product of the tests names
+// its own definition.
 #pragma once
 
 #include "app/setup_application.h"
 #include "product/haventide_product.h"
 
-class ProductSetup : public HaventideProduct, public SetupApplication {
+template <class Product>
+class ProductSetupOf : public Product, public SetupApplication {
  public:
-  int Run() override;
+  int Run() override { return RunProductScript(); }
   InstallInfo* ProductDefinition() override { return this; }
-  // The required space as the folder prompt is given it, in K.
-  int RequiredK() const { return requiredK_; }
-
- private:
-  int Script();
-  bool FillDirectories();
-  bool Welcome();
-  bool AskFolder();
-
-  int requiredK_ = 0;
 };
+
+using ProductSetup = ProductSetupOf<HaventideProduct>;

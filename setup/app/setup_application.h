@@ -65,6 +65,8 @@ class SetupApplication : public AbortQuestion {
 
   // The product's script; a SetupResult.
   virtual int Run() = 0;
+  // The script every product of this engine runs (Run of ProductSetup).
+  int RunProductScript();
   // The product definition part of this object, null when there is none.
   virtual InstallInfo* ProductDefinition() = 0;
 
@@ -86,6 +88,8 @@ class SetupApplication : public AbortQuestion {
   double RequiredSpace() const { return requiredSpace_; }
   ContextHelp* Help() const;
   ActivityMeter* Meter() const { return controls_ ? controls_->Meter() : nullptr; }
+  // The required space as the folder prompt is given it, in K.
+  int RequiredK() const { return requiredK_; }
 
  protected:
   // The background's buttons and activity meter, for the script's run.
@@ -115,6 +119,9 @@ class SetupApplication : public AbortQuestion {
 
  private:
   bool InitialiseProduct(InstallInfo& product);
+  bool FillDirectories();
+  bool Welcome();
+  bool AskFolder();
   bool StartHelp();
   bool CopyRowStep(InstallInfo& product, int row, class CopyProgress& progress);
   bool RenameRowStep(InstallInfo& product, int row, CopyProgress& progress);
@@ -125,6 +132,7 @@ class SetupApplication : public AbortQuestion {
   UINT savedErrorMode_ = 0;
   char productName_[kProductNameChars] = {0};
   double requiredSpace_ = 0;
+  int requiredK_ = 0;
   PathBuffer sourceDirectory_;
   HICON setupIcon_ = nullptr;
 

@@ -1,12 +1,11 @@
-// kiverset: the setup engine's entry. The command-line tail names the
-// install source directory; without one the usage box is shown.
+#include "app/setup_entry.h"
+
 #include <windows.h>
 
 #include <memory>
-#include <new>
 
 #include "app/command_tail.h"
-#include "app/product_setup.h"
+#include "app/setup_application.h"
 #include "base/message_text.h"
 #include "base/shell_info.h"
 #include "fileops/copy_readers_writers.h"
@@ -34,10 +33,10 @@ void FillShellInfo() {
 
 // The end of the run: the installation folder made and recorded, the log
 // closed, then finalised into the folder or handed to the uninstaller.
-int EndInstallation(ProductSetup& setup, int result) {
+int EndInstallation(SetupApplication& setup, int result) {
   PathBuffer folder;
   if (result != kSetupFailed &&
-      (!setup.InstallDirectory(folder) || folder.Get()[0] == '\0' ||
+      (!setup.ProductDefinition()->InstallDirectory(folder) || folder.Get()[0] == '\0' ||
        setup.Operations().CreateDirectoryTree(folder.Get()) != kFileOpOk ||
        setup.Operations().RecorderFailed()))
     result = kSetupFailed;
@@ -52,7 +51,7 @@ int EndInstallation(ProductSetup& setup, int result) {
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+int RunSetupProgram(MakeInstallation make) {
   FillShellInfo();
   char source[kDirectoryChars];
   switch (SourceDirectoryOf(CommandTail(GetCommandLineA()), source, sizeof source)) {
@@ -65,7 +64,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     case TailKind::kDirectory:
       break;
   }
-  std::unique_ptr<ProductSetup> setup(new (std::nothrow) ProductSetup);
+  std::unique_ptr<SetupApplication> setup(make());
   if (!setup) {
     ShowOutOfMemory();
     return kSetupFailed;

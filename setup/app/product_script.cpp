@@ -1,4 +1,7 @@
-#include "app/product_setup.h"
+// The script of a product: welcome, components, folder, copy, Program
+// Manager items, registry values, completion. Any step that answers false
+// ends it with kSetupFailed, without the completion box.
+#include "app/setup_application.h"
 
 #include <cstdio>
 
@@ -22,31 +25,28 @@ bool CopyText(char (&field)[N], const char* text) {
 
 }  // namespace
 
-int ProductSetup::Run() {
+int SetupApplication::RunProductScript() {
   const bool registered = Register3dControls();
   CreateBackgroundControls();
-  const int result = Script();
+  int result = kSetupFailed;
+  // A product that offers no components shows no selection.
+  if (FillDirectories() && Welcome() && AskFolder() && CopyPhase() && ProgramItemsPhase() &&
+      RegistryPhase())
+    result = CompletionBox();
   DestroyBackgroundControls();
   if (registered) Unregister3dControls();
   return result;
 }
 
-int ProductSetup::Script() {
-  if (!FillDirectories() || !Welcome()) return kSetupFailed;
-  // Configuration Haventide offers no components to choose from.
-  if (!AskFolder() || !CopyPhase() || !ProgramItemsPhase() || !RegistryPhase()) return kSetupFailed;
-  return CompletionBox();
-}
-
-bool ProductSetup::FillDirectories() {
-  ProductDirectories& folders = Directories();
+bool SetupApplication::FillDirectories() {
+  ProductDirectories& folders = ProductDefinition()->Directories();
   const UINT windows = GetWindowsDirectoryA(folders.windows, kDirectoryChars);
   return CopyText(folders.source, SourceDirectory()) && windows != 0 &&
          windows < static_cast<UINT>(kDirectoryChars) &&
          SharedFolder(folders.system, sizeof folders.system);
 }
 
-bool ProductSetup::Welcome() {
+bool SetupApplication::Welcome() {
   SetupString line1, line2, line3, install, dontInstall, title;
   LoadMessage(line1, kStrWelcomeLine1);
   LoadMessage(line2, kStrWelcomeLine2);
@@ -55,7 +55,8 @@ bool ProductSetup::Welcome() {
   LoadMessage(dontInstall, kStrDontInstall);
   LoadMessage(title, kStrWelcomeTitle);
   MessageDialog box;
-  box.SetText("%s\n%s\n%s\n%s\n%s", line1.Text(), line2.Text(), line3.Text(), "", CopyrightLine());
+  box.SetText("%s\n%s\n%s\n%s\n%s", line1.Text(), line2.Text(), line3.Text(), "",
+              ProductDefinition()->CopyrightLine());
   box.SetOwnIcon("ICONFINSTALL");
   box.SetLabels(install.Text(), dontInstall.Text());
   box.SetCancelButton(1);
@@ -63,14 +64,14 @@ bool ProductSetup::Welcome() {
   return box.Show(Background(), title.Text()) == 0;
 }
 
-bool ProductSetup::AskFolder() {
+bool SetupApplication::AskFolder() {
   requiredK_ = static_cast<int>(RequiredSpace());
   FolderPrompt prompt;
   prompt.helpContext = kFolderHelpContext;
   prompt.folder = 1;
   prompt.checkSpace = 1;
   prompt.required = static_cast<unsigned>(requiredK_);
-  CopyText(prompt.initial, DefaultFolder());
+  CopyText(prompt.initial, ProductDefinition()->DefaultFolder());
   const unsigned lines[kPromptLines] = {kStrFolderLine1, kStrFolderLine2, kStrFolderLine3,
                                         kStrPressEnterForDefault};
   for (int i = 0; i < kPromptLines; ++i) {
@@ -78,7 +79,6 @@ bool ProductSetup::AskFolder() {
     LoadMessage(text, lines[i]);
     CopyText(prompt.lines[i], text.Text());
   }
-  if (!RunFolderPrompt(Operations(), Operations(), *this, Background(), Help(), prompt))
-    return false;
-  return CopyText(Directories().install, prompt.answer);
+  if (!RunFolderPrompt(operations_, operations_, *this, Background(), Help(), prompt)) return false;
+  return CopyText(ProductDefinition()->Directories().install, prompt.answer);
 }
