@@ -1,6 +1,7 @@
 // The script of a product: welcome, components, folder, copy, Program
 // Manager items, registry values, completion. Any step that answers false
 // ends it with kSetupFailed, without the completion box.
+#include "app/product_options.h"
 #include "app/setup_application.h"
 
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include "base/message_text.h"
 #include "fileops/shared_count.h"
 #include "resources/string_ids.h"
+#include "ui/component_selection.h"
 #include "ui/ctl3d.h"
 #include "ui/folder_prompt.h"
 #include "ui/message_dialog.h"
@@ -29,9 +31,8 @@ int SetupApplication::RunProductScript() {
   const bool registered = Register3dControls();
   CreateBackgroundControls();
   int result = kSetupFailed;
-  // A product that offers no components shows no selection.
-  if (FillDirectories() && Welcome() && AskFolder() && CopyPhase() && ProgramItemsPhase() &&
-      RegistryPhase())
+  if (FillDirectories() && Welcome() && SelectComponents() && AskFolder() && CopyPhase() &&
+      ProgramItemsPhase() && RegistryPhase())
     result = CompletionBox();
   DestroyBackgroundControls();
   if (registered) Unregister3dControls();
@@ -62,6 +63,23 @@ bool SetupApplication::Welcome() {
   box.SetCancelButton(1);
   box.SetHelp(Help(), kWelcomeHelpContext);
   return box.Show(Background(), title.Text()) == 0;
+}
+
+// A product that offers no components shows no selection.
+bool SetupApplication::SelectComponents() {
+  ProductOptions options(*ProductDefinition());
+  return RunComponentSelection(options, *this, operations_, operations_, *this, Background(),
+                               Help());
+}
+
+void SetupApplication::SetOptionState(int option, int state) {
+  if (option >= 0 && option < options_.Count()) options_[option] = state;
+}
+
+void SetupApplication::SetSelected(ChoiceList list, int index, int flag) {
+  Selection* lists[] = {&files_, &items_, &iniEntries_, &registryEntries_};
+  Selection& selection = *lists[list];
+  if (index >= 0 && index < selection.Count()) selection[index] = flag;
 }
 
 bool SetupApplication::AskFolder() {

@@ -20,6 +20,7 @@
 #include "shell/program_manager_link.h"
 #include "ui/background_controls.h"
 #include "ui/background_window.h"
+#include "ui/component_choices.h"
 #include "ui/engine_error_boxes.h"
 #include "ui/file_attribute_question.h"
 #include "ui/icon_window.h"
@@ -56,7 +57,7 @@ class ProductTitles : public TitleSource {
   InstallInfo* product_ = nullptr;
 };
 
-class SetupApplication : public AbortQuestion {
+class SetupApplication : public AbortQuestion, public ComponentChoices {
  public:
   SetupApplication();
   virtual ~SetupApplication();
@@ -77,6 +78,11 @@ class SetupApplication : public AbortQuestion {
 
   // The question behind every Cancel.
   bool ConfirmAbort(HWND owner) override;
+
+  // What the component selection leaves.
+  void SetOptionState(int option, int state) override;
+  void SetSelected(ChoiceList list, int index, int flag) override;
+  void SetRequiredSpace(double kilobytes) override { requiredSpace_ = kilobytes; }
 
   int Result() const { return result_; }
   FileOperations& Operations() { return operations_; }
@@ -121,6 +127,7 @@ class SetupApplication : public AbortQuestion {
   bool InitialiseProduct(InstallInfo& product);
   bool FillDirectories();
   bool Welcome();
+  bool SelectComponents();
   bool AskFolder();
   bool StartHelp();
   bool CopyRowStep(InstallInfo& product, int row, class CopyProgress& progress);
