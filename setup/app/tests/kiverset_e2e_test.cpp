@@ -58,4 +58,19 @@ TEST(KiversetE2E, EscapeAnswersTheUsageBoxToo) {
   EXPECT_EQ(code, 0u);
 }
 
+TEST(KiversetE2E, SourceDirectoryTooLongIsRefusedBeforeAnything) {
+  uidriver::Program program;
+  ASSERT_TRUE(program.Start("\"" + ProgramPath() + "\" C:\\" + std::string(300, 'd')));
+  HWND box = uidriver::WaitTopWindow(program.Id(), "Error", "#32770", kFirstWindowMs);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(uidriver::TopWindows(program.Id()), std::vector<HWND>{box});
+  uidriver::MessageBoxInfo info;
+  ASSERT_TRUE(uidriver::ReadMessageBox(box, &info));
+  EXPECT_EQ(info.text, "The install source directory is longer than 255 characters");
+  ASSERT_TRUE(uidriver::AnswerMessageBox(box, "&OK"));
+  DWORD code = 99;
+  ASSERT_TRUE(program.WaitExit(10000, &code));
+  EXPECT_EQ(code, 1u);
+}
+
 }  // namespace
