@@ -12,11 +12,6 @@ namespace {
 constexpr COLORREF kBarColour = 0x808080;
 constexpr int kBillboardGap = 10;
 
-// The billboards have no messages of their own to serve.
-INT_PTR CALLBACK BillboardProcedure(HWND, UINT message, WPARAM, LPARAM) {
-  return message == WM_INITDIALOG ? TRUE : FALSE;
-}
-
 }  // namespace
 
 CopyProgress::CopyProgress(InstallInfo& product, Selection& files, FileOperations& operations,
@@ -55,8 +50,7 @@ bool CopyProgress::Start() {
 }
 
 void CopyProgress::Finish() {
-  if (billboard_) DestroyWindow(billboard_);
-  billboard_ = nullptr;
+  billboard_.Destroy();
   dialog_.Destroy();
   if (ownerPushed_) operations_.PopOwner();
   ownerPushed_ = false;
@@ -115,21 +109,17 @@ void CopyProgress::ShowBillboard(bool first, uint32_t bytes) {
   const double share = total_ / count;
   const int before = static_cast<int>(std::floor((running_ - bytes) / share));
   const int now = static_cast<int>(std::floor(running_ / share));
-  if (!(first || now != before || !billboard_) || now < 0 || now > count - 1) return;
-  if (billboard_) DestroyWindow(billboard_);
-  billboard_ = nullptr;
+  if (!(first || now != before || !billboard_.Handle()) || now < 0 || now > count - 1) return;
+  billboard_.Destroy();
   if (IsWindowVisible(icon_.Handle())) return;  // setup is minimised
   const int templateId = product_.BillboardTemplate(now);
-  if (templateId == 0) return;
-  billboard_ = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId),
-                                  background_, BillboardProcedure, 0);
-  if (!billboard_) return;
+  if (templateId == 0 || !billboard_.Create(background_, templateId)) return;
   RECT progress, board;
   GetWindowRect(dialog_.Handle(), &progress);
-  GetWindowRect(billboard_, &board);
+  GetWindowRect(billboard_.Handle(), &board);
   const int height = board.bottom - board.top;
-  CentreAtPoint(billboard_, (progress.left + progress.right) / 2,
+  CentreAtPoint(billboard_.Handle(), (progress.left + progress.right) / 2,
                 progress.bottom + height / 2 + kBillboardGap);
   SetWindowPos(dialog_.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  ShowWindow(billboard_, SW_SHOWNOACTIVATE);
+  ShowWindow(billboard_.Handle(), SW_SHOWNOACTIVATE);
 }

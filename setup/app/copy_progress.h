@@ -10,6 +10,7 @@
 #include "base/abort_question.h"
 #include "base/progress_sink.h"
 #include "product/install_info.h"
+#include "ui/billboard_dialog.h"
 #include "ui/progress_dialog.h"
 
 class FileOperations;
@@ -56,7 +57,7 @@ class CopyProgress : public ProgressSink {
   HWND background_;
   const char* title_;
   ProgressDialog dialog_;
-  HWND billboard_ = nullptr;
+  BillboardDialog billboard_;
   HICON icon_handle_ = nullptr;
   int cancel_ = 0;
   bool ownerPushed_ = false;
