@@ -174,3 +174,18 @@ TEST(ShippedBinaries, DecompressionLibraryExportsExactlyItsThreeFunctions) {
 TEST(ShippedBinaries, SetupEngineIsAWindows95Program) {
   ExpectWindows95Image("kiverset.exe", false);
 }
+
+// Version 2.1: setup starts an uninstaller of 2.0 or later only.
+TEST(ShippedBinaries, UninstallerIsAWindows95ProgramOfVersion21) {
+  ExpectWindows95Image("Vantrel3.exe", false);
+  pe::Image image;
+  ASSERT_TRUE(pe::ParseFile(ShipBin() + "Vantrel3.exe", &image, nullptr));
+  EXPECT_EQ(image.fileVersionMS, 0x00020001u);
+  EXPECT_EQ(image.productVersionMS, 0x00010001u);
+  for (const char* function : {"RemoveFontResourceA", "RegDeleteKeyA",
+                               "WritePrivateProfileSectionA", "DdeConnect", "RemoveDirectoryA"}) {
+    EXPECT_TRUE(std::any_of(image.imports.begin(), image.imports.end(), [&](const pe::Import& i) {
+      return i.function == function;
+    })) << function;
+  }
+}
