@@ -4,8 +4,7 @@
 #   decompress/disk/make_disk.sh OUTDIR
 # The programs come from the ship build (build/ship), the disk builder from
 # the native build. Msvbvm50.dll and Oleaut32.dll come from the folder named
-# by HVT_REDIST_DIR when the packager sets it, else the stand-ins are used;
-# Vantrel3.exe is the stand-in until the uninstaller is built.
+# by HVT_REDIST_DIR when the packager sets it, else the stand-ins are used.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
 build=${HVT_BUILD_DIR:-$top/build}
@@ -55,7 +54,6 @@ if [ -z "${HVT_REDIST_DIR:-}" ]; then
   echo "Msvbvm50.dll, Oleaut32.dll: stand-ins of ours (no exports, version 0.0.0.0, so setup never"
   echo "  replaces a real copy); set HVT_REDIST_DIR to the folder that holds the real files"
 fi
-echo "Vantrel3.exe: stand-in of ours (version 2.0) until the uninstaller is built"
 "$mkdisk" "$out" "${args[@]}"
 
 # For the tests: the files as they were before the disk compressed them.

@@ -1,5 +1,7 @@
 #include "uidriver.h"
 
+#include <tlhelp32.h>
+
 #include <cstdio>
 #include <cstring>
 
@@ -49,6 +51,29 @@ bool Program::Start(const std::string& commandLine, const std::string& folder) {
   process_ = info.hProcess;
   pid_ = info.dwProcessId;
   return true;
+}
+
+bool Program::Attach(DWORD pid) {
+  Kill();
+  process_ = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE, FALSE, pid);
+  pid_ = process_ ? pid : 0;
+  return process_ != nullptr;
+}
+
+DWORD FindProcess(const std::string& fileName) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return 0;
+  PROCESSENTRY32 entry = {};
+  entry.dwSize = sizeof entry;
+  DWORD found = 0;
+  for (BOOL more = Process32First(snapshot, &entry); more && !found;
+       more = Process32Next(snapshot, &entry)) {
+    const char* name = entry.szExeFile;
+    if (const char* slash = strrchr(name, '\\')) name = slash + 1;
+    if (lstrcmpiA(name, fileName.c_str()) == 0) found = entry.th32ProcessID;
+  }
+  CloseHandle(snapshot);
+  return found;
 }
 
 bool Program::Running() const {

@@ -33,6 +33,9 @@ class Program {
   Program& operator=(const Program&) = delete;
 
   bool Start(const std::string& commandLine, const std::string& folder = std::string());
+  // Takes on a process another program started (found by FindProcess), to
+  // wait for it and end it as if this one had started it.
+  bool Attach(DWORD pid);
   DWORD Id() const { return pid_; }
   bool Running() const;
   // Waits for the process to end; false on timeout.
@@ -43,6 +46,10 @@ class Program {
   HANDLE process_ = nullptr;
   DWORD pid_ = 0;
 };
+
+// The id of a running process whose program file is named fileName
+// (case-insensitive, without folder); 0 when none runs.
+DWORD FindProcess(const std::string& fileName);
 
 // A visible top-level window of the process whose caption and/or class
 // match exactly (nullptr: any).

@@ -23,7 +23,8 @@ check_plain LZPUNZ32.DLL "$bin/lzpunz32.dll"
 check_plain INSTALL.HLP "$bin/install.hlp"
 check_compressed KELVANE.EX_ "$bin/kelvane.exe"
 check_compressed KELVANE.HL_ "$bin/KELVANE.HLP"
-for f in VANTREL3.EX_ MSVBVM50.DL_ OLEAUT32.DL_; do
+check_compressed VANTREL3.EX_ "$bin/Vantrel3.exe"
+for f in MSVBVM50.DL_ OLEAUT32.DL_; do
   [ -s "$disk/DISK1/$f" ] || { echo "FAIL $f missing"; fail=1; }
 done
 check_plain README.TXT "$top/decompress/disk/files/ReadMe.txt"

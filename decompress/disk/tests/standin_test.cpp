@@ -1,6 +1,5 @@
-// The stand-ins carry the versions the setup engine's version policy
-// relies on: 0.0.0.0 for the run-time libraries (never replacing a real
-// copy), at least 2.0 for the uninstaller; the libraries export nothing.
+// The stand-ins carry the version the setup engine's version policy relies
+// on: 0.0.0.0 (never replacing a real copy); they export nothing.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -61,12 +60,6 @@ TEST(Standins, RuntimeLibrariesAreVersionZeroAndExportNothing) {
     }
     EXPECT_TRUE(DeleteFileA(copy.c_str()));
   }
-}
-
-TEST(Standins, UninstallerIsAtLeastVersionTwo) {
-  DWORD ms = 0, ls = 0;
-  ASSERT_TRUE(FixedVersion(WinPath(HVT_STANDIN_VANTREL3), ms, ls));
-  EXPECT_GE(HIWORD(ms), 2u);
 }
 
 }  // namespace

@@ -125,7 +125,18 @@ class InstallE2E : public ::testing::Test {
     CopyDisk();
     ASSERT_TRUE(progman_.Start());
   }
-  void TearDown() override { progman_.Stop(); }
+  void TearDown() override {
+    EndUninstaller();
+    progman_.Stop();
+  }
+
+  // The uninstaller setup starts on a failed installation's log runs on
+  // after setup: a test that does not drive it to its end ends it here.
+  static void EndUninstaller() {
+    uidriver::Program uninstaller;
+    if (const DWORD pid = uidriver::FindProcess("Vantrel3.exe"))
+      if (uninstaller.Attach(pid)) uninstaller.Kill();
+  }
 
   void ResetMachine() {
     const std::string windows = WindowsDir(), shared = SharedDir();

@@ -152,13 +152,35 @@ TEST_F(InstallE2E, CancelDuringTheCopyRollsBack) {
   ASSERT_TRUE(uidriver::AnswerMessageBox(progress, "&Cancel"));
   Answer("Query Abort", kAbortText, "&Yes");
   EXPECT_EQ(ExitCode(), 1u);
-  ASSERT_TRUE(uidriver::WaitUntil([&] { return Exists(windows + "\\Vantrel3.txt"); }, 20000));
-  EXPECT_EQ(Lower(ReadFileBytes(windows + "\\Vantrel3.txt")),
-            Lower(windows + "\\Vantrel3.exe " + windows + "\\filog.ini"));
-  LogHeader header;
-  const std::vector<std::string> lines = LogLines(windows + "\\filog.ini", header);
-  ASSERT_FALSE(lines.empty());
-  EXPECT_EQ(lines[0], "filecopied c:\\disk1\\vantrel3.ex_ " + Lower(windows) + "\\vantrel3.exe 0");
+  // The uninstaller setup started on its log takes the installation back
+  // and says so; it stays itself, in the Windows folder.
+  DWORD pid = 0;
+  ASSERT_TRUE(uidriver::WaitUntil(
+      [&] { return (pid = uidriver::FindProcess("Vantrel3.exe")) != 0; }, 20000));
+  uidriver::Program uninstaller;
+  ASSERT_TRUE(uninstaller.Attach(pid));
+  HWND box = nullptr;
+  ASSERT_TRUE(uidriver::WaitUntil(
+      [&] {
+        for (HWND w : uidriver::TopWindows(pid))
+          if (uidriver::Text(w) == "Uninstall Configuration Haventide" &&
+              !uidriver::ControlById(w, 101))
+            box = w;
+        return box != nullptr;
+      },
+      30000));
+  uidriver::MessageBoxInfo info;
+  ASSERT_TRUE(uidriver::ReadMessageBox(box, &info));
+  EXPECT_EQ(info.text, "Configuration Haventide was successfully removed.");
+  ASSERT_TRUE(uidriver::AnswerMessageBox(box, "OK"));
+  DWORD code = 99;
+  EXPECT_TRUE(uninstaller.WaitExit(20000, &code));
+  EXPECT_EQ(code, 0u);
+  EXPECT_TRUE(Exists(windows + "\\Vantrel3.exe"));
+  for (const std::string& gone :
+       {windows + "\\filog.ini", std::string(kFolder), std::string(kFolder) + "\\Kelvane.exe"})
+    EXPECT_FALSE(Exists(gone)) << gone;
+  EXPECT_EQ(UninstallValue("DisplayName"), "<no key>");
 }
 
 TEST_F(InstallE2E, FileInUseGoesInAtTheNextRestart) {
