@@ -15,7 +15,9 @@ INT_PTR CALLBACK SharedFileProc(HWND window, UINT message, WPARAM wParam, LPARAM
       const auto* dialog = reinterpret_cast<const SharedFileDialog*>(lParam);
       SetDlgItemTextA(window, kDlgSharedPath, dialog->path.c_str());
       SetForegroundWindow(window);
-      return TRUE;
+      // Enter keeps the file, as the default button says.
+      SetFocus(GetDlgItem(window, IDNO));
+      return FALSE;
     }
     case WM_COMMAND:
       switch (LOWORD(wParam)) {
