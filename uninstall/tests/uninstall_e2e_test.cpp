@@ -29,16 +29,16 @@ using SharedAnswers = std::map<std::string, std::string>;
 
 class RemovalE2E : public InstallE2E {
  protected:
-  void SetUp() override {
-    InstallE2E::SetUp();
-    if (!HasFatalFailure()) before_ = State();
-  }
   void TearDown() override {
     uninstaller_.Kill();
     InstallE2E::TearDown();
   }
 
   MachineState State() { return ReadMachineState(progman_.State()); }
+
+  // The machine before the test changes it (a regedit export takes seconds:
+  // only tests that compare read it).
+  void Remember() { before_ = State(); }
 
   // The machine as before, apart from what except names and the bench
   // Program Manager's own state file.
@@ -155,6 +155,7 @@ const std::string kRemovingNotice = "Removing Configuration Haventide and all of
 // is as it was, but for the uninstaller it keeps. Msvbvm50.dll came with the
 // installation and goes; the machine's own oleaut32.dll stays.
 TEST_F(RemovalE2E, RollBackAtEveryCopyRow) {
+  Remember();
   const std::string windows = WindowsDir(), shared = SharedDir(), folder = kFolder;
   const struct {
     std::string file;  // the row's destination, there once it is copied
@@ -198,7 +199,7 @@ TEST_F(RemovalE2E, RollBackAtEveryCopyRow) {
     ExpectAsBefore({Lower(windows + "\\vantrel3.exe ")});
     if (HasFailure()) {
       ResetMachine();
-      before_ = State();
+      Remember();
     }
   }
 }
@@ -234,6 +235,7 @@ std::string Output(const std::string& commandLine) {
 // it: afterwards the machine is as before the installation, but for the
 // uninstaller, and the entry is gone from the list.
 TEST_F(RemovalE2E, InstallThenRemoveThroughWinesUninstaller) {
+  Remember();
   InstallThrough(kInstalledText, "&OK");
   EXPECT_EQ(ExitCode(), 0u);
   EXPECT_NE(Output("uninstaller.exe --list").find("|||Configuration Haventide"), std::string::npos);
@@ -250,6 +252,7 @@ TEST_F(RemovalE2E, InstallThenRemoveThroughWinesUninstaller) {
 // "No" changes nothing; a second installation into the folder chains the
 // first one's log, and one removal takes both back: every count gone.
 TEST_F(RemovalE2E, TwoInstallationsOneRemoval) {
+  Remember();
   const std::string shared = SharedDir();
   InstallThrough(kInstalledText, "&OK");
   EXPECT_EQ(ExitCode(), 0u);
@@ -284,7 +287,7 @@ TEST_F(RemovalE2E, AChangedValueComesBackByteForByte) {
   RegSetValueExA(key, "UninstallString", 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(expand),
                  sizeof expand);
   RegCloseKey(key);
-  before_ = State();
+  Remember();
   InstallThrough(kInstalledText, "&OK");
   EXPECT_EQ(ExitCode(), 0u);
   ASSERT_EQ(UninstallValue("DisplayName"), kProduct);
@@ -309,6 +312,7 @@ TEST_F(RemovalE2E, AChangedValueComesBackByteForByte) {
 // A file held open cannot be deleted: it is named for deletion in
 // wininit.ini, goes at Wine's next restart, and the folder holding it stays.
 TEST_F(RemovalE2E, AFileHeldOpenGoesAtTheNextRestart) {
+  Remember();
   const std::string kelvane = std::string(kFolder) + "\\Kelvane.exe";
   InstallThrough(kInstalledText, "&OK");
   EXPECT_EQ(ExitCode(), 0u);
@@ -390,7 +394,7 @@ TEST_F(RemovalE2E, ALogThatCannotBeUsedChangesNothing) {
   ASSERT_NE(f, nullptr);
   fputs("[rename]\r\nNUL=C:\\AUTOEXEC.BAT\r\n", f);
   fclose(f);
-  before_ = State();
+  Remember();
   const struct {
     std::string tail, text;
   } rows[] = {
