@@ -15,8 +15,10 @@ std::string BenchProgramManager::CommandLine(const std::string& refuse) {
 
 bool BenchProgramManager::Start(const std::string& refuse) {
   const std::string command = CommandLine(refuse);
+  // The first program of a fresh Wine session waits for the session's own
+  // services to start.
   return !command.empty() && process_.Start(command) &&
-         uidriver::WaitUntil([&] { return State().find("conversations: ") == 0; });
+         uidriver::WaitUntil([&] { return State().find("conversations: ") == 0; }, 40000);
 }
 
 DWORD BenchProgramManager::ServingProcess() const {

@@ -117,8 +117,12 @@ TEST_F(InstallE2E, FolderPromptCancelAsksFirst) {
   FolderCancelled("&No");
   FolderCancelled("&Yes");
   EXPECT_EQ(ExitCode(), 1u);
-  // Nothing was changed yet, so there is nothing for the uninstaller to do.
-  EXPECT_FALSE(Exists(WindowsDir() + "\\Vantrel3.txt"));
+  // Nothing was changed yet: the log holds only its header, so no
+  // uninstaller is started, and no folder was made.
+  LogHeader header;
+  EXPECT_TRUE(LogLines(WindowsDir() + "\\filog.ini", header).empty());
+  EXPECT_EQ(header.title, kProduct);
+  EXPECT_EQ(uidriver::FindProcess("Vantrel3.exe"), 0u);
   EXPECT_FALSE(Exists(kFolder));
 }
 
