@@ -141,3 +141,15 @@ LogContent CheckInstallLog(const uint8_t* bytes, size_t size) {
   if (!ReadInstallLog(bytes, size, header, records)) return LogContent::Damaged;
   return records.empty() ? LogContent::Empty : LogContent::HasRecords;
 }
+
+const char* LogOpName(LogOp kind) {
+  static const char* const kNames[kLogOpCount] = {
+      "DirCreated",      "DirRemoved",        "FileMoved",      "FileDeleted",
+      "FileCopied",      "AttribChanged",     "IniFileCreated", "IniEntryAdded",
+      "IniEntryDeleted", "IniEntryChanged",   "GroupCreated",   "ItemAdded",
+      "GroupDeleted",    "ItemDeleted",       "RegKeyCreated",  "RegValueCreated",
+      "RegValueChanged", "RegValueDeleted",   "RegKeyDeleted",  "FileAppended",
+      "IniSectionAdded", "IniSectionDeleted", "FontInstalled"};
+  const int32_t index = static_cast<int32_t>(kind);
+  return index >= 0 && index < kLogOpCount ? kNames[index] : "?";
+}

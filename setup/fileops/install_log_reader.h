@@ -59,6 +59,10 @@ class InstallLogReader {
   bool cut_short_ = false;
 };
 
+// The name of a record kind ("FileCopied"), for reports; "?" for a number
+// that is no kind.
+const char* LogOpName(LogOp kind);
+
 // The whole log; false when any part of it is damaged.
 bool ReadInstallLog(const uint8_t* bytes, size_t size, LogHeader& header,
                     std::vector<LogRecord>& records);

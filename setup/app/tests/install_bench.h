@@ -99,15 +99,8 @@ inline std::vector<std::string> LogLines(const std::string& path, LogHeader& hea
   if (!ReadInstallLog(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), header,
                       records))
     return {"<damaged>"};
-  static const char* const kNames[] = {
-      "DirCreated",      "DirRemoved",        "FileMoved",      "FileDeleted",
-      "FileCopied",      "AttribChanged",     "IniFileCreated", "IniEntryAdded",
-      "IniEntryDeleted", "IniEntryChanged",   "GroupCreated",   "ItemAdded",
-      "GroupDeleted",    "ItemDeleted",       "RegKeyCreated",  "RegValueCreated",
-      "RegValueChanged", "RegValueDeleted",   "RegKeyDeleted",  "FileAppended",
-      "IniSectionAdded", "IniSectionDeleted", "FontInstalled"};
   for (const LogRecord& r : records) {
-    std::string line = kNames[static_cast<int>(r.kind)];
+    std::string line = LogOpName(r.kind);
     for (const std::string& t : r.texts) line += " " + t;
     for (uint32_t n : r.numbers) line += " " + std::to_string(n);
     lines.push_back(Lower(line));

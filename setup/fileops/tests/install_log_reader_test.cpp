@@ -289,3 +289,12 @@ TEST(CheckInstallLogTest, ALongTitleAloneIsEmptyNotARecord) {
   ASSERT_TRUE(r.OpenAt("x", std::string(300, 't').c_str()));
   EXPECT_EQ(CheckInstallLog(file.bytes.data(), file.bytes.size()), LogContent::Empty);
 }
+
+TEST(InstallLogReaderTest, KindsAreNamedByTheirNumbers) {
+  const struct {
+    int32_t number;
+    const char* name;
+  } cases[] = {{0, "DirCreated"},    {2, "FileMoved"},      {4, "FileCopied"}, {13, "ItemDeleted"},
+               {19, "FileAppended"}, {22, "FontInstalled"}, {23, "?"},         {-1, "?"}};
+  for (const auto& c : cases) EXPECT_STREQ(LogOpName(static_cast<LogOp>(c.number)), c.name);
+}

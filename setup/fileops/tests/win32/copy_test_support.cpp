@@ -92,13 +92,6 @@ void FileOpsTest::TearDown() {
 std::vector<std::string> FileOpsTest::Records() { return RecordLines(logFile_.bytes); }
 
 std::vector<std::string> RecordLines(const std::vector<uint8_t>& log) {
-  static const char* const kNames[] = {
-      "DirCreated",      "DirRemoved",        "FileMoved",      "FileDeleted",
-      "FileCopied",      "AttribChanged",     "IniFileCreated", "IniEntryAdded",
-      "IniEntryDeleted", "IniEntryChanged",   "GroupCreated",   "ItemAdded",
-      "GroupDeleted",    "ItemDeleted",       "RegKeyCreated",  "RegValueCreated",
-      "RegValueChanged", "RegValueDeleted",   "RegKeyDeleted",  "FileAppended",
-      "IniSectionAdded", "IniSectionDeleted", "FontInstalled"};
   LogHeader header;
   std::vector<LogRecord> records;
   std::vector<std::string> lines;
@@ -107,7 +100,7 @@ std::vector<std::string> RecordLines(const std::vector<uint8_t>& log) {
     return lines;
   }
   for (const LogRecord& record : records) {
-    std::string line = kNames[static_cast<int>(record.kind)];
+    std::string line = LogOpName(record.kind);
     for (const std::string& text : record.texts) line += "|" + text;
     for (uint32_t number : record.numbers) line += "|" + std::to_string(number);
     lines.push_back(line);
