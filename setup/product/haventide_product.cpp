@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "product/record_fields.h"
+
 namespace {
 
 constexpr char kProductName[] = "Configuration Haventide";
@@ -60,27 +62,6 @@ constexpr TitleLine kTitle[] = {
 };
 constexpr int kTitleCount = sizeof kTitle / sizeof kTitle[0];
 
-// Copies text into a fixed field; false when it does not fit.
-template <int N>
-bool CopyField(char (&field)[N], const char* text) {
-  const int written = std::snprintf(field, N, "%s", text);
-  return written >= 0 && written < N;
-}
-
-// format with every %s the folder (up to two of them).
-template <int N>
-bool FormatField(char (&field)[N], const char* format, const char* folder) {
-  const int written = std::snprintf(field, N, format, folder, folder);
-  return written >= 0 && written < N;
-}
-
-bool FormatPath(PathBuffer& path, const char* format, const char* folder) {
-  char text[PathBuffer::kCapacity];
-  return FormatField(text, format, folder) && path.Set(text);
-}
-
-bool Valid(int index, int count) { return index >= 0 && index < count; }
-
 }  // namespace
 
 int HaventideProduct::FileRowCount() { return kFileCount; }
@@ -93,7 +74,7 @@ bool HaventideProduct::InstallDirectory(PathBuffer& path) {
 }
 
 bool HaventideProduct::InstallRow(int row, int& flag) {
-  if (Valid(row, kFileCount)) flag = 1;
+  if (ValidIndex(row, kFileCount)) flag = 1;
   return true;
 }
 
@@ -104,7 +85,7 @@ bool HaventideProduct::ProductName(char* buffer, int size) {
 }
 
 bool HaventideProduct::GetFileEntry(int row, FileEntry& entry) {
-  if (!Valid(row, kFileCount)) return true;
+  if (!ValidIndex(row, kFileCount)) return true;
   const FileRow& file = kFiles[row];
   const ProductDirectories& folders = Directories();
   char command[PathBuffer::kCapacity];
@@ -131,7 +112,7 @@ bool HaventideProduct::GetFileEntry(int row, FileEntry& entry) {
 }
 
 bool HaventideProduct::GetProgramItem(int item, ProgramItem& record) {
-  if (!Valid(item, kItemCount)) return true;
+  if (!ValidIndex(item, kItemCount)) return true;
   const char* folder = Directories().install;
   record.iconIndex = 0;
   return CopyField(record.title, kItems[item].title) && CopyField(record.group, kProductName) &&
@@ -140,28 +121,26 @@ bool HaventideProduct::GetProgramItem(int item, ProgramItem& record) {
 }
 
 bool HaventideProduct::GetRegistryEntry(int entry, RegistryEntry& record) {
-  if (!Valid(entry, kRegistryCount)) return true;
+  if (!ValidIndex(entry, kRegistryCount)) return true;
   record.root = kLocalMachine;
   record.type = kStringValue;
   record.number = 0;
   if (!CopyField(record.key, kUninstallKey)) return false;
   if (entry == 0)
     return CopyField(record.valueName, "DisplayName") && CopyField(record.data, kProductName);
-  const ProductDirectories& folders = Directories();
-  const int written =
-      std::snprintf(record.data, sizeof record.data, "%s\\vantrel3.exe %s\\filog.ini",
-                    folders.windows, folders.install);
-  return CopyField(record.valueName, "UninstallString") && written >= 0 &&
-         written < static_cast<int>(sizeof record.data);
+  return CopyField(record.valueName, "UninstallString") &&
+         UninstallStringOf(Directories(), record.data);
 }
 
 bool HaventideProduct::GetTitleLine(int index, TitleLine& line) {
-  if (!Valid(index, kTitleCount)) return true;
+  if (!ValidIndex(index, kTitleCount)) return true;
   line = kTitle[index];
   return true;
 }
 
-int HaventideProduct::RowSize(int row) { return Valid(row, kFileCount) ? kFiles[row].size : 0; }
+int HaventideProduct::RowSize(int row) {
+  return ValidIndex(row, kFileCount) ? kFiles[row].size : 0;
+}
 
 const char* HaventideProduct::CopyrightLine() { return "Copyright (C) 1997 Quillmere"; }
 

@@ -1,5 +1,7 @@
 #include "product/install_info.h"
 
+#include <cstdio>
+
 void FileEntry::Unpack(int flags) {
   storedPlain = (flags & kStoredPlain) ? 1 : 0;
   shared = (flags & kSharedFile) ? 1 : 0;
@@ -14,4 +16,10 @@ double CopyRowBytes(InstallInfo& product) {
   for (int row = 0; row < rows; ++row)
     if (product.RowKind(row) == kRowCopy) bytes += product.RowSize(row);
   return bytes;
+}
+
+bool UninstallStringOf(const ProductDirectories& folders, char (&data)[kRegistryDataChars]) {
+  const int written = std::snprintf(data, kRegistryDataChars, "%s\\vantrel3.exe %s\\filog.ini",
+                                    folders.windows, folders.install);
+  return written >= 0 && written < kRegistryDataChars;
 }

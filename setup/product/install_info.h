@@ -164,5 +164,9 @@ class InstallInfo {
   ProductDirectories directories_;
 };
 
+// The uninstaller's command line for an installation into folders: the
+// uninstaller in the Windows folder, given the log in the install folder.
+bool UninstallStringOf(const ProductDirectories& folders, char (&data)[kRegistryDataChars]);
+
 // The space the copy rows need: the sum of their sizes.
 double CopyRowBytes(InstallInfo& product);
