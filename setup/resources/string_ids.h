@@ -1,5 +1,7 @@
 /* Identifiers of the setup engine's string table (1-132). Plain defines:
-   the resource script includes this too. */
+   the resource script includes this too. The product's own texts (3, 4 and
+   6-8: what the welcome box and the folder prompt say it installs) are in
+   each setup program's resource script, not the engine's. */
 #ifndef SETUP_RESOURCES_STRING_IDS_H
 #define SETUP_RESOURCES_STRING_IDS_H
 
