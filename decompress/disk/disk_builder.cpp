@@ -49,7 +49,12 @@ bool Fail(std::string& error, const std::string& message, const fs::path& partia
 
 bool BuildDisk(const std::string& outDir, const std::map<std::string, std::string>& inputs,
                std::string& error, std::FILE* report) {
-  const std::vector<DiskEntry>& entries = DiskContents();
+  return BuildDisk(outDir, DiskContents(), inputs, error, report);
+}
+
+bool BuildDisk(const std::string& outDir, const std::vector<DiskEntry>& entries,
+               const std::map<std::string, std::string>& inputs, std::string& error,
+               std::FILE* report) {
   for (const auto& given : inputs) {
     bool known = false;
     for (const DiskEntry& e : entries) known = known || given.first == e.input;
@@ -57,10 +62,10 @@ bool BuildDisk(const std::string& outDir, const std::map<std::string, std::strin
   }
   for (const DiskEntry& e : entries) {
     const auto it = inputs.find(e.input);
-    if (it == inputs.end()) return Fail(error, std::string("no input given for ") + e.input, {});
+    if (it == inputs.end()) return Fail(error, "no input given for " + e.input, {});
     std::error_code ec;
     if (!fs::is_regular_file(it->second, ec))
-      return Fail(error, std::string("missing input for ") + e.input + ": " + it->second, {});
+      return Fail(error, "missing input for " + e.input + ": " + it->second, {});
   }
 
   const fs::path target(outDir);
@@ -89,8 +94,8 @@ bool BuildDisk(const std::string& outDir, const std::map<std::string, std::strin
     before += data.size();
     after += written.size();
     if (report)
-      std::fprintf(report, "%-13s %10zu  ->  %-13s %10zu\n", e.input, data.size(), name.c_str(),
-                   written.size());
+      std::fprintf(report, "%-13s %10zu  ->  %-13s %10zu\n", e.input.c_str(), data.size(),
+                   name.c_str(), written.size());
   }
 
   fs::remove_all(target, ec);

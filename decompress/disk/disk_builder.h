@@ -5,6 +5,9 @@
 #include <cstdio>
 #include <map>
 #include <string>
+#include <vector>
+
+#include "disk_layout.h"
 
 namespace disk {
 
@@ -14,5 +17,9 @@ namespace disk {
 // answers false with a message naming the file in error.
 bool BuildDisk(const std::string& outDir, const std::map<std::string, std::string>& inputs,
                std::string& error, std::FILE* report);
+// The same for a disk of other contents (another product's).
+bool BuildDisk(const std::string& outDir, const std::vector<DiskEntry>& entries,
+               const std::map<std::string, std::string>& inputs, std::string& error,
+               std::FILE* report);
 
 }  // namespace disk

@@ -8,7 +8,7 @@
 namespace disk {
 
 struct DiskEntry {
-  const char* input;  // the name the builder is given the file under
+  std::string input;  // the name the builder is given the file under
   bool compressed;    // stored in SZDD form under its compressed name
 };
 
