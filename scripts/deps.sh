@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake make g++ googletest
           g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64
-          wine wine32:i386 wine64 xvfb x11-utils imagemagick mscompress mtools fonts-wine
+          wine wine32:i386 wine64 xvfb x11-utils imagemagick mscompress mtools fonts-wine fonts-dejavu-core
           clang libclang-rt-dev)
 
 missing=()

@@ -1,0 +1,195 @@
+// What every end-to-end test of a setup program stands on: the machine's
+// folders, files, shared counts and install logs as the test reads them, and
+// a setup program driven as a user would, from a disk copied onto C:.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "fileops/install_log_reader.h"
+#include "test_files.h"
+#include "uidriver.h"
+
+namespace setup_bench {
+
+constexpr DWORD kFirstWindowMs = 40000;
+inline constexpr char kSharedKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
+inline constexpr char kAbortText[] =
+    "Installation is incomplete\nAre you sure you want to abort the installation?";
+
+inline std::string WindowsDir() {
+  char path[MAX_PATH];
+  GetWindowsDirectoryA(path, MAX_PATH);
+  return path;
+}
+
+// The folder the platform names for shared files, as setup asks for it.
+inline std::string SharedDir() {
+  char current[MAX_PATH], destination[MAX_PATH], name[] = "x.dll";
+  UINT currentLength = MAX_PATH, destinationLength = MAX_PATH;
+  VerFindFileA(VFFF_ISSHAREDFILE, name, nullptr, nullptr, current, &currentLength, destination,
+               &destinationLength);
+  return destination;
+}
+
+inline std::string ReadFileBytes(const std::string& path) {
+  std::string bytes;
+  if (FILE* f = fopen(path.c_str(), "rb")) {
+    char buffer[65536];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
+    fclose(f);
+  }
+  return bytes;
+}
+
+inline bool Exists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+inline std::string Lower(std::string text) {
+  CharLowerBuffA(&text[0], static_cast<DWORD>(text.size()));
+  return text;
+}
+
+// -1 when the value is missing.
+inline long SharedCount(const std::string& path) {
+  HKEY key;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSharedKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return -1;
+  DWORD count = 0, size = sizeof count, type = 0;
+  const LONG read =
+      RegQueryValueExA(key, path.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&count), &size);
+  RegCloseKey(key);
+  return read == ERROR_SUCCESS ? static_cast<long>(count) : -1;
+}
+
+// A value's type and bytes; type REG_NONE and "<no key>" or "<no value>"
+// when it cannot be read.
+struct RegistryValue {
+  DWORD type = REG_NONE;
+  std::string bytes;
+};
+
+inline RegistryValue ReadValue(HKEY root, const char* key, const char* name) {
+  RegistryValue value;
+  HKEY opened;
+  if (RegOpenKeyExA(root, key, 0, KEY_READ, &opened) != ERROR_SUCCESS) {
+    value.bytes = "<no key>";
+    return value;
+  }
+  char data[4096];
+  DWORD size = sizeof data;
+  if (RegQueryValueExA(opened, name, nullptr, &value.type, reinterpret_cast<BYTE*>(data), &size) ==
+      ERROR_SUCCESS)
+    value.bytes.assign(data, size);
+  else
+    value = {REG_NONE, "<no value>"};
+  RegCloseKey(opened);
+  return value;
+}
+
+// A string value without its terminating zero.
+inline std::string ReadText(HKEY root, const char* key, const char* name) {
+  RegistryValue value = ReadValue(root, key, name);
+  if (value.type == REG_SZ && !value.bytes.empty() && value.bytes.back() == '\0')
+    value.bytes.pop_back();
+  return value.bytes;
+}
+
+// The records of a log as "Kind text" lines (the destination of a copy).
+inline std::vector<std::string> LogLines(const std::string& path, LogHeader& header) {
+  const std::string bytes = ReadFileBytes(path);
+  std::vector<LogRecord> records;
+  std::vector<std::string> lines;
+  if (!ReadInstallLog(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), header,
+                      records))
+    return {"<damaged>"};
+  for (const LogRecord& r : records) {
+    std::string line = LogOpName(r.kind);
+    for (const std::string& t : r.texts) line += " " + t;
+    for (uint32_t n : r.numbers) line += " " + std::to_string(n);
+    lines.push_back(Lower(line));
+  }
+  return lines;
+}
+
+class SetupE2E : public ::testing::Test {
+ protected:
+  // The uninstaller setup starts on a failed installation's log runs on
+  // after setup: a test that does not drive it to its end ends it here.
+  static void EndUninstaller() {
+    uidriver::Program uninstaller;
+    if (const DWORD pid = uidriver::FindProcess("Vantrel3.exe"))
+      if (uninstaller.Attach(pid)) uninstaller.Kill();
+  }
+
+  // The disk's files (a folder of the host) copied into the folder disk.
+  static void CopyDisk(const std::string& host, const char* disk) {
+    RemoveTree(disk);
+    CreateDirectoryA(disk, nullptr);
+    const std::string from = uidriver::HostPathToWindows(host);
+    WIN32_FIND_DATAA found;
+    HANDLE find = FindFirstFileA((from + "\\*").c_str(), &found);
+    ASSERT_NE(find, INVALID_HANDLE_VALUE) << from;
+    do {
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+      ASSERT_TRUE(CopyFileA((from + "\\" + found.cFileName).c_str(),
+                            (std::string(disk) + "\\" + found.cFileName).c_str(), FALSE));
+    } while (FindNextFileA(find, &found));
+    FindClose(find);
+  }
+
+  // The box titled title, with its text checked; then the button pressed.
+  void Answer(const char* title, const std::string& text, const std::string& button,
+              DWORD timeoutMs = kFirstWindowMs) {
+    HWND box = uidriver::WaitTopWindow(setup_.Id(), title, "#32770", timeoutMs);
+    ASSERT_NE(box, nullptr) << "no box titled " << title << "; the windows shown:" << Shown();
+    uidriver::MessageBoxInfo info;
+    ASSERT_TRUE(uidriver::ReadMessageBox(box, &info));
+    EXPECT_EQ(info.text, text);
+    ASSERT_TRUE(uidriver::AnswerMessageBox(box, button));
+  }
+
+  // The folder prompt, accepted with Enter after its offer is checked.
+  void AcceptFolder(const std::string& folder) {
+    HWND prompt = uidriver::WaitTopWindow(setup_.Id(), "Enter Directory", "#32770");
+    ASSERT_NE(prompt, nullptr) << Shown();
+    bool offered = false;
+    for (const uidriver::ControlInfo& c : uidriver::Controls(prompt))
+      offered = offered || c.text == folder;
+    EXPECT_TRUE(offered) << "the default folder is not offered";
+    ASSERT_TRUE(uidriver::PressKey(prompt, VK_RETURN));
+  }
+
+  // The captions and texts of setup's windows, for a failure's message.
+  std::string Shown() {
+    std::string shown;
+    for (HWND window : uidriver::TopWindows(setup_.Id())) {
+      shown += "\n  \"" + uidriver::Text(window) + "\" (" + uidriver::ClassOf(window) + ")";
+      for (const uidriver::ControlInfo& c : uidriver::Controls(window))
+        if (!c.text.empty()) shown += " [" + c.text + "]";
+    }
+    return shown;
+  }
+
+  DWORD ExitCode() {
+    DWORD code = 99;
+    EXPECT_TRUE(setup_.WaitExit(60000, &code));
+    return code;
+  }
+
+  // The uncompressed file the disk was made from.
+  std::string Original(const char* name) {
+    return ReadFileBytes(uidriver::HostPathToWindows(diskHost_ + ".originals") + "\\" + name);
+  }
+
+  std::string diskHost_;  // the disk's folder on the host
+  uidriver::Program setup_;
+};
+
+}  // namespace setup_bench

@@ -1,0 +1,82 @@
+// The machine an end-to-end test installs Sampler Suite on: its disk copied
+// into C:\SAMPLER, what an earlier test installed taken away, and the two
+// files its rows rename and delete put in place.
+#pragma once
+
+#include "setup_bench.h"
+
+namespace sampler_bench {
+
+using namespace setup_bench;
+
+inline constexpr char kDisk[] = "C:\\SAMPLER";
+inline constexpr char kFolder[] = "C:\\Sampler Suite";
+inline constexpr char kProduct[] = "Sampler Suite";
+inline constexpr char kUninstallKey[] =
+    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Sampler Suite";
+inline constexpr char kSettingsKey[] = "Software\\Quillmere\\Sampler Suite";
+// The product's restart is fixed: Windows, whatever was replaced.
+inline constexpr char kRestartText[] =
+    "Sampler Suite has been installed successfully\nbut we need to restart\nWindows for the "
+    "changes to take effect";
+inline constexpr char kSettingsText[] = "[Sampler]\r\nRuns=4\r\n";
+inline constexpr char kComponentsTitle[] = "Select Components To Install";
+
+class SamplerE2E : public SetupE2E {
+ protected:
+  void SetUp() override {
+    const char* disk = getenv("HVT_E2E_DISK");
+    ASSERT_NE(disk, nullptr) << "HVT_E2E_DISK names the test disk (scripts/test.sh builds it)";
+    diskHost_ = disk;
+    diskHost_ = diskHost_.substr(0, diskHost_.find_last_of('/') + 1) + "SAMPLER";
+    ResetMachine();
+    CopyDisk(diskHost_, kDisk);
+    WriteFile(windows_ + "\\Sampler.ini", kSettingsText);
+    WriteFile(windows_ + "\\Sampler.old", "left by version 1\r\n");
+  }
+  void TearDown() override { EndUninstaller(); }
+
+  void ResetMachine() {
+    RemoveTree(kFolder);
+    for (const std::string& path :
+         {windows_ + "\\filog.ini", windows_ + "\\Vantrel3.exe", windows_ + "\\Vantrel3.txt",
+          windows_ + "\\FONTS\\DejaVuSansMono.ttf", system_ + "\\Engine.dat",
+          system_ + "\\fiver.ini"})
+      DeleteFileA(path.c_str());
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kUninstallKey);
+    RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey);
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSharedKey, 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
+      RegDeleteValueA(key, (system_ + "\\Engine.dat").c_str());
+      RegCloseKey(key);
+    }
+  }
+
+  static void WriteFile(const std::string& path, const std::string& text) {
+    if (FILE* f = fopen(path.c_str(), "wb")) {
+      fwrite(text.data(), 1, text.size(), f);
+      fclose(f);
+    }
+  }
+
+  bool StartSetup() { return setup_.Start("\"C:\\SAMPLER\\SAMPSET.EXE\" C:\\SAMPLER\\", kDisk); }
+
+  void Welcome(const std::string& button) {
+    Answer("Welcome",
+           "This program will install Sampler Suite 2.0\non this computer\nTo continue, press "
+           "Enter\n\nCopyright (C) 1997 Quillmere",
+           button);
+  }
+
+  // The component dialog, once it shows.
+  HWND Components() {
+    HWND dialog = uidriver::WaitTopWindow(setup_.Id(), kComponentsTitle, "#32770", kFirstWindowMs);
+    EXPECT_NE(dialog, nullptr) << Shown();
+    return dialog;
+  }
+
+  const std::string windows_ = WindowsDir();
+  const std::string system_ = SharedDir();
+};
+
+}  // namespace sampler_bench
