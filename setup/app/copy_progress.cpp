@@ -1,5 +1,6 @@
 #include "app/copy_progress.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "app/setup_application.h"
@@ -93,7 +94,9 @@ bool CopyProgress::Add(uint32_t bytes) {
   const bool finished = running_ >= total_ && before < total_;
   if (total_ > 0 &&
       (finished || Crossed(before, running_, chunk * product_.PercentGranularity(), first))) {
-    const int percent = static_cast<int>(running_ / total_ * 100 + 0.5);
+    // A file larger than the product declares must not take the title
+    // past 100 %.
+    const int percent = static_cast<int>(std::min(running_ / total_, 1.0) * 100 + 0.5);
     dialog_.SetBar(percent);
     SetWindowTextFormat(icon_.Handle(), "Copying: %d%%", percent);
   }

@@ -77,6 +77,11 @@ TEST_F(CopyProgressTest, BarAndTitleMoveInStepsAndReachTheEnd) {
   EXPECT_EQ(progress.Running(), progress.Total());
   EXPECT_EQ(progress.Dialog().Bar().Value(), 100);
   EXPECT_EQ(IconTitle(), "Copying: 100%");
+  // A file larger than declared carries the count past the total, not the
+  // figures past 100.
+  for (int chunk = 0; chunk < 20; ++chunk) EXPECT_TRUE(progress.Add(2048));
+  EXPECT_EQ(progress.Dialog().Bar().Value(), 100);
+  EXPECT_EQ(IconTitle(), "Copying: 100%");
   progress.Finish();
   EXPECT_EQ(ops.Owner(), owner);
   EXPECT_FALSE(IsWindow(progress.Window()));
