@@ -1,8 +1,10 @@
 // The UI driver's agent: a DLL the driver hooks into the program under test
-// so that menus and tooltips can be read and chosen from inside it.
+// so that menus, tooltips and scroll bars can be read, menu items chosen
+// and waiting paints made from inside it.
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -139,6 +141,22 @@ void Serve(HWND window) {
         block->status = 0;
         break;
       }
+      case uidriver::kScrollBar: {
+        SCROLLINFO info = {};
+        info.cbSize = sizeof info;
+        info.fMask = SIF_ALL;
+        if (GetScrollInfo(target, atoi(block->arg), &info)) {
+          char line[64];
+          wsprintfA(line, "%d %d %u %d", info.nMin, info.nMax, info.nPage, info.nPos);
+          out = line;
+          block->status = 0;
+        }
+        break;
+      }
+      case uidriver::kPaintNow:
+        block->status =
+            RedrawWindow(target, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN) ? 0 : 1;
+        break;
     }
     size_t n =
         out.size() < uidriver::kAgentResultSize - 1 ? out.size() : uidriver::kAgentResultSize - 1;

@@ -1,7 +1,8 @@
 // The request block the UI driver and its in-process agent share. The
 // driver fills it, sends the agent's registered message to a window of the
 // target thread, and reads the answer back. Menus and tooltips live in the
-// target process, so only code running there can read them.
+// target process, so only code running there can read them; so, under
+// Wine, do a window's scroll bars.
 #pragma once
 
 #include <cstdint>
@@ -13,6 +14,8 @@ enum AgentOp : int32_t {
   kMenuState = 2,   // arg: "Menu|Item"; status: 0 enabled, 2 greyed, 1 not found
   kMenuChoose = 3,  // arg: "Menu|Item"; posts the command when enabled; status as kMenuState
   kTooltips = 4,    // result: "<control id>\t<text>" a line, for the window's tooltips
+  kScrollBar = 5,   // arg: SB_HORZ or SB_VERT; result: "min max page pos"; status 0 when read
+  kPaintNow = 6,    // paints what waits to be painted in the window and its children
 };
 
 constexpr int kAgentArgSize = 1024;

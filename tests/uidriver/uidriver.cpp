@@ -200,6 +200,24 @@ bool Click(HWND control) {
   return PostMessageA(control, BM_CLICK, 0, 0) != FALSE;
 }
 
+bool ClickAt(HWND window, int x, int y) {
+  POINT at = {x, y};
+  if (!window || !ClientToScreen(window, &at)) return false;
+  // Each event carries the point (0 to 65535 across the screen): an event
+  // of where the cursor was, still queued, cannot move the press.
+  const LONG width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  INPUT press[2] = {};
+  for (INPUT& event : press) {
+    event.type = INPUT_MOUSE;
+    event.mi.dx = (at.x * 65536 + width - 1) / width;
+    event.mi.dy = (at.y * 65536 + height - 1) / height;
+    event.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  }
+  press[0].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+  press[1].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+  return SendInput(2, press, sizeof(INPUT)) == 2;
+}
+
 bool PressKey(HWND topLevel, UINT virtualKey) {
   GUITHREADINFO info = {};
   info.cbSize = sizeof info;
@@ -316,6 +334,25 @@ std::string Tooltips(HWND window) {
   return tips;
 }
 
+bool ScrollBarInfo(HWND window, int bar, SCROLLINFO* info) {
+  int status = 1;
+  std::string answer;
+  if (!AskAgent(window, kScrollBar, std::to_string(bar), &status, &answer) || status != 0)
+    return false;
+  *info = {};
+  info->cbSize = sizeof *info;
+  unsigned page = 0;
+  if (sscanf(answer.c_str(), "%d %d %u %d", &info->nMin, &info->nMax, &page, &info->nPos) != 4)
+    return false;
+  info->nPage = page;
+  return true;
+}
+
+bool PaintNow(HWND window) {
+  int status = 1;
+  return AskAgent(window, kPaintNow, std::string(), &status, nullptr) && status == 0;
+}
+
 std::string HostPathToWindows(const std::string& hostPath) {
   std::string path = "Z:" + hostPath;
   for (char& c : path)
@@ -323,43 +360,79 @@ std::string HostPathToWindows(const std::string& hostPath) {
   return path;
 }
 
-bool SaveWindowImage(HWND window, const std::string& bmpPath) {
-  RECT r;
-  if (!GetWindowRect(window, &r)) return false;
-  const int width = r.right - r.left, height = r.bottom - r.top;
-  if (width <= 0 || height <= 0) return false;
+namespace {
+
+DWORD RowBytes(int width) { return (static_cast<DWORD>(width) * 3 + 3) & ~3u; }
+
+}  // namespace
+
+bool ScreenImage::Capture(const RECT& r) {
+  width_ = r.right - r.left;
+  height_ = r.bottom - r.top;
+  bits_.clear();
+  if (width_ <= 0 || height_ <= 0) return false;
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
   BITMAPINFO info = {};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = height;  // bottom-up, as BMP files store rows
+  info.bmiHeader.biWidth = width_;
+  info.bmiHeader.biHeight = height_;  // bottom-up, as BMP files store rows
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 24;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
   HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  bool saved = false;
   if (bitmap && bits) {
     HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    BitBlt(memory, 0, 0, width_, height_, screen, r.left, r.top, SRCCOPY);
     SelectObject(memory, previous);
-    const DWORD rowBytes = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
-    BITMAPFILEHEADER file = {};
-    file.bfType = 0x4D42;  // "BM"
-    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-    file.bfSize = file.bfOffBits + rowBytes * static_cast<DWORD>(height);
-    if (FILE* out = fopen(bmpPath.c_str(), "wb")) {
-      saved = fwrite(&file, sizeof file, 1, out) == 1 &&
-              fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out) == 1 &&
-              fwrite(bits, rowBytes * static_cast<DWORD>(height), 1, out) == 1;
-      saved = fclose(out) == 0 && saved;
-    }
+    const BYTE* first = static_cast<const BYTE*>(bits);
+    bits_.assign(first, first + RowBytes(width_) * static_cast<DWORD>(height_));
   }
   if (bitmap) DeleteObject(bitmap);
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
-  return saved;
+  return !bits_.empty();
+}
+
+bool ScreenImage::CaptureClient(HWND window) {
+  RECT r;
+  if (!GetClientRect(window, &r)) return false;
+  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
+  return Capture(r);
+}
+
+COLORREF ScreenImage::At(int x, int y) const {
+  if (x < 0 || y < 0 || x >= width_ || y >= height_ || bits_.empty()) return CLR_INVALID;
+  const BYTE* p = &bits_[RowBytes(width_) * static_cast<DWORD>(height_ - 1 - y) + x * 3];
+  return RGB(p[2], p[1], p[0]);
+}
+
+bool ScreenImage::SaveBmp(const std::string& bmpPath) const {
+  if (bits_.empty()) return false;
+  BITMAPINFOHEADER header = {};
+  header.biSize = sizeof header;
+  header.biWidth = width_;
+  header.biHeight = height_;
+  header.biPlanes = 1;
+  header.biBitCount = 24;
+  header.biCompression = BI_RGB;
+  BITMAPFILEHEADER file = {};
+  file.bfType = 0x4D42;  // "BM"
+  file.bfOffBits = sizeof file + sizeof header;
+  file.bfSize = file.bfOffBits + static_cast<DWORD>(bits_.size());
+  FILE* out = fopen(bmpPath.c_str(), "wb");
+  if (!out) return false;
+  bool saved = fwrite(&file, sizeof file, 1, out) == 1 &&
+               fwrite(&header, sizeof header, 1, out) == 1 &&
+               fwrite(bits_.data(), bits_.size(), 1, out) == 1;
+  return fclose(out) == 0 && saved;
+}
+
+bool SaveWindowImage(HWND window, const std::string& bmpPath) {
+  RECT r;
+  ScreenImage image;
+  return GetWindowRect(window, &r) && image.Capture(r) && image.SaveBmp(bmpPath);
 }
 
 }  // namespace uidriver

@@ -82,6 +82,10 @@ std::vector<int> TabOrder(HWND parent);
 // Presses a button or check box as a click would. False when the control
 // is hidden or disabled (a person could not click it).
 bool Click(HWND control);
+// Clicks the left mouse button at a point of the window's client area (a
+// point outside it, such as a scroll bar's arrow, is fine): the button
+// pressed and released there as real input, the cursor moving there.
+bool ClickAt(HWND window, int x, int y);
 // Sends a key (VK_RETURN, VK_ESCAPE, VK_F1, VK_F4, ...) to the focused
 // window of the top-level window's thread.
 bool PressKey(HWND topLevel, UINT virtualKey);
@@ -110,6 +114,31 @@ int MenuItemEnabled(HWND window, const std::string& path);
 bool ChooseMenu(HWND window, const std::string& path);
 // "<control id>\t<text>" a line.
 std::string Tooltips(HWND window);
+// A scroll bar's range, page and position (bar SB_HORZ or SB_VERT), read
+// inside the program: Wine answers them only there. False when unreadable.
+bool ScrollBarInfo(HWND window, int bar, SCROLLINFO* info);
+// Has the program paint at once what waits to be painted in the window and
+// its children, so that the screen shows all of it.
+bool PaintNow(HWND window);
+
+// What the screen shows of a rectangle, read pixel by pixel.
+class ScreenImage {
+ public:
+  // False when nothing could be read.
+  bool Capture(const RECT& screenRect);
+  // Of a window's client area.
+  bool CaptureClient(HWND window);
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  // The colour at (x, y) from the top-left corner; CLR_INVALID outside.
+  COLORREF At(int x, int y) const;
+  bool SaveBmp(const std::string& bmpPath) const;
+
+ private:
+  int width_ = 0;
+  int height_ = 0;
+  std::vector<BYTE> bits_;  // as a 24-bit BMP file holds them, bottom row first
+};
 
 // Saves what the screen shows of window as a 24-bit BMP file; false when it
 // cannot be read or written.
