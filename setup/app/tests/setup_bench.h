@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -57,6 +58,19 @@ inline std::string Lower(std::string text) {
   return text;
 }
 
+// The names of the files in a folder, lower-case and sorted.
+inline std::vector<std::string> FilesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &found);
+  for (BOOL more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileA(find, &found))
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+      names.push_back(Lower(found.cFileName));
+  if (find != INVALID_HANDLE_VALUE) FindClose(find);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
 // -1 when the value is missing.
 inline long SharedCount(const std::string& path) {
   HKEY key;
@@ -91,6 +105,22 @@ inline RegistryValue ReadValue(HKEY root, const char* key, const char* name) {
     value = {REG_NONE, "<no value>"};
   RegCloseKey(opened);
   return value;
+}
+
+// The names of a key's values, sorted; none when the key is missing.
+inline std::vector<std::string> ValueNames(HKEY root, const char* key) {
+  std::vector<std::string> names;
+  HKEY opened;
+  if (RegOpenKeyExA(root, key, 0, KEY_READ, &opened) != ERROR_SUCCESS) return names;
+  char name[256];
+  DWORD size = sizeof name;
+  for (DWORD i = 0;
+       RegEnumValueA(opened, i, name, &size, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+       ++i, size = sizeof name)
+    names.push_back(name);
+  RegCloseKey(opened);
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 // A string value without its terminating zero.
