@@ -1,6 +1,5 @@
 #include "bench_program_manager.h"
 
-#include <cstdio>
 
 std::string BenchProgramManager::CommandLine(const std::string& refuse) {
   static unsigned serial = 0;
@@ -32,16 +31,7 @@ void BenchProgramManager::Stop() {
   if (!state_.empty()) DeleteFileA(state_.c_str());
 }
 
-std::string BenchProgramManager::State() const {
-  std::string text;
-  if (FILE* f = fopen(state_.c_str(), "rb")) {
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
-    fclose(f);
-  }
-  return text;
-}
+std::string BenchProgramManager::State() const { return uidriver::ReadFileBytes(state_); }
 
 std::vector<std::string> BenchProgramManager::Commands() const {
   std::vector<std::string> commands;

@@ -38,16 +38,7 @@ inline std::string SharedDir() {
   return destination;
 }
 
-inline std::string ReadFileBytes(const std::string& path) {
-  std::string bytes;
-  if (FILE* f = fopen(path.c_str(), "rb")) {
-    char buffer[65536];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
-    fclose(f);
-  }
-  return bytes;
-}
+using uidriver::ReadFileBytes;
 
 inline bool Exists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
