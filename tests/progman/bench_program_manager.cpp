@@ -1,6 +1,5 @@
 #include "bench_program_manager.h"
 
-
 std::string BenchProgramManager::CommandLine(const std::string& refuse) {
   static unsigned serial = 0;
   char temp[MAX_PATH];
