@@ -3,6 +3,7 @@
 #include "fileops/file_operations.h"
 #include "test_folder.h"
 #include "ui/engine_error_boxes.h"
+#include "version_word.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +11,6 @@
 #include <string>
 
 namespace {
-
-constexpr uint32_t Words(uint32_t high, uint32_t low) { return high << 16 | low; }
 
 class CopyPolicies : public ::testing::Test {
  protected:
@@ -74,24 +73,24 @@ TEST_F(CopyPolicies, AlwaysAndVersionPolicies) {
 TEST_F(CopyPolicies, RecordedVersionRoundTrip) {
   ASSERT_FALSE(folder_.empty());
   const std::string destination = In("app.dll");
-  RecordedVersionPolicy first(Words(1, 2), Words(3, 4));
+  RecordedVersionPolicy first(VersionWord(1, 2), VersionWord(3, 4));
   EXPECT_EQ(first.DecompressFirst(), 0);
   EXPECT_EQ(first.Compare("A:\\APP.DL_", destination.c_str()), kPolicyCopy);  // 0.0.0.0 so far
   first.AfterCopy();
   EXPECT_EQ(Recorded(destination), "1.2.3.4");
 
-  RecordedVersionPolicy same(Words(1, 2), Words(3, 4));
+  RecordedVersionPolicy same(VersionWord(1, 2), VersionWord(3, 4));
   EXPECT_EQ(same.Compare("A:\\APP.DL_", destination.c_str()), kPolicyKeep);
-  RecordedVersionPolicy older(Words(1, 2), Words(3, 3));
+  RecordedVersionPolicy older(VersionWord(1, 2), VersionWord(3, 3));
   EXPECT_EQ(older.Compare("A:\\APP.DL_", destination.c_str()), kPolicyKeep);
-  RecordedVersionPolicy newer(Words(1, 10), 0);
+  RecordedVersionPolicy newer(VersionWord(1, 10), 0);
   EXPECT_EQ(newer.Compare("A:\\APP.DL_", destination.c_str()), kPolicyCopy);
   newer.AfterCopy();
   EXPECT_EQ(Recorded(destination), "1.10.0.0");
 }
 
 TEST_F(CopyPolicies, RecordedVersionWritesNothingBeforeAComparison) {
-  RecordedVersionPolicy policy(Words(1, 0), 0);
+  RecordedVersionPolicy policy(VersionWord(1, 0), 0);
   policy.AfterCopy();
   EXPECT_EQ(GetFileAttributesA(Fiver().c_str()), INVALID_FILE_ATTRIBUTES);
 }
@@ -99,13 +98,13 @@ TEST_F(CopyPolicies, RecordedVersionWritesNothingBeforeAComparison) {
 TEST_F(CopyPolicies, RecordedNumbersKeepTheirLow16Bits) {
   const std::string destination = In("app.dll");
   Record(destination, "65537.2.3.4");  // 65537 counts as 1
-  RecordedVersionPolicy policy(Words(1, 2), Words(3, 4));
+  RecordedVersionPolicy policy(VersionWord(1, 2), VersionWord(3, 4));
   EXPECT_EQ(policy.Compare("s", destination.c_str()), kPolicyKeep);
 }
 
 TEST_F(CopyPolicies, AnUnreadableRecordedVersionCopies) {
   const std::string destination = In("app.dll");
-  RecordedVersionPolicy policy(Words(1, 0), 0);
+  RecordedVersionPolicy policy(VersionWord(1, 0), 0);
   for (const char* text : {"garbage", "1.2.3", "9.9.9.99999999999"}) {
     Record(destination, text);
     EXPECT_EQ(policy.Compare("s", destination.c_str()), kPolicyCopy) << text;
@@ -119,7 +118,7 @@ TEST_F(CopyPolicies, AnUnreadableRecordedVersionCopies) {
 
 TEST_F(CopyPolicies, RecordedVersionRefusesAFiverPathThatDoesNotFit) {
   const std::string destination = "C:\\" + std::string(250, 'd') + "\\b";  // 255 characters
-  RecordedVersionPolicy policy(Words(1, 0), 0);
+  RecordedVersionPolicy policy(VersionWord(1, 0), 0);
   EXPECT_EQ(policy.Compare("s", destination.c_str()), kPolicyError);
   policy.AfterCopy();  // writes nowhere
 }

@@ -7,6 +7,7 @@
 #include "fileops/file_operations.h"
 #include "test_folder.h"
 #include "ui/engine_error_boxes.h"
+#include "version_word.h"
 
 #include <gtest/gtest.h>
 
@@ -22,12 +23,10 @@ std::string StampDll(const char* name) {
   return folder.substr(0, folder.find_last_of('\\')) + "\\" + name + ".dll";
 }
 
-constexpr uint32_t Words(uint32_t high, uint32_t low) { return high << 16 | low; }
-
 TEST(ReadVersionStamp, ReadsTheFixedPartAndTheFirstTranslation) {
   VersionStamp stamp;
   ASSERT_EQ(ReadVersionStamp(StampDll("hvtstamp110").c_str(), stamp), kVersionRead);
-  EXPECT_EQ(stamp.versionMs, Words(1, 10));
+  EXPECT_EQ(stamp.versionMs, VersionWord(1, 10));
   EXPECT_EQ(stamp.versionLs, 0u);
   EXPECT_EQ(stamp.type, static_cast<uint32_t>(VFT_DLL));
   EXPECT_EQ(stamp.subtype, 0u);
@@ -39,7 +38,7 @@ TEST(ReadVersionStamp, ReadsTheFixedPartAndTheFirstTranslation) {
 TEST(ReadVersionStamp, OtherStamps) {
   VersionStamp stamp;
   ASSERT_EQ(ReadVersionStamp(StampDll("hvtstamp19").c_str(), stamp), kVersionRead);
-  EXPECT_EQ(stamp.versionMs, Words(1, 9));
+  EXPECT_EQ(stamp.versionMs, VersionWord(1, 9));
   ASSERT_EQ(ReadVersionStamp(StampDll("hvtstamplang").c_str(), stamp), kVersionRead);
   EXPECT_EQ(stamp.language, 0x407);
   ASSERT_EQ(ReadVersionStamp(StampDll("hvtstampcharset").c_str(), stamp), kVersionRead);
@@ -120,10 +119,10 @@ TEST_F(CompareVersions, ADifferentLanguageAsksTheUser) {
   EXPECT_EQ(q.owner, GetDesktopWindow());
   EXPECT_EQ(q.source, StampDll("hvtstamplang"));
   EXPECT_EQ(q.sourceStamp.language, 0x407);
-  EXPECT_EQ(q.sourceStamp.versionMs, Words(1, 10));
+  EXPECT_EQ(q.sourceStamp.versionMs, VersionWord(1, 10));
   EXPECT_EQ(q.target, folder_ + "\\installed.dll");
   EXPECT_EQ(q.targetStamp.language, 0x409);
-  EXPECT_EQ(q.targetStamp.versionMs, Words(1, 9));
+  EXPECT_EQ(q.targetStamp.versionMs, VersionWord(1, 9));
 }
 
 TEST_F(CompareVersions, CopyInTheQuestionReplacesPossiblyElsewhere) {

@@ -6,6 +6,7 @@
 #include "base/setup_heap.h"
 #include "dialog_items.h"
 #include "option_doubles.h"
+#include "tree_colours.h"
 #include "ui/component_selection.h"
 #include "ui/context_help.h"
 #include "ui/option_node.h"
@@ -26,8 +27,6 @@ using uitest::PostKey;
 using uitest::Step;
 
 constexpr char kCaption[] = "Select Components To Install";
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr COLORREF kGrey = 0x808080;
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 OptionTree& TreeOf(HWND box) {

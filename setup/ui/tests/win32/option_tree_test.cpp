@@ -1,6 +1,7 @@
 // The component tree's window: where it is made, what it paints at chosen
 // points, and what presses, keys and scroll requests do to it.
 #include "../option_table.h"
+#include "tree_colours.h"
 #include "ui/message_pump.h"
 #include "ui/option_forest.h"
 #include "ui/option_node.h"
@@ -15,8 +16,6 @@ namespace {
 
 using namespace optiontest;
 
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr COLORREF kGrey = 0x808080;
 constexpr COLORREF kCyan = 0xFFFF00;
 
 // Hears what the tree tells its owner, and keeps the area each paint had
