@@ -95,17 +95,57 @@ macro(hvt_need_gtest)
   endif()
 endmacro()
 
-# The headers every Win32 test compiles, precompiled once for all of them
-# (windows.h and GoogleTest take half of a test file's compile time).
+# The headers every test compiles, precompiled once for all of them
+# (GoogleTest, and windows.h in the Win32 kinds, take half of a test file's
+# compile time).
 macro(hvt_need_test_header)
   if(NOT TARGET hvt_test_header)
     file(WRITE ${CMAKE_BINARY_DIR}/test_header.cpp "")
     add_library(hvt_test_header OBJECT ${CMAKE_BINARY_DIR}/test_header.cpp)
     target_link_libraries(hvt_test_header PRIVATE gtest)
+    if(HVT_WIN32)
+      set(platform_header <windows.h>)
+    else()
+      set(platform_header "")
+    endif()
     target_precompile_headers(hvt_test_header PRIVATE
-      <windows.h> <gtest/gtest.h> <string> <vector> <functional>)
+      ${platform_header} <gtest/gtest.h> <string> <vector> <functional>)
   endif()
 endmacro()
+
+# In the test kinds, every C++ library and program of ours under dir
+# compiles windows.h and the common containers precompiled once, as the tests
+# do: the header is most of a source file's compile time. The ship kind
+# compiles each file as written, which keeps every file's own includes
+# honest.
+function(hvt_precompile_platform_header dir)
+  if(NOT HVT_WINTEST)
+    return()
+  endif()
+  if(NOT TARGET hvt_platform_header)
+    file(WRITE ${CMAKE_BINARY_DIR}/platform_header.cpp "")
+    add_library(hvt_platform_header OBJECT ${CMAKE_BINARY_DIR}/platform_header.cpp)
+    target_precompile_headers(hvt_platform_header PRIVATE <windows.h> <string> <vector>)
+  endif()
+  get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
+  foreach(target IN LISTS targets)
+    get_target_property(type ${target} TYPE)
+    get_target_property(sources ${target} SOURCES)
+    get_target_property(own ${target} PRECOMPILE_HEADERS)
+    get_target_property(reused ${target} PRECOMPILE_HEADERS_REUSE_FROM)
+    if(type MATCHES "^(STATIC_LIBRARY|SHARED_LIBRARY|EXECUTABLE)$" AND NOT own AND NOT reused
+       AND NOT sources MATCHES "\\.c(;|$)")
+      target_precompile_headers(${target} REUSE_FROM hvt_platform_header)
+    endif()
+  endforeach()
+  get_property(folders DIRECTORY ${dir} PROPERTY SUBDIRECTORIES)
+  foreach(folder IN LISTS folders)
+    string(FIND "${folder}" "${PROJECT_SOURCE_DIR}/" ours)
+    if(ours EQUAL 0)
+      hvt_precompile_platform_header(${folder})
+    endif()
+  endforeach()
+endfunction()
 
 # A 32-bit Windows GUI program: subsystem 4.0 so Windows 95 loads it.
 function(hvt_windows_program target)
@@ -138,8 +178,10 @@ function(hvt_native_test name)
   endif()
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
   hvt_need_gtest()
+  hvt_need_test_header()
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} gtest gtest_main)
+  target_precompile_headers(${name} REUSE_FROM hvt_test_header)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES LABELS native TIMEOUT 300)
 endfunction()
