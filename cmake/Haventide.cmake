@@ -94,6 +94,15 @@ macro(hvt_need_gtest)
     set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
     set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
     add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    if(HVT_NATIVE)
+      # The sanitizers are for our code: GoogleTest itself compiles without
+      # them, in a fifth of the time.
+      foreach(library gtest gtest_main)
+        get_target_property(options ${library} COMPILE_OPTIONS)
+        list(FILTER options EXCLUDE REGEX "sanitize")
+        set_target_properties(${library} PROPERTIES COMPILE_OPTIONS "${options}")
+      endforeach()
+    endif()
   endif()
 endmacro()
 
@@ -112,8 +121,18 @@ macro(hvt_need_test_header)
     endif()
     target_precompile_headers(hvt_test_header PRIVATE
       ${platform_header} <gtest/gtest.h> <string> <vector> <functional>)
+    hvt_test_code_options(hvt_test_header)
   endif()
 endmacro()
+
+# The native tests' own code compiles unoptimised: the sanitizers' checks in
+# GoogleTest's expansions take a third less time to compile at -O0, and the
+# code under test keeps -O1 (and the warnings that need it) in its libraries.
+function(hvt_test_code_options target)
+  if(HVT_NATIVE)
+    target_compile_options(${target} PRIVATE -O0)
+  endif()
+endfunction()
 
 # In the test kinds, every C++ library and program of ours under dir
 # compiles windows.h and the common containers precompiled once, as the tests
@@ -182,6 +201,7 @@ function(hvt_native_test name)
   hvt_need_gtest()
   hvt_need_test_header()
   add_executable(${name} ${T_SOURCES})
+  hvt_test_code_options(${name})
   target_link_libraries(${name} PRIVATE ${T_LIBS} gtest gtest_main)
   target_precompile_headers(${name} REUSE_FROM hvt_test_header)
   add_test(NAME ${name} COMMAND ${name})
