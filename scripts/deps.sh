@@ -3,7 +3,7 @@
 # Does nothing when everything is already there.
 set -euo pipefail
 
-packages=(cmake make g++ googletest
+packages=(cmake make ninja-build g++ googletest
           g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64
           wine wine32:i386 wine64 xvfb x11-utils imagemagick mscompress mtools fonts-wine fonts-dejavu-core
           clang libclang-rt-dev)
