@@ -7,6 +7,12 @@ packages=(cmake make ninja-build g++ googletest
           g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64
           wine wine32:i386 wine64 xvfb x11-utils imagemagick mscompress mtools fonts-wine fonts-dejavu-core
           clang libclang-rt-dev)
+# The VM that runs the i686 route where this machine runs no IA-32 code
+# (scripts/vm-i686.sh; its kernel is downloaded, not installed).
+source "$(dirname "$0")/wine-arch.sh"
+if hvt_i686_in_vm; then
+  packages+=(qemu-system-x86 busybox-static e2fsprogs)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,10 +1,20 @@
-# Sourced: which Wine this machine can run.
-#   32  the 32-bit Wine loader runs (the machine executes IA-32 code): Win32
-#       tests are i686 builds in a 32-bit prefix, exactly like the shipped
-#       programs
-#   64  it does not (e.g. a kernel booted without IA-32 emulation): Win32 tests
-#       are x86-64 builds of the same sources in a 64-bit prefix
-hvt_wine_arch() {
-  if [ -n "${HVT_WINE_ARCH:-}" ]; then echo "$HVT_WINE_ARCH"; return; fi
-  if /lib/ld-linux.so.2 --version >/dev/null 2>&1; then echo 32; else echo 64; fi
+# Sourced: what this machine can run.
+#   hvt_runs_ia32    true where the machine executes IA-32 code (the 32-bit
+#                    loader runs); where it does not (a kernel booted without
+#                    IA-32 emulation), 32-bit Wine runs only inside the VM of
+#                    scripts/vm-i686.sh
+#   hvt_i686_in_vm   true where the i686 route runs inside that VM (or this
+#                    is the VM); HVT_FORCE_VM=1 takes it even where IA-32
+#                    code runs
+#   hvt_time_factor  how many times the deadlines of the i686 route's tests
+#                    are stretched: 1 on this machine's own Wine, 4 in the
+#                    software-emulated VM
+hvt_runs_ia32() {
+  /lib/ld-linux.so.2 --version >/dev/null 2>&1
+}
+hvt_i686_in_vm() {
+  [ "${HVT_IN_VM:-}" = 1 ] || [ "${HVT_FORCE_VM:-}" = 1 ] || ! hvt_runs_ia32
+}
+hvt_time_factor() {
+  if hvt_i686_in_vm; then echo 4; else echo 1; fi
 }
