@@ -2,13 +2,12 @@
 # Configures and builds the build kinds under build/:
 #   build/native     host, ASan/UBSan: platform-free code, unit tests, tools
 #   build/ship       MinGW i686 win32, CRTDLL.DLL: the programs we ship
-#   build/wintest    MinGW posix: Win32 and end-to-end tests (run under Wine).
-#                    Where this machine runs 32-bit code: i686, and the
-#                    end-to-end tests drive the programs of build/ship.
-#                    Where it cannot: x86-64, driving its own build of them,
-#   build/wintest32  and the i686 test programs are still compiled and
-#                    linked here (never run), so that a fault of the shipped
-#                    architecture alone is seen.
+#   build/wintest    MinGW x86-64 posix: Win32 and end-to-end tests run under
+#                    64-bit Wine, the end-to-end tests driving this tree's
+#                    own build of the programs (the x86-64 route)
+#   build/wintest32  MinGW i686 posix: the same tests for 32-bit Wine, the
+#                    end-to-end tests driving the programs of build/ship
+#                    (the i686 route: scripts/vm-i686.sh runs it)
 #
 #   scripts/build.sh             every folder
 #   scripts/build.sh FOLDER...   those folders only
@@ -41,25 +40,15 @@ configure_folder() {
     native) configure native native "" -DHVT_SHIP_DIR="$out/ship" ;;
     ship) configure ship ship toolchain-mingw-win32.cmake -DHVT_NATIVE_DIR="$out/native" ;;
     wintest)
-      if [ "$(hvt_wine_arch)" = 32 ]; then
-        configure wintest wintest toolchain-mingw-posix.cmake -DHVT_NATIVE_DIR="$out/native" \
-          -DHVT_E2E_PROGRAM_DIR="$out/ship/bin"
-      else
-        configure wintest wintest toolchain-mingw64-posix.cmake -DHVT_NATIVE_DIR="$out/native" \
-          -DHVT_E2E_PROGRAM_DIR=""
-      fi ;;
+      configure wintest wintest toolchain-mingw64-posix.cmake -DHVT_NATIVE_DIR="$out/native" \
+        -DHVT_E2E_PROGRAM_DIR="" -DHVT_TIME_FACTOR=1 ;;
     wintest32)
       configure wintest32 wintest toolchain-mingw-posix.cmake -DHVT_NATIVE_DIR="$out/native" \
-        -DHVT_LINK_CHECK=ON ;;
+        -DHVT_E2E_PROGRAM_DIR="$out/ship/bin" -DHVT_TIME_FACTOR="$(hvt_time_factor)" ;;
   esac
 }
 
-folders=(native ship wintest)
-if [ "$(hvt_wine_arch)" = 32 ]; then
-  rm -rf "${out:?}/wintest32"
-else
-  folders+=(wintest32)
-fi
+folders=(native ship wintest wintest32)
 requested=("$@")
 [ ${#requested[@]} -gt 0 ] || requested=("${folders[@]}")
 

@@ -21,12 +21,17 @@ echo "the disk: $out/disk/DISK1, and as a 1.44 MB floppy image: $out/disk/DISK1.
 
 source "$top/scripts/wine-arch.sh"
 # The shipped programs where this machine runs 32-bit code; else the same
-# disk made of the x86-64 build of the same sources.
-if [ "$(hvt_wine_arch)" = 32 ]; then
+# disk made of the x86-64 build of the same sources. The bench's Program
+# Manager and the headless user come from the test tree of that route.
+if hvt_runs_ia32; then
+  export HVT_WINE_ARCH=32
   disk=$out/disk/DISK1
+  bin=$out/wintest32/bin
 else
-  "$top/scripts/e2e-disk.sh"
+  export HVT_WINE_ARCH=64
+  "$top/scripts/e2e-disk.sh" wintest
   disk=$out/wintest/e2e-disk/DISK1
+  bin=$out/wintest/bin
   echo "this machine runs no 32-bit code: drive A: holds $disk, the disk made of the x86-64 build"
 fi
 
@@ -57,7 +62,6 @@ ln -sfn "$disk" "$WINEPREFIX/dosdevices/a:"
 "$HVT_WINE" reg add 'HKLM\Software\Wine\Drives' /v a: /d floppy /f >/dev/null 2>&1
 
 # The bench's Program Manager serves PROGMAN for setup's group and items.
-bin=$out/wintest/bin
 state=$out/wine-run/progman-state.txt
 winpath() { echo "Z:${1//\//\\}"; }
 rm -f "$state"

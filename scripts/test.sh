@@ -1,75 +1,80 @@
 #!/usr/bin/env bash
 # Runs every test: installs what is missing, builds every kind, and runs the
-# Win32 and end-to-end tests under Wine in a fresh prefix (Windows 95 mode;
-# 32-bit where this machine runs 32-bit code) on an Xvfb display of its own.
-# Those keep about one processor busy: beside them, on one processor at the
-# lowest priority, the i686 link check is built where there is one and the
-# native unit tests run, their output shown after the Wine tests'.
+# Win32 and end-to-end tests of both routes under Wine (scripts/test-route.sh),
+# each in a fresh Windows 95-mode prefix on an Xvfb display of its own:
+#   x86-64  the test build of the programs, under this machine's 64-bit Wine;
+#   i686    the shipped programs and the disk made of them, under 32-bit
+#           Wine: here where this machine executes IA-32 code, else inside
+#           the software-emulated VM of scripts/vm-i686.sh (there only the
+#           Win32 tests and the core end-to-end tests, unless --i686-all).
+# The routes run side by side; beside them, on one processor at the lowest
+# priority, the native unit tests. Each part's output is shown when it ends.
+#
+#   scripts/test.sh              every test (the i686 route's core in a VM)
+#   scripts/test.sh --i686-all   the whole i686 end-to-end suite in the VM too
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 out=${HVT_BUILD_DIR:-$top/build}
 start=$(date +%s)
+source "$top/scripts/wine-arch.sh"
+
+i686_args=()
+if hvt_i686_in_vm && [ "${1:-}" != --i686-all ]; then
+  i686_args=(--core)
+fi
 
 "$top/scripts/deps.sh"
-source "$top/scripts/wine-arch.sh"
-beside=()
-if [ "$(hvt_wine_arch)" = 32 ]; then
-  "$top/scripts/build.sh"
-else
-  "$top/scripts/build.sh" native ship wintest
-  beside=(wintest32)
-fi
+"$top/scripts/build.sh"
+"$top/scripts/e2e-disk.sh" wintest
+"$top/scripts/e2e-disk.sh" wintest32
+echo "== built after $(( $(date +%s) - start )) s"
 
 results="$out/test-results"
 rm -rf "$results"; mkdir -p "$results"
-status=0
+logs=$out/test-logs
+rm -rf "$logs"; mkdir -p "$logs"
 
-beside_wine() {
-  if [ ${#beside[@]} -gt 0 ]; then
-    HVT_JOBS=1 nice -n 19 "$top/scripts/build.sh" "${beside[@]}" || return 1
-  fi
-  echo "== native unit tests"
-  GTEST_OUTPUT="xml:$results/native/" \
-    nice -n 19 ctest --test-dir "$out/native" --output-on-failure
+native_tests() {
+  nice -n 19 "$top/scripts/ctest-reported.sh" "$results/native" "$out/native"
 }
-# In a process group of its own, so that an early end can stop all of it.
-set -m
-beside_wine >"$out/beside-wine.log" 2>&1 &
-beside_pid=$!
-set +m
-echo "== beside the Wine tests: ${beside[*]:+building ${beside[*]}, then }the native unit tests" \
-     "(output below, when done)"
-
-source "$top/scripts/wine-session.sh"
+# Each part in a process group of its own, so that an early end stops all
+# of it; its output in a file, its wall time beside.
+parts=() pids=()
+start_part() { # name command...
+  local name=$1; shift
+  set -m
+  { local t0; t0=$(date +%s); local rc=0; "$@" || rc=$?
+    echo "$(( $(date +%s) - t0 ))" >"$logs/$name.seconds"; exit $rc; } >"$logs/$name.log" 2>&1 &
+  pids+=($!); parts+=("$name")
+  set +m
+}
 end_all() {
-  wine_session_stop
-  kill -- -"$beside_pid" 2>/dev/null || true
+  local p
+  for p in "${pids[@]}"; do kill -- -"$p" 2>/dev/null || true; done
 }
 trap end_all EXIT
-echo "== preparing the Wine prefix"
-wine_session_start "$out/wine-test" fresh
 
-# Wine tests share one prefix and one display: one at a time.
-echo "== Win32 tests under Wine"
-GTEST_OUTPUT="xml:$results/win32/" \
-  ctest --test-dir "$out/wintest" -L win32 --output-on-failure || status=1
-echo "== end-to-end tests under Wine"
-"$top/scripts/e2e-disk.sh" || status=1
-GTEST_OUTPUT="xml:$results/e2e/" \
-  ctest --test-dir "$out/wintest" -L e2e --output-on-failure || status=1
+where="on this machine"
+hvt_i686_in_vm && where="in the VM (scripts/vm-i686.sh)"
+echo "== running side by side: the x86-64 route, the i686 route $where" \
+     "${i686_args[*]:+(core end-to-end tests)}, the native unit tests"
+start_part i686 "$top/scripts/vm-i686.sh" "$top/scripts/test-route.sh" i686 "${i686_args[@]}"
+start_part x86-64 "$top/scripts/test-route.sh" x86-64
+start_part native native_tests
 
-wine_session_stop
-wait "$beside_pid" || status=1
+status=0
+for i in "${!pids[@]}"; do
+  wait "${pids[$i]}" || status=1
+done
 trap - EXIT
-cat "$out/beside-wine.log"
+for name in "${parts[@]}"; do
+  echo "==== $name: $(cat "$logs/$name.seconds" 2>/dev/null || echo '?') s"
+  cat "$logs/$name.log"
+done
 
-if [ "$(hvt_wine_arch)" = 32 ]; then
-  echo "route: i686; the end-to-end tests drove the shipped programs of $out/ship/bin"
-else
-  echo "route: x86-64; shipped programs not run: this machine cannot execute 32-bit code (no IA-32" \
-       "emulation), so the end-to-end tests drove the x86-64 test build and the i686 test programs" \
-       "were only compiled and linked"
-fi
 "$top/scripts/test-summary.sh" "$results" || status=1
+for name in "${parts[@]}"; do
+  echo "wall time of $name: $(cat "$logs/$name.seconds" 2>/dev/null || echo '?') s"
+done
 echo "wall time: $(( $(date +%s) - start )) s"
 exit $status

@@ -5,31 +5,28 @@
 #                                    when needed, keep wineserver up
 #   wine_session_stop                end what wine_session_start started
 #
+# HVT_WINE_ARCH=32 makes a 32-bit prefix for i686 programs (only where the
+# machine executes IA-32 code: scripts/vm-i686.sh); otherwise the prefix is
+# 64-bit, for the x86-64 builds.
+#
 # Everything started here is stopped by process id, never by name.
 
-HVT_XVFB_PID=""
+HVT_XVFB_PID="" HVT_KEEPER_PID=""
 
-wine_free_display() {
-  local n
-  for n in $(seq 90 199); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-      echo "$n"; return 0
-    fi
-  done
-  return 1
-}
-
+# Xvfb takes the first free display itself and names it (-displayfd), so
+# that two sessions started at once never pick the same one.
 wine_start_xvfb() {
-  local n; n=$(wine_free_display) || { echo "no free X display" >&2; return 1; }
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$1/xvfb.log" 2>&1 &
+  rm -f "$1/display"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$1/display" >"$1/xvfb.log" 2>&1 &
   HVT_XVFB_PID=$!
-  local i
-  for i in $(seq 1 100); do
-    [ -e "/tmp/.X11-unix/X$n" ] && { export DISPLAY=":$n"; return 0; }
+  local i n
+  for i in $(seq 1 300); do
+    n=$(cat "$1/display" 2>/dev/null || true)
+    [ -n "$n" ] && [ -e "/tmp/.X11-unix/X$n" ] && { export DISPLAY=":$n"; return 0; }
     kill -0 "$HVT_XVFB_PID" 2>/dev/null || break
     sleep 0.1
   done
-  echo "Xvfb did not start on :$n (see $1/xvfb.log)" >&2
+  echo "Xvfb did not start (see $1/xvfb.log)" >&2
   return 1
 }
 
@@ -38,8 +35,7 @@ wine_session_start() {
   mkdir -p "$dir"
   dir=$(cd "$dir" && pwd)
   export WINEPREFIX="$dir/prefix"
-  source "$(dirname "${BASH_SOURCE[0]}")/wine-arch.sh"
-  if [ "$(hvt_wine_arch)" = 32 ]; then
+  if [ "${HVT_WINE_ARCH:-64}" = 32 ]; then
     export WINEARCH=win32 HVT_WINE=/usr/lib/wine/wine
   else
     export WINEARCH=win64 HVT_WINE=/usr/lib/wine/wine64 WINELOADER=/usr/lib/wine/wine64
@@ -91,10 +87,25 @@ REG
       cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
     fi
   fi
+  # A Windows program that lives as long as the session (cmd reading a pipe
+  # that nothing writes): without one, Wine ends its own processes (services,
+  # plug and play, the desktop) whenever the last program ends, and the next
+  # program waits until they have started again, which costs about 10 s in
+  # the VM of scripts/vm-i686.sh.
+  rm -f "$dir/keeper.in"; mkfifo "$dir/keeper.in"
+  exec {HVT_KEEPER_FD}<>"$dir/keeper.in"
+  "$HVT_WINE" cmd <"$dir/keeper.in" >"$dir/keeper.log" 2>&1 &
+  HVT_KEEPER_PID=$!
   "$HVT_WINE" cmd /c exit >>"$dir/wineboot.log" 2>&1 </dev/null
 }
 
 wine_session_stop() {
+  if [ -n "$HVT_KEEPER_PID" ]; then
+    exec {HVT_KEEPER_FD}>&-
+    kill "$HVT_KEEPER_PID" 2>/dev/null || true
+    wait "$HVT_KEEPER_PID" 2>/dev/null || true
+    HVT_KEEPER_PID=""
+  fi
   if [ -n "${WINEPREFIX:-}" ]; then
     wineserver -k >/dev/null 2>&1 || true
     wineserver -w >/dev/null 2>&1 || true
