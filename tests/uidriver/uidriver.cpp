@@ -3,13 +3,26 @@
 #include <tlhelp32.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "agent_protocol.h"
 
 namespace uidriver {
 
+DWORD Deadline(DWORD timeoutMs) {
+  static const DWORD factor = [] {
+    char text[16] = {0};
+    DWORD n = GetEnvironmentVariableA("HVT_TIME_FACTOR", text, sizeof text);
+    long value = n > 0 && n < sizeof text ? strtol(text, nullptr, 10) : 1;
+    return static_cast<DWORD>(value > 1 ? value : 1);
+  }();
+  if (timeoutMs == INFINITE) return timeoutMs;
+  return timeoutMs * factor;
+}
+
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+  timeoutMs = Deadline(timeoutMs);
   DWORD start = GetTickCount();
   for (;;) {
     if (condition()) return true;
@@ -93,7 +106,7 @@ bool Program::Running() const {
 
 bool Program::WaitExit(DWORD timeoutMs, DWORD* exitCode) {
   if (!process_) return true;
-  if (WaitForSingleObject(process_, timeoutMs) != WAIT_OBJECT_0) return false;
+  if (WaitForSingleObject(process_, Deadline(timeoutMs)) != WAIT_OBJECT_0) return false;
   if (exitCode) GetExitCodeProcess(process_, exitCode);
   return true;
 }
@@ -102,7 +115,7 @@ void Program::Kill() {
   if (!process_) return;
   if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
     TerminateProcess(process_, 99);
-    WaitForSingleObject(process_, 5000);
+    WaitForSingleObject(process_, Deadline(5000));
   }
   CloseHandle(process_);
   process_ = nullptr;
@@ -140,7 +153,7 @@ std::string Text(HWND window) {
   char buffer[4096] = {0};
   // WM_GETTEXT, unlike GetWindowText, reads controls of other processes.
   SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer),
-                      SMTO_NORMAL, 5000, nullptr);
+                      SMTO_NORMAL, Deadline(5000), nullptr);
   return buffer;
 }
 
@@ -238,8 +251,11 @@ bool PressKey(HWND topLevel, UINT virtualKey) {
   UINT scan = MapVirtualKeyA(virtualKey, 0);
   LPARAM down = 1 | (static_cast<LPARAM>(scan) << 16);
   LPARAM up = down | (1u << 30) | (1u << 31);
-  return PostMessageA(target, WM_KEYDOWN, virtualKey, down) &&
-         PostMessageA(target, WM_KEYUP, virtualKey, up);
+  if (!PostMessageA(target, WM_KEYDOWN, virtualKey, down)) return false;
+  // The press may close the window (Enter on a box) before the release is
+  // posted: the release then has nowhere to go, and the key still counts.
+  PostMessageA(target, WM_KEYUP, virtualKey, up);
+  return true;
 }
 
 bool TypeKey(HWND topLevel, UINT virtualKey) {
@@ -259,16 +275,24 @@ void CloseWindow(HWND topLevel) { PostMessageA(topLevel, WM_SYSCOMMAND, SC_CLOSE
 
 bool ReadMessageBox(HWND box, MessageBoxInfo* info) {
   if (!box) return false;
-  info->title = Text(box);
-  info->text.clear();
-  info->buttons.clear();
-  for (const ControlInfo& c : Controls(box)) {
-    if (lstrcmpiA(c.cls.c_str(), "Button") == 0) {
-      if (c.visible) info->buttons.push_back(c.text);
-    } else if (lstrcmpiA(c.cls.c_str(), "Static") == 0 && !c.text.empty() && info->text.empty()) {
-      info->text = c.text;
-    }
-  }
+  // A box seen at its first moment (on a busy machine) may not show its
+  // text and buttons yet: read until it does, or the deadline passes.
+  WaitUntil(
+      [&] {
+        info->title = Text(box);
+        info->text.clear();
+        info->buttons.clear();
+        for (const ControlInfo& c : Controls(box)) {
+          if (lstrcmpiA(c.cls.c_str(), "Button") == 0) {
+            if (c.visible) info->buttons.push_back(c.text);
+          } else if (lstrcmpiA(c.cls.c_str(), "Static") == 0 && !c.text.empty() &&
+                     info->text.empty()) {
+            info->text = c.text;
+          }
+        }
+        return !info->text.empty() && !info->buttons.empty();
+      },
+      2000);
   return true;
 }
 

@@ -15,6 +15,11 @@ namespace uidriver {
 // Default deadline for waits, in milliseconds.
 constexpr DWORD kWait = 10000;
 
+// A wait of timeoutMs as this run allows it: HVT_TIME_FACTOR times as long
+// (the tests of a route whose Wine runs in a software-emulated VM). Every
+// wait below is stretched so; a test waiting by itself calls it too.
+DWORD Deadline(DWORD timeoutMs);
+
 // Polls until the condition holds or the deadline passes.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kWait);
 

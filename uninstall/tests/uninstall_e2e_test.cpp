@@ -220,7 +220,7 @@ std::string Output(const std::string& commandLine) {
   line.push_back('\0');
   if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
                      &info)) {
-    if (WaitForSingleObject(info.hProcess, 30000) != WAIT_OBJECT_0)
+    if (WaitForSingleObject(info.hProcess, uidriver::Deadline(30000)) != WAIT_OBJECT_0)
       TerminateProcess(info.hProcess, 1);
     CloseHandle(info.hThread);
     CloseHandle(info.hProcess);

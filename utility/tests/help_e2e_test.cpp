@@ -25,6 +25,6 @@ TEST_F(KelvaneTest, F1OpensTheHelpContentsAndExitClosesIt) {
   DWORD code = 1;
   ASSERT_TRUE(program_.WaitExit(uidriver::kWait, &code));
   EXPECT_EQ(code, 0u);
-  EXPECT_EQ(WaitForSingleObject(guard.process, 10000), WAIT_OBJECT_0)
+  EXPECT_EQ(WaitForSingleObject(guard.process, uidriver::Deadline(10000)), WAIT_OBJECT_0)
       << "the viewer stayed open after Exit";
 }

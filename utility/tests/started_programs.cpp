@@ -43,7 +43,7 @@ bool EndProcessById(DWORD pid) {
   HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);
   if (!process) return false;
   TerminateProcess(process, 99);
-  bool gone = WaitForSingleObject(process, 5000) == WAIT_OBJECT_0;
+  bool gone = WaitForSingleObject(process, uidriver::Deadline(5000)) == WAIT_OBJECT_0;
   CloseHandle(process);
   return gone;
 }

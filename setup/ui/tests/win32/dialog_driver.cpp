@@ -1,5 +1,9 @@
 #include "dialog_driver.h"
 
+#include <gtest/gtest.h>
+
+#include "uidriver.h"
+
 namespace uitest {
 
 namespace {
@@ -8,39 +12,62 @@ struct Run {
   const char* title;
   std::vector<Step> steps;
   size_t next = 0;
-  int idleTicks = 0;
-  HWND lastBox = nullptr;
+  DWORD since = GetTickCount();  // the last step, or the end of the steps
 };
 Run* g_run = nullptr;
 
-BOOL CALLBACK FindProc(HWND hwnd, LPARAM lParam) {
-  auto* found = reinterpret_cast<std::pair<const char*, HWND>*>(lParam);
+bool IsDialog(HWND hwnd) {
   char cls[32] = {0};
   GetClassNameA(hwnd, cls, sizeof cls);
-  if (IsWindowVisible(hwnd) && lstrcmpA(cls, "#32770") == 0 && TextOf(hwnd) == found->first) {
+  return IsWindowVisible(hwnd) && lstrcmpA(cls, "#32770") == 0;
+}
+
+BOOL CALLBACK FindProc(HWND hwnd, LPARAM lParam) {
+  auto* found = reinterpret_cast<std::pair<const char*, HWND>*>(lParam);
+  if (IsDialog(hwnd) && TextOf(hwnd) == found->first) {
     found->second = hwnd;
     return FALSE;
   }
   return TRUE;
 }
 
+// Every dialog of the thread, nested ones first, so that each modal loop
+// can end.
+BOOL CALLBACK EndProc(HWND hwnd, LPARAM) {
+  if (IsDialog(hwnd)) EndDialog(hwnd, kStuck);
+  return TRUE;
+}
+void EndEveryBox() { EnumThreadWindows(GetCurrentThreadId(), EndProc, 0); }
+
+// A step that waits longer than this for its moment will never get it; a
+// box still up this long after the last step was not answered as meant.
+// Either way every box is ended, so that the test fails instead of hanging.
+constexpr DWORD kStepWaitMs = 30000;
+constexpr DWORD kLastBoxMs = 5000;
+
 void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
   if (!g_run) return;
   HWND box = FindBox(g_run->title);
-  if (g_run->next < g_run->steps.size()) {
-    if (!box) return;
-    Step step = g_run->steps[g_run->next];
-    if (step.waitFor) {
-      box = FindBox(step.waitFor);
-      if (!box) return;
-    }
-    ++g_run->next;
-    g_run->idleTicks = 0;
-    step.run(box);
+  if (g_run->next >= g_run->steps.size()) {
+    if (box && GetTickCount() - g_run->since > uidriver::Deadline(kLastBoxMs)) EndEveryBox();
     return;
   }
-  // All steps played: the box should go; end it if it stays for 5 s.
-  if (box && ++g_run->idleTicks > 100) EndDialog(box, kStuck);
+  const Step& step = g_run->steps[g_run->next];
+  HWND target = box && step.waitFor ? FindBox(step.waitFor) : box;
+  const bool ready = step.gone ? box && !FindBox(step.gone) : target != nullptr;
+  if (!ready) {
+    if (GetTickCount() - g_run->since > uidriver::Deadline(kStepWaitMs)) {
+      ADD_FAILURE() << "step " << g_run->next << " on \"" << g_run->title << "\" never came";
+      g_run->next = g_run->steps.size();
+      EndEveryBox();
+    }
+    return;
+  }
+  const Step run = step;
+  ++g_run->next;
+  g_run->since = GetTickCount();
+  run.run(step.gone ? box : target);
+  g_run->since = GetTickCount();
 }
 
 }  // namespace
@@ -58,6 +85,7 @@ std::string TextOf(HWND window) {
 }
 
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
+  timeoutMs = uidriver::Deadline(timeoutMs);
   DWORD start = GetTickCount();
   for (;;) {
     if (condition()) return true;

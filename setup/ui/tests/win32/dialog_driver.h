@@ -1,5 +1,7 @@
 // Drives a modal box of this thread from a timer: each tick runs the next
-// step on the box; a watchdog ends a box that stays too long with kStuck.
+// step on the box once its moment has come (on a slow machine a box takes
+// its time to appear or go); a watchdog ends every box with kStuck when a
+// step never comes or a box stays after the last one.
 #pragma once
 
 #include <windows.h>
@@ -13,13 +15,21 @@ namespace uitest {
 constexpr int kStuck = -99;
 
 // One step on the driven box; with waitFor, the step waits for a visible
-// dialog of that caption and gets it instead.
+// dialog of that caption and gets it instead; After(box, f) waits until no
+// dialog of that caption is up any more, and gets the driven box.
 struct Step {
   template <class F>
   Step(F f) : run(f) {}  // NOLINT: implicit, for brace lists of lambdas
   template <class F>
   Step(const char* box, F f) : waitFor(box), run(f) {}
+  template <class F>
+  static Step After(const char* box, F f) {
+    Step step(f);
+    step.gone = box;
+    return step;
+  }
   const char* waitFor = nullptr;
+  const char* gone = nullptr;
   std::function<void(HWND box)> run;
 };
 

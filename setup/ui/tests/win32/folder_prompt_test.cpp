@@ -263,15 +263,15 @@ TEST_F(FolderPromptTest, SpaceQuestionWhenRequiredExceedsFree) {
                       stayedAfterEscape = q != nullptr;
                       if (q) PostKey(q, VK_RETURN);  // "&No"
                     },
-                    [&](HWND h) {
-                      stayedAfterNo = FindBox(kSpaceTitle) == nullptr && IsWindowVisible(h);
-                      Click(h, IDOK);
-                    },
-                    [&](HWND) {
-                      HWND q = FindBox(kSpaceTitle);
-                      askedAgain = q != nullptr;
-                      if (q) Click(q, 104);  // "&Yes"
-                    }});
+                    Step::After(kSpaceTitle,
+                                [&](HWND h) {
+                                  stayedAfterNo = IsWindowVisible(h) != FALSE;
+                                  Click(h, IDOK);
+                                }),
+                    {kSpaceTitle, [&](HWND q) {
+                       askedAgain = true;
+                       Click(q, 104);  // "&Yes"
+                     }}});
   });
   ASSERT_GE(free, 0.0) << "the free space of C: never held still for a run";
   char expected[200];
