@@ -3,12 +3,17 @@
 #include "help_viewer.h"
 #include "install_bench.h"
 
+#include <algorithm>
+
 namespace {
 
 using namespace install_bench;
 
 TEST_F(InstallE2E, FullInstallWithDefaults) {
   const std::string windows = WindowsDir(), shared = SharedDir();
+  // A 32-bit Wine prefix has a COMMAND folder, as Windows 95 has; setup
+  // creates and logs it only where it is missing.
+  const bool hadCommandFolder = Exists(windows + "\\COMMAND");
   ASSERT_TRUE(StartSetup());
   Welcome("&Install");
   AcceptFolder();
@@ -54,7 +59,7 @@ TEST_F(InstallE2E, FullInstallWithDefaults) {
   EXPECT_EQ(std::string(header.chain_name, sizeof header.chain_name), std::string(12, '\0'));
   EXPECT_EQ(header.title, kProduct);
   const std::string disk = "c:\\disk1\\", w = Lower(windows), s = Lower(shared), f = Lower(folder);
-  const std::vector<std::string> expected = {
+  std::vector<std::string> expected = {
       "filecopied " + disk + "vantrel3.ex_ " + w + "\\vantrel3.exe 0",
       "dircreated " + f,
       "filecopied " + disk + "kelvane.ex_ " + f + "\\kelvane.exe 1",
@@ -73,6 +78,8 @@ TEST_F(InstallE2E, FullInstallWithDefaults) {
       "regvaluecreated " + Lower(kUninstallKey) + " displayname 2",
       "regvaluecreated " + Lower(kUninstallKey) + " uninstallstring 2",
   };
+  if (hadCommandFolder)
+    expected.erase(std::find(expected.begin(), expected.end(), "dircreated " + w + "\\command"));
   EXPECT_EQ(lines, expected);
 
   // Program Manager got the group and the three items, the icon path in
@@ -271,7 +278,7 @@ TEST_F(InstallE2E, F1OpensTheTopicOfEachQuestion) {
   Answer("Query Abort", kAbortText, "&Yes");
   EXPECT_EQ(ExitCode(), 1u);
   ASSERT_NE(guard.process, nullptr);
-  EXPECT_EQ(WaitForSingleObject(guard.process, 10000), WAIT_OBJECT_0)
+  EXPECT_EQ(WaitForSingleObject(guard.process, uidriver::Deadline(10000)), WAIT_OBJECT_0)
       << "the viewer stayed open after setup ended";
 }
 
