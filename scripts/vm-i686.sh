@@ -40,47 +40,53 @@ vm=$out/vm
 # file's hidden and system attributes, which the kernel's tmpfs lacks).
 guest_modules=(virtio_pci 9pnet_virtio 9p overlay virtio_blk crc32c_generic ext4)
 
+# The kernel and the modules, once per machine; the initramfs again
+# whenever scripts/vm-init.sh changed.
 prepare_boot() {
-  [ -f "$vm/boot/ready" ] && return 0
-  echo "vm-i686: preparing the VM's kernel and initramfs in $vm/boot (once per machine)" >&2
-  rm -rf "$vm/boot"
-  mkdir -p "$vm/boot/download" "$vm/boot/kernel" "$vm/boot/initramfs"
-  local package
-  package=$(apt-cache depends linux-image-amd64 | sed -n 's/^ *Depends: \(linux-image-[^ ]*\)$/\1/p' | head -n 1)
-  [ -n "$package" ] || { echo "vm-i686: no kernel package behind linux-image-amd64" >&2; return 1; }
-  (cd "$vm/boot/download" && apt-get download -q "$package" >download.log 2>&1) \
-    || { cat "$vm/boot/download/download.log" >&2; return 1; }
-  dpkg-deb -x "$vm/boot/download/"*.deb "$vm/boot/kernel"
-  local version
-  version=$(ls "$vm/boot/kernel/lib/modules")
-  cp "$vm/boot/kernel/boot/vmlinuz-$version" "$vm/boot/vmlinuz"
+  local root=$vm/boot/initramfs
+  if [ ! -f "$vm/boot/ready" ]; then
+    echo "vm-i686: preparing the VM's kernel and initramfs in $vm/boot (once per machine)" >&2
+    rm -rf "$vm/boot"
+    mkdir -p "$vm/boot/download" "$vm/boot/kernel" "$root"
+    local package
+    package=$(apt-cache depends linux-image-amd64 | sed -n 's/^ *Depends: \(linux-image-[^ ]*\)$/\1/p' | head -n 1)
+    [ -n "$package" ] || { echo "vm-i686: no kernel package behind linux-image-amd64" >&2; return 1; }
+    (cd "$vm/boot/download" && apt-get download -q "$package" >download.log 2>&1) \
+      || { cat "$vm/boot/download/download.log" >&2; return 1; }
+    dpkg-deb -x "$vm/boot/download/"*.deb "$vm/boot/kernel"
+    local version
+    version=$(ls "$vm/boot/kernel/lib/modules")
+    cp "$vm/boot/kernel/boot/vmlinuz-$version" "$vm/boot/vmlinuz"
 
-  local root=$vm/boot/initramfs tree=$vm/boot/kernel/lib/modules/$version/kernel
-  mkdir -p "$root/bin" "$root/modules" "$root/proc" "$root/sys" "$root/dev" "$root/ro" \
-           "$root/scratch" "$root/newroot"
-  cp /bin/busybox "$root/bin/busybox"
-  # Each module once, after those it depends on (their own .modinfo says).
-  local order=() seen=" "
-  add_module() {
-    local name=$1 file dep
-    [[ "$seen" == *" $name "* ]] && return 0
-    seen+="$name "
-    file=$(find "$tree" -name "$name.ko*" | head -n 1)
-    [ -n "$file" ] || { echo "vm-i686: module $name not in $package" >&2; return 1; }
-    for dep in $(unpacked_module "$file" | tr '\0' '\n' | sed -n 's/^depends=//p' | tr ',' ' '); do
-      add_module "$dep"
-    done
-    unpacked_module "$file" >"$root/modules/$name.ko"
-    order+=("$name")
-  }
-  local m
-  for m in "${guest_modules[@]}"; do add_module "$m"; done
-  printf '%s\n' "${order[@]}" >"$root/modules/order"
-  cp "$top/scripts/vm-init.sh" "$root/init"
-  chmod +x "$root/init"
-  (cd "$root" && find . | /bin/busybox cpio -o -H newc 2>/dev/null) | gzip -1 >"$vm/boot/initrd.gz"
-  rm -rf "$vm/boot/download" "$vm/boot/kernel"
-  echo "$package" >"$vm/boot/ready"
+    local tree=$vm/boot/kernel/lib/modules/$version/kernel
+    mkdir -p "$root/bin" "$root/modules" "$root/proc" "$root/sys" "$root/dev" "$root/ro" \
+             "$root/scratch" "$root/newroot"
+    cp /bin/busybox "$root/bin/busybox"
+    # Each module once, after those it depends on (their own .modinfo says).
+    local order=() seen=" "
+    add_module() {
+      local name=$1 file dep
+      [[ "$seen" == *" $name "* ]] && return 0
+      seen+="$name "
+      file=$(find "$tree" -name "$name.ko*" | head -n 1)
+      [ -n "$file" ] || { echo "vm-i686: module $name not in $package" >&2; return 1; }
+      for dep in $(unpacked_module "$file" | tr '\0' '\n' | sed -n 's/^depends=//p' | tr ',' ' '); do
+        add_module "$dep"
+      done
+      unpacked_module "$file" >"$root/modules/$name.ko"
+      order+=("$name")
+    }
+    local m
+    for m in "${guest_modules[@]}"; do add_module "$m"; done
+    printf '%s\n' "${order[@]}" >"$root/modules/order"
+    rm -rf "$vm/boot/download" "$vm/boot/kernel"
+    echo "$package" >"$vm/boot/ready"
+  fi
+  if ! cmp -s "$top/scripts/vm-init.sh" "$root/init" || [ ! -f "$vm/boot/initrd.gz" ]; then
+    cp "$top/scripts/vm-init.sh" "$root/init"
+    chmod +x "$root/init"
+    (cd "$root" && find . | /bin/busybox cpio -o -H newc 2>/dev/null) | gzip -1 >"$vm/boot/initrd.gz"
+  fi
 }
 
 unpacked_module() {

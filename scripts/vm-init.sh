@@ -33,8 +33,7 @@ done
 mount -t 9p -o ro,trans=virtio,version=9p2000.L,msize=524288,cache=loose hostroot /ro \
   || fail "mounting the machine's root"
 mount -t ext4 /dev/vda /scratch || fail "mounting the run's disk"
-mkdir -p /scratch/up /scratch/work /scratch/tmp /scratch/work-folder
-chmod 1777 /scratch/tmp
+mkdir -p /scratch/up /scratch/work /scratch/work-folder
 mount -t overlay -o lowerdir=/ro,upperdir=/scratch/up,workdir=/scratch/work overlay /newroot \
   || fail "mounting the overlay"
 mount -t 9p -o trans=virtio,version=9p2000.L,msize=524288,cache=loose hostbuild "/newroot$build" \
@@ -51,7 +50,7 @@ mount -t tmpfs tmpfs /newroot/dev/shm
 mount -t tmpfs tmpfs /newroot/run
 mkdir -p /newroot/scratch
 mount -o bind /scratch /newroot/scratch
-mount -o bind /scratch/tmp /newroot/tmp
+# /tmp stays the machine's, under the overlay: a checkout may live there.
 
 chroot /newroot /bin/bash -c "bash '$run/command.sh' >'$run/stdout' 2>'$run/stderr' </dev/null; echo \$? >'$run/rc.part'; mv '$run/rc.part' '$run/rc'"
 off
