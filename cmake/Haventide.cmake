@@ -247,3 +247,49 @@ function(hvt_win32_test name)
       ENVIRONMENT "${environment}")
   endif()
 endfunction()
+
+# hvt_fuzz_target(name SOURCES ... [INCLUDES ...] [SECONDS s] [MAX_LEN n]
+#                 [ARTIFACTS dir] [SEEDS dir...]): a libFuzzer program built
+# with clang (named name + "er", e.g. szdd_fuzzer) under the sanitizers, and
+# a native test that runs it for a bounded time over a corpus of its own and
+# the seeds; what it finds goes into ARTIFACTS (the build tree by default).
+# Without clang there is neither.
+function(hvt_fuzz_target name)
+  if(NOT HVT_NATIVE)
+    return()
+  endif()
+  cmake_parse_arguments(F "" "SECONDS;MAX_LEN;ARTIFACTS" "SOURCES;INCLUDES;SEEDS" ${ARGN})
+  find_program(HVT_CLANGXX clang++)
+  if(NOT HVT_CLANGXX)
+    message(STATUS "clang++ not found: the fuzz target ${name} is not built")
+    return()
+  endif()
+  set(program ${CMAKE_CURRENT_BINARY_DIR}/${name}er)
+  set(includes "")
+  foreach(folder ${F_INCLUDES})
+    list(APPEND includes -I${folder})
+  endforeach()
+  add_custom_command(OUTPUT ${program}
+    COMMAND ${HVT_CLANGXX} -std=c++17 -g -O1 -Wall -Wextra
+            -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all
+            -MD -MF ${program}.d ${includes} ${F_SOURCES} -o ${program}
+    DEPENDS ${F_SOURCES}
+    DEPFILE ${program}.d
+    COMMENT "Building the fuzz target ${name} with clang")
+  add_custom_target(${name} ALL DEPENDS ${program})
+  if(NOT F_SECONDS)
+    set(F_SECONDS 10)
+  endif()
+  if(NOT F_MAX_LEN)
+    set(F_MAX_LEN 4096)
+  endif()
+  if(NOT F_ARTIFACTS)
+    set(F_ARTIFACTS ${CMAKE_CURRENT_BINARY_DIR})
+  endif()
+  file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/${name}_corpus)
+  add_test(NAME ${name}
+    COMMAND ${program} -max_total_time=${F_SECONDS} -max_len=${F_MAX_LEN} -rss_limit_mb=2048
+            -print_final_stats=0 -artifact_prefix=${F_ARTIFACTS}/crash-
+            ${CMAKE_CURRENT_BINARY_DIR}/${name}_corpus ${F_SEEDS})
+  set_tests_properties(${name} PROPERTIES LABELS native TIMEOUT 120)
+endfunction()
