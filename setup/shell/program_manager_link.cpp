@@ -132,15 +132,21 @@ bool ProgramManagerLink::DeleteItem(const char* group, const char* item) {
 bool ProgramManagerLink::AddItem(const char* group, const char* item, const char* commandLine,
                                  const char* iconPath, int iconIndex,
                                  const char* workingDirectory) {
-  if (!Open() || !CreateGroup(group) || !DeleteItem(group, item)) return false;
+  if (!Open()) return false;
+  // Refused before anything is sent: a name the commands cannot carry.
+  const std::string icon = Short(iconPath);
+  const std::string add = AddItemCommand(commandLine, item, icon.c_str(), iconIndex, "");
+  if (add.empty()) {
+    ReportFormatted("Unable to create PM item %s", item);
+    return false;
+  }
+  if (!CreateGroup(group) || !DeleteItem(group, item)) return false;
   ShortCommand show;
   if (!Send(ShowGroupCommand(group, 9, 0, show), show.text)) {
     ReportFormatted("Unable to show group %s", group);
     return false;
   }
-  const std::string icon = Short(iconPath);
-  if (!conversation_->Execute(
-          AddItemCommand(commandLine, item, icon.c_str(), iconIndex, "").c_str())) {
+  if (!conversation_->Execute(add.c_str())) {
     ReportFormatted("Unable to create PM item %s", item);
     return false;
   }
@@ -150,9 +156,12 @@ bool ProgramManagerLink::AddItem(const char* group, const char* item, const char
     // Put back with its working directory, keeping what Program Manager
     // gave it (position, hot key); these two answers are not checked.
     std::snprintf(added.workingDirectory, sizeof added.workingDirectory, "%s", directory.c_str());
+    const std::string again = AddItemCommand(added);
     ShortCommand remove;
-    if (DeleteItemCommand(item, remove)) conversation_->Execute(remove.text);
-    conversation_->Execute(AddItemCommand(added).c_str());
+    if (!again.empty() && DeleteItemCommand(item, remove)) {
+      conversation_->Execute(remove.text);
+      conversation_->Execute(again.c_str());
+    }
   }
   records_.ItemAdded(group, item);
   return true;
@@ -171,12 +180,17 @@ bool ProgramManagerLink::DeleteGroup(const char* group) {
 
 bool ProgramManagerLink::PutItemBack(const char* group, const GroupItem& item) {
   if (!Open()) return false;
+  const std::string add = AddItemCommand(item);
+  if (add.empty()) {
+    ReportFormatted("Unable to create PM item %s", item.name);
+    return false;
+  }
   ShortCommand show;
   if (!Send(ShowGroupCommand(group, 9, 0, show), show.text)) {
     ReportFormatted("Unable to show group %s", group);
     return false;
   }
-  if (!conversation_->Execute(AddItemCommand(item).c_str())) {
+  if (!conversation_->Execute(add.c_str())) {
     ReportFormatted("Unable to create PM item %s", item.name);
     return false;
   }

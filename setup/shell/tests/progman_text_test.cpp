@@ -2,6 +2,7 @@
 // replies, without the platform.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -54,6 +55,35 @@ TEST(ProgmanCommands, AddItemInItsThreeForms) {
   item.hotKey = 65;
   item.minimised = 1;
   EXPECT_EQ(AddItemCommand(item), "[AddItem(x.exe, \"X\", x.ico, 2, 10, -4, C:\\WORK, 65, 1)]");
+}
+
+// Names are data: a text that could end its command and start another is
+// refused in every command, with nothing to send.
+TEST(ProgmanCommands, TextsTheSyntaxCannotCarryAreRefused) {
+  const char* hostile[] = {
+      "\")][DeleteGroup(\"Main\")][", "a\"b", "[x", "x]", "tab\there", "line\r\n", "\x7f"};
+  for (const char* name : hostile) {
+    ShortCommand c;
+    EXPECT_FALSE(CreateGroupCommand(name, 0, c)) << name;
+    EXPECT_STREQ(c.text, "");
+    EXPECT_FALSE(ShowGroupCommand(name, 1, 0, c)) << name;
+    EXPECT_FALSE(DeleteItemCommand(name, c)) << name;
+    EXPECT_FALSE(DeleteGroupCommand(name, c)) << name;
+    EXPECT_EQ(AddItemCommand("x.exe", name, "", 0, ""), "") << name;
+    GroupItem item;
+    std::strcpy(item.commandLine, "x.exe");
+    std::snprintf(item.name, sizeof item.name, "%s", name);
+    EXPECT_EQ(AddItemCommand(item), "") << name;
+  }
+  // Bare arguments keep quotes in pairs, and take no bracket.
+  EXPECT_EQ(AddItemCommand("\"C:\\A B\\x.exe\" \"C:\\r.txt\"", "X", "", 0, ""),
+            "[AddItem(\"C:\\A B\\x.exe\" \"C:\\r.txt\", \"X\", , 0)]");
+  for (const char* bare : {"\"x.exe", "x.exe]", "[x.exe", "x\n.exe"}) {
+    EXPECT_EQ(AddItemCommand(bare, "X", "", 0, ""), "") << bare;
+    EXPECT_EQ(AddItemCommand("x.exe", "X", bare, 0, ""), "") << bare;
+    EXPECT_EQ(AddItemCommand("x.exe", "X", "", 0, bare), "") << bare;
+  }
+  EXPECT_TRUE(FitsQuotedArgument("What's New (1.1), 100%"));
 }
 
 TEST(ProgmanReplies, GroupNamesMatchIgnoringTheCaseOfAToZOnly) {
