@@ -165,6 +165,9 @@ bool SetupApplication::CopyRowStep(InstallInfo& product, int row, CopyProgress& 
   request.policy = policy.Get();
   request.reader = entry.storedPlain ? static_cast<SourceReader*>(&plain) : &compressed;
   request.writer = entry.append ? static_cast<DestWriter*>(&append) : &create;
+  // What the machine already had is counted, and its font kept, as its own.
+  const bool existed = Exists(entry.destination.Get());
+  if (!MakeSharedCountKey(operations_, entry.destination.Get())) return false;
   // The progress dialog owns the boxes, the version question's included.
   const int result = operations_.CopyRecorded(source.Get(), entry.destination, entry.shared ? 0 : 1,
                                               request, progress);
@@ -172,11 +175,11 @@ bool SetupApplication::CopyRowStep(InstallInfo& product, int row, CopyProgress& 
   if (result == kCopyAtRestart) replacedAtRestart_ = 1;
 
   operations_.PushRecorder(NullRecorder::Instance());
-  IncrementSharedCount(operations_, entry.destination.Get());
+  CountInstalledFile(operations_, entry.destination.Get(), existed);
   operations_.PopRecorder();
 
-  if (entry.font && !operations_.InstallFont(entry.destination.Get(), entry.shared ? 0 : 1))
-    return false;
+  const int32_t fontFlag = entry.shared || result == kCopySkipped ? 0 : 1;
+  if (entry.font && !operations_.InstallFont(entry.destination.Get(), fontFlag)) return false;
   return true;
 }
 

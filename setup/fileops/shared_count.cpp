@@ -112,3 +112,15 @@ long IncrementSharedCount(FileOperations& ops, const char* path) {
   if (!ops.SetValue(kRootLocalMachine, key, path, newType, sizeof raised, &raised)) return -1;
   return raised;
 }
+
+bool MakeSharedCountKey(FileOperations& ops, const char* path) {
+  char key[PathBuffer::kCapacity];
+  if (!path || !InSharedFolders(ops, path) || !SharedDllsKey(key, sizeof key)) return true;
+  return ops.CreateKey(kRootLocalMachine, key);
+}
+
+long CountInstalledFile(FileOperations& ops, const char* path, bool existedBefore) {
+  if (existedBefore && SharedCount(ops, path) == 0 && IncrementSharedCount(ops, path) == -1)
+    return -1;
+  return IncrementSharedCount(ops, path);
+}

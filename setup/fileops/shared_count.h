@@ -20,3 +20,13 @@ bool LiesInFolder(const char* path, const char* folder);
 long SharedCount(FileOperations& ops, const char* path);
 // -1 as above or when the new count cannot be written, else the new count.
 long IncrementSharedCount(FileOperations& ops, const char* path);
+// Before a file that will be counted is copied: the SharedDLLs key made,
+// and recorded, when the machine has none, so that taking the installation
+// back removes it after the last count goes. True also when there is
+// nothing to make.
+bool MakeSharedCountKey(FileOperations& ops, const char* path);
+// The count an installation gives the file it copied (or kept) at path:
+// one more, but a file that was there before with no count starts at 2, so
+// that taking this installation back leaves it at 1 and never offers to
+// delete what the machine already had.
+long CountInstalledFile(FileOperations& ops, const char* path, bool existedBefore);

@@ -122,6 +122,47 @@ TEST_F(SharedCounts, FirstInstallationStoresOneAsBinaryThenTwo) {
   EXPECT_EQ(recorder_.records[1].oldData, (std::vector<unsigned char>{1, 0, 0, 0}));
 }
 
+// What an installation counts: one more, but a file it found there with no
+// count (the machine's own) starts at 2, so that taking the installation
+// back leaves it counted; outside the shared folders nothing.
+TEST_F(SharedCounts, AFileFoundWithoutACountIsCountedTwice) {
+  const DWORD three = 3;
+  const struct {
+    bool existed;
+    bool counted;  // three before
+    long count;
+  } rows[] = {{false, false, 1}, {true, false, 2}, {true, true, 4}, {false, true, 4}};
+  for (const auto& row : rows) {
+    RegDeleteValueA(Key(), file_.c_str());
+    if (row.counted) {
+      ASSERT_TRUE(Store(REG_BINARY, &three, 4));
+    }
+    EXPECT_EQ(CountInstalledFile(ops_, file_.c_str(), row.existed), row.count)
+        << row.existed << row.counted;
+    ExpectStored(REG_BINARY, static_cast<DWORD>(row.count));
+  }
+  char temp[MAX_PATH];
+  ASSERT_GT(GetTempPathA(MAX_PATH, temp), 0u);
+  EXPECT_EQ(CountInstalledFile(ops_, (std::string(temp) + "hvtoutside.dll").c_str(), true), -1);
+}
+
+// The key is made, recorded, by the first file counted; later ones find it.
+TEST_F(SharedCounts, TheKeyIsMadeAndRecordedOnceBeforeTheFirstCount) {
+  CurrentShellInfo().platformKind = kPlatformNt;  // a key no other test fills
+  const char kNtKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\SharedDLLs";
+  RegDeleteKeyA(HKEY_LOCAL_MACHINE, kNtKey);
+  char temp[MAX_PATH];
+  ASSERT_GT(GetTempPathA(MAX_PATH, temp), 0u);
+  EXPECT_TRUE(MakeSharedCountKey(ops_, (std::string(temp) + "hvtoutside.dll").c_str()));
+  EXPECT_TRUE(recorder_.records.empty());
+  EXPECT_TRUE(MakeSharedCountKey(ops_, file_.c_str()));
+  EXPECT_TRUE(MakeSharedCountKey(ops_, file_.c_str()));
+  ASSERT_EQ(recorder_.records.size(), 1u);
+  EXPECT_EQ(recorder_.records[0].kind, "RegKeyCreated");
+  EXPECT_EQ(recorder_.records[0].key, kNtKey);
+  EXPECT_EQ(RegDeleteKeyA(HKEY_LOCAL_MACHINE, kNtKey), ERROR_SUCCESS);
+}
+
 TEST_F(SharedCounts, ADwordCountStaysADword) {
   const DWORD five = 5;
   ASSERT_TRUE(Store(REG_DWORD, &five, 4));
