@@ -29,6 +29,8 @@ std::string LeftoverText(const Leftover& l) {
       return LoadText(kStrLeftItem, b, a);
     case LeftoverKind::kLog:
       return LoadText(kStrLeftLog, a);
+    case LeftoverKind::kLogEndsEarly:
+      return LoadText(kStrLeftLogEndsEarly, a);
   }
   return std::string();
 }

@@ -1,6 +1,9 @@
 // Files, folders and fonts of the real machine, and deletion at restart.
 #include <windows.h>
 
+#include <functional>
+
+#include "fileops/install_log_format.h"
 #include "win32_machine.h"
 
 namespace {
@@ -101,6 +104,38 @@ Change Win32Machine::CutFile(const std::string& path, uint32_t length) {
   return change;
 }
 
+namespace {
+
+// An open log, written through to the disk before it is closed: the
+// removal's place must survive a power cut.
+Change ChangeLog(const std::string& path, const std::function<bool(HANDLE)>& change) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE)
+    return NotThere(GetLastError()) ? Change::kAbsent : Change::kFailed;
+  const bool changed = change(file) && FlushFileBuffers(file);
+  CloseHandle(file);
+  return changed ? Change::kDone : Change::kFailed;
+}
+
+}  // namespace
+
+Change Win32Machine::CutLog(const std::string& path, uint32_t length) {
+  return ChangeLog(path, [length](HANDLE file) {
+    return SetFilePointer(file, static_cast<LONG>(length), nullptr, FILE_BEGIN) == length &&
+           SetEndOfFile(file);
+  });
+}
+
+Change Win32Machine::ForgetEarlierLog(const std::string& path) {
+  return ChangeLog(path, [](HANDLE file) {
+    const char none[install_log::kChainNameSize] = {};
+    DWORD written = 0;
+    return SetFilePointer(file, 0, nullptr, FILE_BEGIN) == 0 &&
+           WriteFile(file, none, sizeof none, &written, nullptr) && written == sizeof none;
+  });
+}
+
 Change Win32Machine::MoveFileBack(const std::string& from, const std::string& to) {
   if (!Exists(from)) return Change::kAbsent;
   if (Exists(to)) return Change::kKept;
@@ -118,6 +153,26 @@ Change Win32Machine::RemoveFolder(const std::string& path) {
   if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) return Change::kKept;
   if (RemoveDirectoryA(path.c_str())) return Change::kDone;
   return HasEntries(path) ? Change::kKept : Change::kFailed;
+}
+
+// The NUL= lines of wininit.ini delete files (Wine's too): a folder can go at
+// the next start only where MoveFileExA can arrange it (Windows NT, Wine),
+// after the files of wininit.ini.
+bool Win32Machine::RemoveFolderAtRestart(const std::string& path) {
+  return MoveFileExA(path.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != FALSE;
+}
+
+bool Win32Machine::ListFolder(const std::string& path, std::vector<std::string>& names) {
+  names.clear();
+  WIN32_FIND_DATAA found;
+  HANDLE find = FindFirstFileA((path + "\\*").c_str(), &found);
+  if (find == INVALID_HANDLE_VALUE) return false;
+  do {
+    const std::string name = found.cFileName;
+    if (name != "." && name != "..") names.push_back(name);
+  } while (FindNextFileA(find, &found));
+  FindClose(find);
+  return true;
 }
 
 Change Win32Machine::MakeFolder(const std::string& path) {

@@ -4,6 +4,7 @@
 // user is asked first. Exit code 0 when everything was taken back, else 1.
 #include <windows.h>
 
+#include <cstdlib>
 #include <memory>
 #include <new>
 #include <string>
@@ -21,6 +22,16 @@ namespace {
 
 constexpr int kTakenBack = 0;
 constexpr int kNotTakenBack = 1;
+constexpr int kStoppedForTests = 3;
+
+// The tests of a removal cut off and started again name how many records
+// it takes before it ends as if the power had failed.
+int StopAfterForTests() {
+  char text[16] = "";
+  const DWORD length = GetEnvironmentVariableA("HVT_REMOVAL_STOP_AFTER", text, sizeof text);
+  if (length == 0 || length >= sizeof text) return -1;
+  return atoi(text);
+}
 
 // Nothing was changed: the log named is not one to take back.
 int Refuse(unsigned textId, const std::string& path) {
@@ -52,7 +63,10 @@ int Uninstall(const std::string& path) {
 
   // Without its window the removal still runs; the boxes then have no owner.
   window->Open(caption, LoadText(removal.RollBack() ? kStrRollingBack : kStrRemoving, title));
+  const int stopAfter = StopAfterForTests();
+  if (stopAfter >= 0) removal.StopAfter(stopAfter);
   removal.Run();
+  if (removal.Stopped()) ExitProcess(kStoppedForTests);
   machine->EndProgramManager();
   const bool whole = removal.Leftovers().empty() && machine->Refusals().empty();
   ShowMessage(window->Handle(), caption, whole ? MB_ICONINFORMATION : MB_ICONEXCLAMATION,

@@ -28,6 +28,7 @@
 #define kStrLeftGroup 28
 #define kStrLeftItem 29
 #define kStrLeftLog 30
+#define kStrLeftLogEndsEarly 31
 
 // The progress window: template "REMOVAL".
 #define kDlgNotice 101

@@ -24,8 +24,13 @@ class Win32Machine : public Machine {
   Change MoveFileBack(const std::string& from, const std::string& to) override;
   Change SetAttributes(const std::string& path, uint32_t attributes) override;
   Change RemoveFolder(const std::string& path) override;
+  bool RemoveFolderAtRestart(const std::string& path) override;
+  bool ListFolder(const std::string& path, std::vector<std::string>& names) override;
   Change MakeFolder(const std::string& path) override;
   Change RemoveFont(const std::string& path) override;
+
+  Change CutLog(const std::string& path, uint32_t length) override;
+  Change ForgetEarlierLog(const std::string& path) override;
 
   bool ReadSharedUse(const std::string& path, SharedUse& use) override;
   Change WriteSharedUse(const std::string& path, const SharedUse& use) override;

@@ -47,6 +47,7 @@ class SamplerE2E : public SetupE2E {
     RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey);
     // Its parent too, which the installation creates and logs.
     RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Quillmere");
+    KeepSharedCountKey();
     HKEY key;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSharedKey, 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
       RegDeleteValueA(key, (system_ + "\\Engine.dat").c_str());

@@ -45,10 +45,22 @@ class Machine {
   virtual Change MoveFileBack(const std::string& from, const std::string& to) = 0;
   virtual Change SetAttributes(const std::string& path, uint32_t attributes) = 0;
   virtual Change RemoveFolder(const std::string& path) = 0;
+  // Once the files that go at the next start of Windows are gone; false
+  // when that cannot be arranged.
+  virtual bool RemoveFolderAtRestart(const std::string& path) = 0;
+  // The names a folder holds, without "." and ".."; false when unreadable.
+  virtual bool ListFolder(const std::string& path, std::vector<std::string>& names) = 0;
   virtual Change MakeFolder(const std::string& path) = 0;
   virtual Change RemoveFont(const std::string& path) = 0;
 
-  // Usage counts of shared files; false when the file has none.
+  // An install log as the removal goes: cut back to its first length
+  // bytes, and its chain name emptied (it names no earlier log any more),
+  // each on disk before the call returns.
+  virtual Change CutLog(const std::string& path, uint32_t length) = 0;
+  virtual Change ForgetEarlierLog(const std::string& path) = 0;
+
+  // Usage counts of shared files; false when the file has none. Deleting
+  // the last count of the SharedDLLs key deletes the key when it is empty.
   virtual bool ReadSharedUse(const std::string& path, SharedUse& use) = 0;
   virtual Change WriteSharedUse(const std::string& path, const SharedUse& use) = 0;
   virtual Change DeleteSharedUse(const std::string& path) = 0;

@@ -1,5 +1,7 @@
 #include "core/removal.h"
 
+#include <map>
+
 #include "core/ini_lines.h"
 #include "core/item_record.h"
 
@@ -24,8 +26,10 @@ std::string Lower(std::string text) {
   return text;
 }
 
-// An earlier log that names an earlier one again cannot go on for ever.
-constexpr size_t kMostLogs = 1001;
+std::string FolderOf(const std::string& path) {
+  const size_t slash = path.find_last_of('\\');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
 
 }  // namespace
 
@@ -67,11 +71,15 @@ LogLoad Removal::Read(const std::string& path, RemovalLog& log) {
 LogLoad Removal::Load(const std::string& path) {
   logs_.clear();
   leftovers_.clear();
+  neededByOthers_.clear();
   RemovalLog log;
   const LogLoad read = Read(path, log);
   if (read != LogLoad::kRead) return read;
   logs_.push_back(std::move(log));
-  if (!RollBack()) LoadEarlierLogs();
+  if (RollBack())
+    LoadWhatOthersNeed();
+  else
+    LoadEarlierLogs();
   return LogLoad::kRead;
 }
 
@@ -87,7 +95,7 @@ void Removal::LoadEarlierLogs() {
     }
     for (const std::string& known : seen)
       if (known == Lower(path)) return;
-    if (logs_.size() == kMostLogs) return;
+    if (logs_.size() == kMostChainedLogs) return;
     RemovalLog log;
     if (Read(path, log) != LogLoad::kRead) {
       Leave(LeftoverKind::kLog, path);
@@ -95,6 +103,34 @@ void Removal::LoadEarlierLogs() {
     }
     seen.push_back(Lower(path));
     logs_.push_back(std::move(log));
+  }
+}
+
+// A setup cancelled into a folder that holds an earlier installation copied
+// over that installation's files: the finalised logs of the folders it
+// copied into (and their chains) say which files those are.
+void Removal::LoadWhatOthersNeed() {
+  std::map<std::string, std::string> folders;  // by their lower-case names
+  for (const LogRecord& record : logs_.front().records) {
+    if (record.kind != LogOp::FileCopied) continue;
+    const std::string folder = FolderOf(Text(record, 1));
+    folders.emplace(Lower(folder), folder);
+  }
+  std::set<std::string> seen = {Lower(logs_.front().path)};
+  for (const auto& folder : folders) {
+    std::string path = folder.second + "\\filog.ini";
+    RemovalLog log;
+    if (seen.count(Lower(path)) || Read(path, log) != LogLoad::kRead || IsRollBack(log.header))
+      continue;
+    for (size_t chained = 0; chained < kMostChainedLogs; ++chained) {
+      seen.insert(Lower(log.path));
+      for (const LogRecord& record : log.records)
+        if (record.kind == LogOp::FileCopied) neededByOthers_.insert(Lower(Text(record, 1)));
+      if (EarlierLogOf(log, path) != EarlierLog::kNamed || seen.count(Lower(path))) break;
+      RemovalLog earlier;
+      if (Read(path, earlier) != LogLoad::kRead) break;
+      log = std::move(earlier);
+    }
   }
 }
 
@@ -107,18 +143,82 @@ int Removal::RecordCount() const {
 void Removal::Run() {
   const int total = RecordCount();
   int done = 0;
-  for (const RemovalLog& log : logs_) {
-    for (auto record = log.records.rbegin(); record != log.records.rend(); ++record) {
-      user_.Progress(done++, total, SubjectOf(*record));
-      Undo(*record);
+  for (RemovalLog& log : logs_) {
+    while (!log.records.empty()) {
+      if (done == stopAfter_) {
+        stopped_ = true;
+        return;
+      }
+      user_.Progress(done++, total, SubjectOf(log.records.back()));
+      if (!TakeRecord(log)) return;
     }
   }
   user_.Progress(total, total, std::string());
   for (const RemovalLog& log : logs_)
-    if (!Fine(machine_.EraseFile(log.path))) Leave(LeftoverKind::kLog, log.path);
-  // A folder that held a log, or a folder that held only such a folder.
-  for (const std::string& folder : keptFolders_)
-    if (!Fine(machine_.RemoveFolder(folder))) Leave(LeftoverKind::kFile, folder);
+    if (log.endsEarly) Leave(LeftoverKind::kLogEndsEarly, log.path);
+  DeleteLogs();
+  RemoveKeptFolders();
+}
+
+// The log loses the record before it is undone: a removal cut off in
+// between leaves that one change in place, but never takes one back twice
+// (which could lower another program's usage count to nothing).
+bool Removal::TakeRecord(RemovalLog& log) {
+  if (machine_.CutLog(log.path, log.starts.back()) != Change::kDone) {
+    Leave(LeftoverKind::kLog, log.path);
+    return false;
+  }
+  const LogRecord record = std::move(log.records.back());
+  log.records.pop_back();
+  log.starts.pop_back();
+  Undo(log, record);
+  return true;
+}
+
+// Oldest first, each one forgotten by the log that names it before it
+// goes: the chain on disk never names a log that is gone.
+void Removal::DeleteLogs() {
+  std::vector<std::string> folders;
+  for (size_t i = logs_.size(); i-- > 0;) {
+    if (i > 0 && machine_.ForgetEarlierLog(logs_[i - 1].path) != Change::kDone) {
+      Leave(LeftoverKind::kLog, logs_[i].path);
+      continue;
+    }
+    if (!Fine(machine_.EraseFile(logs_[i].path))) {
+      Leave(LeftoverKind::kLog, logs_[i].path);
+      continue;
+    }
+    if (!IsRollBack(logs_[i].header)) folders.push_back(FolderOf(logs_[i].path));
+  }
+  RemoveLogFolders(folders);
+}
+
+// The installation folders the finalised logs were deleted from go if that
+// left them empty: a folder's own record may have been taken back by a run
+// that was cut off while the log still held it. One still holding
+// something stays without a word; the kept folders are tried next anyway.
+void Removal::RemoveLogFolders(const std::vector<std::string>& folders) {
+  std::set<std::string> tried;
+  for (const std::string& kept : keptFolders_) tried.insert(Lower(kept));
+  for (const std::string& folder : folders)
+    if (tried.insert(Lower(folder)).second) machine_.RemoveFolder(folder);
+}
+
+// A folder that held a log, or a folder that held only such a folder. One
+// that holds nothing but what goes at the next restart goes then too.
+void Removal::RemoveKeptFolders() {
+  for (const std::string& folder : keptFolders_) {
+    if (Fine(machine_.RemoveFolder(folder))) continue;
+    std::vector<std::string> names;
+    bool onlyLeaving = restart_ && machine_.ListFolder(folder, names);
+    for (const std::string& name : names)
+      onlyLeaving = onlyLeaving && atRestart_.count(Lower(folder + "\\" + name)) != 0;
+    if (onlyLeaving && machine_.RemoveFolderAtRestart(folder)) {
+      atRestart_.insert(Lower(folder));
+      continue;
+    }
+    Leave(LeftoverKind::kFile, folder);
+  }
 }
 
 void Removal::Leave(LeftoverKind kind, const std::string& a, const std::string& b,
@@ -127,7 +227,7 @@ void Removal::Leave(LeftoverKind kind, const std::string& a, const std::string& 
   leftovers_.push_back(leftover);
 }
 
-void Removal::Undo(const LogRecord& record) {
+void Removal::Undo(const RemovalLog& log, const LogRecord& record) {
   switch (record.kind) {
     case LogOp::IniFileCreated:
     case LogOp::IniEntryAdded:
@@ -151,12 +251,12 @@ void Removal::Undo(const LogRecord& record) {
       UndoRegistry(record);
       break;
     default:
-      UndoFile(record);
+      UndoFile(log, record);
       break;
   }
 }
 
-void Removal::UndoFile(const LogRecord& record) {
+void Removal::UndoFile(const RemovalLog& log, const LogRecord& record) {
   const std::string& path = Text(record, 0);
   switch (record.kind) {
     case LogOp::DirCreated:
@@ -171,15 +271,11 @@ void Removal::UndoFile(const LogRecord& record) {
         Leave(LeftoverKind::kNotRestored, path);
       break;
     case LogOp::FileDeleted:
-      // The log keeps no content: only a later record's undoing (a move
-      // taken back) brings the file back.
-      if (!machine_.Exists(path)) Leave(LeftoverKind::kNotRestored, path);
+      // Setup deletes only on purpose (a row that removes an old file, a
+      // move's source), and the log keeps no content: nothing to do.
       break;
     case LogOp::FileCopied:
-      if (Number(record, 0) == 0)
-        ReleaseShared(Text(record, 1));
-      else
-        RemoveFile(Text(record, 1));
+      UndoCopy(record);
       break;
     case LogOp::FileAppended:
       if (machine_.CutFile(Text(record, 1), Number(record, 1)) != Change::kDone)
@@ -191,12 +287,41 @@ void Removal::UndoFile(const LogRecord& record) {
         Leave(LeftoverKind::kNotRestored, path);
       break;
     case LogOp::FontInstalled:
-      if (!Fine(machine_.RemoveFont(path))) Leave(LeftoverKind::kFile, path);
-      if (Number(record, 0) != 0) RemoveFile(path);
+      UndoFont(log, record);
       break;
     default:
       break;
   }
+}
+
+// A file this installation copied: released when a usage count holds it
+// (a kept file in the shared folders was counted and recorded as copied
+// too), deleted when it is its own (flag 1), else kept.
+void Removal::UndoCopy(const LogRecord& record) {
+  const std::string& path = Text(record, 1);
+  SharedUse use;
+  if (machine_.ReadSharedUse(path, use))
+    ReleaseShared(path, use);
+  else if (Number(record, 0) != 0 && !NeededByOthers(path))
+    RemoveFile(path);
+}
+
+// The font is unloaded; its file goes only when this log copied it (a font
+// the machine already had is recorded with flag 0, or without a copy).
+void Removal::UndoFont(const RemovalLog& log, const LogRecord& record) {
+  const std::string& path = Text(record, 0);
+  if (!Fine(machine_.RemoveFont(path))) Leave(LeftoverKind::kFile, path);
+  if (Number(record, 0) == 0 || NeededByOthers(path)) return;
+  bool copied = false;
+  for (const LogRecord& earlier : log.records)
+    copied =
+        copied || (earlier.kind == LogOp::FileCopied && Lower(Text(earlier, 1)) == Lower(path));
+  SharedUse use;
+  if (copied && !machine_.ReadSharedUse(path, use)) RemoveFile(path);
+}
+
+bool Removal::NeededByOthers(const std::string& path) const {
+  return neededByOthers_.count(Lower(path)) != 0;
 }
 
 void Removal::RemoveFile(const std::string& path) {
@@ -204,16 +329,15 @@ void Removal::RemoveFile(const std::string& path) {
   if (Fine(change)) return;
   if (change == Change::kInUse && machine_.DeleteAtRestart(path)) {
     restart_ = true;
+    atRestart_.insert(Lower(path));
     return;
   }
   Leave(LeftoverKind::kFile, path);
 }
 
 // A shared file goes only when no installation counts it any more and the
-// user agrees; one without a count (not in a shared folder) stays.
-void Removal::ReleaseShared(const std::string& path) {
-  SharedUse use;
-  if (!machine_.ReadSharedUse(path, use)) return;
+// user agrees.
+void Removal::ReleaseShared(const std::string& path, SharedUse use) {
   if (use.count > 1) {
     --use.count;
     if (!Fine(machine_.WriteSharedUse(path, use))) Leave(LeftoverKind::kSharedUse, path);
@@ -223,7 +347,7 @@ void Removal::ReleaseShared(const std::string& path) {
     Leave(LeftoverKind::kSharedUse, path);
     return;
   }
-  if (!machine_.Exists(path)) return;
+  if (NeededByOthers(path) || !machine_.Exists(path)) return;
   bool remove = sharedAllYes_;
   if (!sharedAll_) {
     const SharedAnswer answer = user_.RemoveSharedFile(path);
@@ -240,7 +364,10 @@ void Removal::ReleaseShared(const std::string& path) {
 // is tried again once the logs are deleted.
 void Removal::RemoveFolder(const std::string& path) {
   const Change change = machine_.RemoveFolder(path);
-  if (!Fine(change)) keptFolders_.push_back(path);
+  if (Fine(change)) return;
+  for (const std::string& kept : keptFolders_)
+    if (Lower(kept) == Lower(path)) return;
+  keptFolders_.push_back(path);
 }
 
 void Removal::UndoIni(const LogRecord& record) {

@@ -12,9 +12,26 @@ bool NameCharacter(unsigned char c) {
 }  // namespace
 
 bool ParseRemovalLog(const uint8_t* bytes, size_t size, RemovalLog& log) {
-  size_t complete = 0;
-  if (!CompleteLogLength(bytes, size, complete)) return false;
-  return ReadInstallLog(bytes, complete, log.header, log.records);
+  log.records.clear();
+  log.starts.clear();
+  log.endsEarly = false;
+  InstallLogReader reader(bytes, size);
+  if (!reader.ReadHeader(log.header)) return false;
+  for (;;) {
+    const size_t start = reader.CompleteEnd();
+    LogRecord record;
+    switch (reader.ReadRecord(record)) {
+      case InstallLogReader::Result::Record:
+        log.records.push_back(std::move(record));
+        log.starts.push_back(static_cast<uint32_t>(start));
+        break;
+      case InstallLogReader::Result::End:
+        return true;
+      case InstallLogReader::Result::Damaged:
+        log.endsEarly = reader.CutShort();
+        return log.endsEarly;
+    }
+  }
 }
 
 bool IsRollBack(const LogHeader& header) {

@@ -1,7 +1,9 @@
-// One install log as the uninstaller takes it: its header and the records
-// it holds whole. A log whose writing was cut off (a setup that died
-// mid-record, or one cut back to its last whole record) counts for exactly
-// its complete records; any other damage refuses it whole.
+// One install log as the uninstaller takes it: its header, the records it
+// holds whole and where each begins (the removal cuts the log back to a
+// record's start once it has taken it, so that a removal started again
+// goes on where the last one stopped). A log whose writing was cut off
+// mid-record counts for exactly its complete records and is marked as
+// ending early; any other damage refuses it whole.
 #pragma once
 
 #include <cstddef>
@@ -15,6 +17,8 @@ struct RemovalLog {
   std::string path;
   LogHeader header;
   std::vector<LogRecord> records;
+  std::vector<uint32_t> starts;  // of each record, in bytes from the log's start
+  bool endsEarly = false;        // its last record was cut off
 };
 
 // False when the log is damaged otherwise than by being cut short.

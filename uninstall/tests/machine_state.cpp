@@ -64,6 +64,10 @@ bool Volatile(const std::string& key) {
       "[hkey_local_machine\\software\\wine\\ports",
       "[hkey_local_machine\\system\\currentcontrolset\\control\\print",
       "[hkey_local_machine\\system\\currentcontrolset\\services\\tcpip",
+      // the devices and services of a prefix still starting up
+      "[hkey_local_machine\\system\\currentcontrolset\\control\\deviceclasses",
+      "[hkey_local_machine\\system\\currentcontrolset\\control\\servicecurrent",
+      "\\microsoft\\windows nt\\currentversion\\networkcards",
   };
   for (const char* part : kVolatile)
     if (key.find(part) != std::string::npos) return true;

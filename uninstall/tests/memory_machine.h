@@ -1,10 +1,11 @@
 // A machine in memory for the uninstaller's tests: every change asked of it
 // is written down as one line ("delete-file C:\App\k.exe"), answers kDone
 // unless the test names answers for that line (taken in turn, the last one
-// kept), and the few things
-// the removal reads (files, counts, INI sections) are the test's to set.
+// kept), and the few things the removal reads (files, counts, INI sections,
+// folders) are the test's to set. Logs cut back or erased change in files.
 #pragma once
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <set>
@@ -19,8 +20,10 @@ class MemoryMachine : public Machine {
   std::set<std::string> missing;                      // Exists answers false
   std::map<std::string, SharedUse> shared;
   std::map<std::string, std::vector<std::string>> sections;  // "file|section"
+  std::map<std::string, std::vector<std::string>> folders;   // what ListFolder finds
   std::map<std::string, std::vector<Change>> answers;        // by line
   std::vector<std::string> calls;
+  bool noteLogWrites = false;  // the removal's own writes to its logs, in calls too
 
   FileRead ReadFile(const std::string& path, std::vector<uint8_t>& bytes) override {
     const auto found = files.find(path);
@@ -32,7 +35,11 @@ class MemoryMachine : public Machine {
     calls.push_back("exists " + path);
     return missing.count(path) == 0;
   }
-  Change EraseFile(const std::string& path) override { return Say("delete-file " + path); }
+  Change EraseFile(const std::string& path) override {
+    const Change change = Say("delete-file " + path);
+    if (change == Change::kDone) files.erase(path);
+    return change;
+  }
   bool DeleteAtRestart(const std::string& path) override {
     return Say("at-restart " + path) == Change::kDone;
   }
@@ -45,9 +52,44 @@ class MemoryMachine : public Machine {
   Change SetAttributes(const std::string& path, uint32_t attributes) override {
     return Say("attributes " + path + " " + std::to_string(attributes));
   }
-  Change RemoveFolder(const std::string& path) override { return Say("remove-folder " + path); }
+  // A folder that still holds one of the files is kept, unless the test
+  // answers otherwise.
+  Change RemoveFolder(const std::string& path) override {
+    const std::string line = "remove-folder " + path;
+    if (answers.count(line) == 0 && HoldsFile(path)) {
+      calls.push_back(line);
+      return Change::kKept;
+    }
+    return Say(line);
+  }
+  bool RemoveFolderAtRestart(const std::string& path) override {
+    return Say("folder-at-restart " + path) == Change::kDone;
+  }
+  bool ListFolder(const std::string& path, std::vector<std::string>& names) override {
+    const auto found = folders.find(path);
+    if (found == folders.end()) return false;
+    names = found->second;
+    return true;
+  }
   Change MakeFolder(const std::string& path) override { return Say("make-folder " + path); }
   Change RemoveFont(const std::string& path) override { return Say("remove-font " + path); }
+
+  // The log files change as on disk, so that a removal started again reads
+  // what the last one left.
+  Change CutLog(const std::string& path, uint32_t length) override {
+    const Change change = SayLog("cut-log " + path + " " + std::to_string(length));
+    auto file = files.find(path);
+    if (change == Change::kDone && file != files.end() && file->second.size() >= length)
+      file->second.resize(length);
+    return change;
+  }
+  Change ForgetEarlierLog(const std::string& path) override {
+    const Change change = SayLog("forget-earlier " + path);
+    auto file = files.find(path);
+    if (change == Change::kDone && file != files.end() && file->second.size() >= 12)
+      std::fill(file->second.begin(), file->second.begin() + 12, uint8_t{0});
+    return change;
+  }
 
   bool ReadSharedUse(const std::string& path, SharedUse& use) override {
     calls.push_back("read-shared " + path);
@@ -122,6 +164,15 @@ class MemoryMachine : public Machine {
   }
 
  private:
+  bool HoldsFile(const std::string& folder) const {
+    const auto next = files.lower_bound(folder + "\\");
+    return next != files.end() && next->first.compare(0, folder.size() + 1, folder + "\\") == 0;
+  }
+  Change SayLog(const std::string& line) {
+    if (noteLogWrites) return Say(line);
+    const auto found = answers.find(line);
+    return found == answers.end() || found->second.empty() ? Change::kDone : Say(line);
+  }
   Change Say(const std::string& line) {
     calls.push_back(line);
     const auto found = answers.find(line);

@@ -5,8 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -78,9 +81,10 @@ std::vector<KindCase> EveryKind() {
       {[](OperationRecorder& r) { r.DirRemoved("C:\\Old"); }, {"make-folder C:\\Old"}},
       {[](OperationRecorder& r) { r.FileMoved("C:\\a.txt", "C:\\b.txt"); },
        {"move C:\\b.txt C:\\a.txt"}},
-      {[](OperationRecorder& r) { r.FileDeleted("C:\\gone.txt"); }, {"exists C:\\gone.txt"}},
+      // Setup deleted it on purpose: nothing to do.
+      {[](OperationRecorder& r) { r.FileDeleted("C:\\gone.txt"); }, {}},
       {[](OperationRecorder& r) { r.FileCopied("A:\\K.EX_", "C:\\App\\k.exe", 1); },
-       {"delete-file C:\\App\\k.exe"}},
+       {"read-shared C:\\App\\k.exe", "delete-file C:\\App\\k.exe"}},
       {[](OperationRecorder& r) { r.AttribChanged("C:\\App\\k.exe", 0x21, 0x80); },
        {"attributes C:\\App\\k.exe 33"}},
       {[](OperationRecorder& r) { r.IniFileCreated("C:\\App\\k.ini"); },
@@ -110,8 +114,9 @@ std::vector<KindCase> EveryKind() {
        {"delete-section k.ini New"}},
       {[](OperationRecorder& r) { r.IniSectionDeleted("k.ini", "Gone"); },
        {"make-section k.ini Gone"}},
+      // No copy of the font in this log: the file is not its to delete.
       {[](OperationRecorder& r) { r.FontInstalled("C:\\W\\F.ttf", 1); },
-       {"remove-font C:\\W\\F.ttf", "delete-file C:\\W\\F.ttf"}},
+       {"remove-font C:\\W\\F.ttf"}},
       {[](OperationRecorder& r) { r.FileCopied("A:\\S.DL_", "C:\\SYS\\s.dll", 0); },
        {"read-shared C:\\SYS\\s.dll", "write-shared C:\\SYS\\s.dll 2 3"}},
   };
@@ -143,6 +148,7 @@ TEST(Removal, EveryKindIsTakenBackNewestFirst) {
   for (auto c = cases.rbegin(); c != cases.rend(); ++c)
     expected.insert(expected.end(), c->calls.begin(), c->calls.end());
   expected.push_back("delete-file " + kLog);
+  expected.push_back("remove-folder C:\\App");  // it held the log: tried again
   EXPECT_EQ(machine.calls, expected);
   EXPECT_TRUE(removal.Leftovers().empty());
   EXPECT_FALSE(removal.RestartNeeded());
@@ -181,7 +187,14 @@ TEST(Removal, ALogCutAtEveryByteUndoesExactlyItsCompleteRecords) {
     for (size_t i = complete; i-- > 0;)
       expected.insert(expected.end(), cases[i].calls.begin(), cases[i].calls.end());
     expected.push_back("delete-file " + kLog);
+    expected.push_back("remove-folder C:\\App");  // the log's folder
     ASSERT_EQ(machine.calls, expected);
+    // A cut within a record is told: what came after it was not taken back.
+    const bool atAnEnd = cut == header || (complete > 0 && maker.ends[complete - 1] == cut);
+    ASSERT_EQ(removal.Leftovers().size(), atAnEnd ? 0u : 1u);
+    if (!atAnEnd) {
+      EXPECT_EQ(removal.Leftovers()[0].kind, LeftoverKind::kLogEndsEarly);
+    }
   }
 }
 
@@ -302,12 +315,16 @@ TEST(Removal, TheChainOfEarlierLogsIsTakenBackInTurn) {
   Removal removal(machine, user);
   ASSERT_EQ(removal.Load(kLog), LogLoad::kRead);
   EXPECT_EQ(removal.RecordCount(), 3);
+  const auto logs = machine.files;
   removal.Run();
+  // The logs go oldest first, so that none names one already gone.
   EXPECT_EQ(machine.calls,
             (Strings{"remove-folder third", "remove-folder second", "remove-folder first",
-                     "delete-file " + kLog, "delete-file " + bak, "delete-file " + first}));
+                     "delete-file " + first, "delete-file " + bak, "delete-file " + kLog,
+                     "remove-folder C:\\App"}));
   EXPECT_TRUE(removal.Leftovers().empty());
 
+  machine.files = logs;
   machine.files.erase(first);
   machine.calls.clear();
   ASSERT_EQ(removal.Load(kLog), LogLoad::kRead);
@@ -315,7 +332,7 @@ TEST(Removal, TheChainOfEarlierLogsIsTakenBackInTurn) {
   ASSERT_EQ(removal.Leftovers().size(), 1u);
   EXPECT_EQ(removal.Leftovers()[0].kind, LeftoverKind::kLog);
   EXPECT_EQ(removal.Leftovers()[0].a, "C:\\App\\FILOG.000");
-  EXPECT_EQ(machine.calls.size(), 4u);
+  EXPECT_EQ(machine.calls.size(), 5u);
 }
 
 TEST(Removal, ARollBackLogHasNoChain) {
@@ -340,7 +357,8 @@ TEST(Removal, RefusalsAreLeftoversOfTheirKind) {
   LogMaker maker;
   MemoryMachine machine;
   Prepare(machine, &maker);
-  for (const KindCase& c : cases) machine.answers[c.calls.back()] = {Change::kFailed};
+  for (const KindCase& c : cases)
+    if (!c.calls.empty()) machine.answers[c.calls.back()] = {Change::kFailed};
   machine.missing.insert("C:\\gone.txt");
   User user;
   Removal removal(machine, user);
@@ -355,7 +373,219 @@ TEST(Removal, RefusalsAreLeftoversOfTheirKind) {
                             K::kValue,       K::kKey,         K::kItem,        K::kGroup,
                             K::kItem,        K::kGroup,       K::kIniEntry,    K::kIniEntry,
                             K::kIniEntry,    K::kIniFile,     K::kNotRestored, K::kFile,
-                            K::kNotRestored, K::kNotRestored, K::kNotRestored, K::kFile}));
+                            K::kNotRestored, K::kNotRestored, K::kFile}));
+}
+
+std::map<std::string, uint32_t> Counts(const MemoryMachine& machine) {
+  std::map<std::string, uint32_t> counts;
+  for (const auto& use : machine.shared) counts[use.first] = use.second.count;
+  return counts;
+}
+
+// A removal cut off after any number of records and started again (as
+// often as it takes) asks of the machine exactly what one whole removal
+// does: each record once, the logs of the chain cut back as it goes, and
+// then deleted. One started after the end finds no log and changes nothing.
+TEST(Removal, ARemovalCutOffAnywhereGoesOnWhereItStopped) {
+  const std::string bak = "C:\\App\\filog.bak";
+  LogMaker head, earlier;
+  for (const KindCase& c : EveryKind()) head.Add(c.write);
+  // As setup writes it: the uninstaller first, then the folder that holds
+  // the log, so that a run can end between the two.
+  earlier.Add([](OperationRecorder& r) { r.FileCopied("A:\\V.EX_", "C:\\W\\v.exe", 0); });
+  earlier.Add([](OperationRecorder& r) { r.DirCreated("C:\\App"); });
+  earlier.Add([](OperationRecorder& r) { r.FileCopied("A:\\S.DL_", "C:\\SYS\\s.dll", 0); });
+  auto fresh = [&](MemoryMachine& machine) {
+    Prepare(machine);
+    machine.files[kLog] = head.Finalised("filog.bak");
+    machine.files[bak] = earlier.Finalised();
+  };
+  MemoryMachine whole;
+  fresh(whole);
+  User user;
+  Removal once(whole, user);
+  ASSERT_EQ(once.Load(kLog), LogLoad::kRead);
+  const int records = once.RecordCount();
+  once.Run();
+  ASSERT_TRUE(once.Leftovers().empty());
+
+  for (int every = 1; every <= records; ++every) {
+    SCOPED_TRACE(every);
+    MemoryMachine machine;
+    fresh(machine);
+    int runs = 0;
+    for (;;) {
+      Removal removal(machine, user);
+      ASSERT_EQ(removal.Load(kLog), LogLoad::kRead);
+      removal.StopAfter(every);
+      removal.Run();
+      ++runs;
+      if (!removal.Stopped()) break;
+      ASSERT_LE(runs, records);
+    }
+    EXPECT_EQ(runs, (records + every - 1) / every);
+    EXPECT_EQ(machine.calls, whole.calls);
+    EXPECT_EQ(Counts(machine), Counts(whole));
+    EXPECT_TRUE(machine.files.empty());
+    Removal after(machine, user);
+    EXPECT_EQ(after.Load(kLog), LogLoad::kMissing);
+  }
+}
+
+// What a copy record asks: a file a usage count holds is released (and
+// asked about only at 0), one that is this installation's own without a
+// count is deleted, a shared one without a count stays.
+TEST(Removal, ACopyIsDeletedOnlyWhenOursAndNoCountHoldsIt) {
+  const struct {
+    int32_t flag;
+    bool counted;
+    uint32_t count;
+    Strings calls;
+  } rows[] = {
+      {1, false, 0, {"read-shared C:\\S\\f.dll", "delete-file C:\\S\\f.dll"}},
+      {1, true, 2, {"read-shared C:\\S\\f.dll", "write-shared C:\\S\\f.dll 1 3"}},
+      {0, true, 2, {"read-shared C:\\S\\f.dll", "write-shared C:\\S\\f.dll 1 3"}},
+      {1,
+       true,
+       1,
+       {"read-shared C:\\S\\f.dll", "delete-shared C:\\S\\f.dll", "exists C:\\S\\f.dll",
+        "delete-file C:\\S\\f.dll"}},
+      {0, false, 0, {"read-shared C:\\S\\f.dll"}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.calls.back());
+    LogMaker maker;
+    const int32_t flag = row.flag;
+    maker.Add([flag](OperationRecorder& r) { r.FileCopied("A:\\F.DL_", "C:\\S\\f.dll", flag); });
+    MemoryMachine machine;
+    machine.files[kLog] = maker.Finalised();
+    if (row.counted) machine.shared["C:\\S\\f.dll"] = SharedUse{row.count, 3};
+    User user;
+    user.answers = {SharedAnswer::kYes};
+    Removal removal(machine, user);
+    ASSERT_EQ(removal.Load(kLog), LogLoad::kRead);
+    removal.Run();
+    Strings expected = row.calls;
+    expected.push_back("delete-file " + kLog);
+    expected.push_back("remove-folder C:\\App");
+    EXPECT_EQ(machine.calls, expected);
+  }
+}
+
+// A font file goes only when this log copied it (its own flag, no count);
+// the font is unloaded either way.
+TEST(Removal, AFontFileGoesOnlyWhenThisLogCopiedIt) {
+  const struct {
+    bool copied;
+    int32_t flag;
+    bool counted;
+    bool deleted;
+  } rows[] = {{true, 1, false, true},
+              {false, 1, false, false},
+              {true, 0, false, false},
+              {true, 1, true, false}};
+  for (const auto& row : rows) {
+    LogMaker maker;
+    const std::string font = "C:\\W\\FONTS\\f.ttf";
+    if (row.copied)
+      maker.Add([&](OperationRecorder& r) { r.FileCopied("A:\\F.TT_", font.c_str(), 0); });
+    const int32_t flag = row.flag;
+    maker.Add([&](OperationRecorder& r) { r.FontInstalled(font.c_str(), flag); });
+    MemoryMachine machine;
+    machine.files[kLog] = maker.Finalised();
+    if (row.counted) machine.shared[font] = SharedUse{3, 3};
+    User user;
+    Removal removal(machine, user);
+    ASSERT_EQ(removal.Load(kLog), LogLoad::kRead);
+    removal.Run();
+    const bool deleted = std::find(machine.calls.begin(), machine.calls.end(),
+                                   "delete-file " + font) != machine.calls.end();
+    EXPECT_EQ(deleted, row.deleted) << row.copied << row.flag << row.counted;
+    EXPECT_EQ(machine.calls.front(), "remove-font " + font);
+  }
+}
+
+// A setup cancelled into a folder that holds an earlier installation: its
+// roll-back keeps what the folder's finalised log (and its chain) lists,
+// releases the counts it raised, and takes back all else.
+TEST(Removal, ARollBackKeepsWhatAnEarlierInstallationNeeds) {
+  const std::string rollBack = "C:\\W\\filog.ini", first = "C:\\App\\filog.ini";
+  const std::string oldest = "C:\\App\\filog.bak";
+  LogMaker second;
+  for (const char* path : {"C:\\App\\k.exe", "C:\\App\\new.txt", "C:\\App\\old.hlp"})
+    second.Add([path](OperationRecorder& r) { r.FileCopied("A:\\X", path, 1); });
+  second.Add([](OperationRecorder& r) { r.FileCopied("A:\\S", "C:\\SYS\\s.dll", 0); });
+  MemoryMachine machine;
+  machine.files[rollBack] = second.file.bytes;
+  machine.files[first] =
+      LogMaker()
+          .Add([](OperationRecorder& r) { r.FileCopied("A:\\X", "c:\\app\\K.EXE", 1); })
+          .Add([](OperationRecorder& r) { r.FileCopied("A:\\S", "C:\\SYS\\s.dll", 0); })
+          .Finalised("filog.bak");
+  machine.files[oldest] =
+      LogMaker()
+          .Add([](OperationRecorder& r) { r.FileCopied("A:\\X", "C:\\App\\old.hlp", 1); })
+          .Finalised();
+  machine.shared["C:\\SYS\\s.dll"] = SharedUse{1, 3};
+  User user;
+  Removal removal(machine, user);
+  ASSERT_EQ(removal.Load(rollBack), LogLoad::kRead);
+  ASSERT_TRUE(removal.RollBack());
+  removal.Run();
+  EXPECT_EQ(machine.calls, (Strings{"read-shared C:\\SYS\\s.dll", "delete-shared C:\\SYS\\s.dll",
+                                    "read-shared C:\\App\\old.hlp", "read-shared C:\\App\\new.txt",
+                                    "delete-file C:\\App\\new.txt", "read-shared C:\\App\\k.exe",
+                                    "delete-file " + rollBack}));
+  EXPECT_TRUE(user.asked.empty());
+  EXPECT_TRUE(machine.files.count(first) && machine.files.count(oldest));
+}
+
+// A chain can name every backup name there is: filog.bak, then filog.000 to
+// filog.999, all 1002 logs read.
+TEST(Removal, AChainOfEveryBackupNameIsReadWhole) {
+  MemoryMachine machine;
+  std::vector<std::string> names = {"filog.ini", "filog.bak"};
+  for (int i = 0; i < 1000; ++i) {
+    char name[16];
+    std::snprintf(name, sizeof name, "filog.%03d", i);
+    names.push_back(name);
+  }
+  for (size_t i = 0; i < names.size(); ++i) {
+    const std::string next = i + 1 < names.size() ? names[i + 1] : "";
+    machine.files["C:\\App\\" + names[i]] =
+        LogMaker()
+            .Add([](OperationRecorder& r) { r.DirCreated("C:\\App"); })
+            .Finalised(next.c_str());
+  }
+  User user;
+  Removal removal(machine, user);
+  ASSERT_EQ(removal.Load(kLog), LogLoad::kRead);
+  EXPECT_EQ(removal.RecordCount(), static_cast<int>(kMostChainedLogs));
+  EXPECT_TRUE(removal.Leftovers().empty());
+}
+
+// A folder that holds nothing but files that go at the next restart goes
+// then too, and is no leftover; one that holds anything else stays and is.
+TEST(Removal, AFolderOfFilesInUseGoesAtTheNextRestart) {
+  for (bool alone : {true, false}) {
+    LogMaker maker;
+    maker.Add([](OperationRecorder& r) { r.DirCreated("C:\\App"); });
+    maker.Add([](OperationRecorder& r) { r.FileCopied("A:\\X", "C:\\App\\held.exe", 1); });
+    MemoryMachine machine;
+    machine.files["C:\\W\\filog.ini"] = maker.Finalised();
+    machine.answers["delete-file C:\\App\\held.exe"] = {Change::kInUse};
+    machine.answers["remove-folder C:\\App"] = {Change::kKept};
+    machine.folders["C:\\App"] = alone ? Strings{"HELD.EXE"} : Strings{"held.exe", "mine.txt"};
+    User user;
+    Removal removal(machine, user);
+    ASSERT_EQ(removal.Load("C:\\W\\filog.ini"), LogLoad::kRead);
+    removal.Run();
+    EXPECT_TRUE(removal.RestartNeeded());
+    const bool scheduled = std::find(machine.calls.begin(), machine.calls.end(),
+                                     "folder-at-restart C:\\App") != machine.calls.end();
+    EXPECT_EQ(scheduled, alone);
+    EXPECT_EQ(removal.Leftovers().size(), alone ? 0u : 1u);
+  }
 }
 
 }  // namespace

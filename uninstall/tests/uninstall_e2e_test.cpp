@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -42,11 +43,29 @@ class RemovalE2E : public InstallE2E {
 
   // The machine as before, apart from what except names and the bench
   // Program Manager's own state file.
-  void ExpectAsBefore(Strings except) {
+  void ExpectAsBefore(Strings except) { ExpectDifferences(std::move(except), {}); }
+  // The same after Configuration Haventide was installed and taken back:
+  // the machine's own oleaut32.dll, there before without a usage count, is
+  // left counted once, as trusted installers leave a file they found.
+  void ExpectAsBeforeButOleaut32Counted(Strings except) {
+    EXPECT_EQ(SharedCount(SharedDir() + "\\Oleaut32.dll"), 1);
+    ExpectDifferences(std::move(except), "oleaut32.dll\"=hex:01,00,00,00");
+  }
+  void ExpectDifferences(Strings except, const std::string& countAdded) {
     char temp[MAX_PATH];
     GetTempPathA(sizeof temp, temp);
     except.push_back(Lower(std::string(temp) + "hvt-progman-"));
-    const Strings differences = StateDifferences(before_, State(), except);
+    Strings differences = StateDifferences(before_, State(), except);
+    if (!countAdded.empty()) {
+      const std::string key = "+ " + Lower(std::string("[HKEY_LOCAL_MACHINE\\") + kSharedKey + "]");
+      differences.erase(std::remove_if(differences.begin(), differences.end(),
+                                       [&](const std::string& line) {
+                                         return line == key ||
+                                                (line.rfind(key + " ", 0) == 0 &&
+                                                 Lower(line).find(countAdded) != std::string::npos);
+                                       }),
+                        differences.end());
+    }
     EXPECT_TRUE(differences.empty()) << ::testing::PrintToString(differences);
   }
 
@@ -143,8 +162,9 @@ class RemovalE2E : public InstallE2E {
   uidriver::Program uninstaller_;
 };
 
-// The machine's own oleaut32.dll stays; Msvbvm50.dll came with the product.
-const SharedAnswers kUsualAnswers = {{"msvbvm50.dll", "&Yes"}, {"oleaut32.dll", "&No"}};
+// Msvbvm50.dll came with the product; the machine's own oleaut32.dll is
+// never offered for deletion (asking about it fails the test).
+const SharedAnswers kUsualAnswers = {{"msvbvm50.dll", "&Yes"}};
 
 const std::string kRollBackNotice =
     "The incomplete installation of Configuration Haventide is being taken back.";
@@ -196,7 +216,12 @@ TEST_F(RemovalE2E, RollBackAtEveryCopyRow) {
     EXPECT_EQ(ExitCode(), 1u);
     ASSERT_TRUE(AttachUninstaller());
     EXPECT_EQ(FinishRemoval(kRollBackNotice, kRemoved, kUsualAnswers), 0u);
-    ExpectAsBefore({Lower(windows + "\\vantrel3.exe ")});
+    // Once its row was done, the machine's own oleaut32.dll was counted
+    // (a cancel at the row itself may come before or after).
+    if (SharedCount(shared + "\\Oleaut32.dll") != -1)
+      ExpectAsBeforeButOleaut32Counted({Lower(windows + "\\vantrel3.exe ")});
+    else
+      ExpectAsBefore({Lower(windows + "\\vantrel3.exe ")});
     if (HasFailure()) {
       ResetMachine();
       Remember();
@@ -233,8 +258,12 @@ std::string Output(const std::string& commandLine) {
 
 // The uninstall entry as Wine's own "Add/Remove Programs" lists and runs
 // it: afterwards the machine is as before the installation, but for the
-// uninstaller, and the entry is gone from the list.
+// uninstaller, and the entry is gone from the list. "Yes to All" to the
+// shared files still leaves the machine's own oleaut32.dll in place.
 TEST_F(RemovalE2E, InstallThenRemoveThroughWinesUninstaller) {
+  const std::string oleaut32 = SharedDir() + "\\Oleaut32.dll";
+  const std::string systemOwn = ReadFileBytes(oleaut32);
+  ASSERT_FALSE(systemOwn.empty());
   Remember();
   InstallThrough(kInstalledText, "&OK");
   EXPECT_EQ(ExitCode(), 0u);
@@ -243,14 +272,16 @@ TEST_F(RemovalE2E, InstallThenRemoveThroughWinesUninstaller) {
   ASSERT_TRUE(wine.Start("uninstaller.exe --remove \"Configuration Haventide\""));
   ASSERT_TRUE(AttachUninstaller());
   Confirm("&Yes");
-  EXPECT_EQ(FinishRemoval(kRemovingNotice, kRemoved, kUsualAnswers), 0u);
+  EXPECT_EQ(FinishRemoval(kRemovingNotice, kRemoved, {{"msvbvm50.dll", "Yes to &All"}}), 0u);
   EXPECT_TRUE(wine.WaitExit(20000));
   EXPECT_EQ(Output("uninstaller.exe --list").find("Configuration Haventide"), std::string::npos);
-  ExpectAsBefore({Lower(WindowsDir() + "\\vantrel3.exe ")});
+  EXPECT_TRUE(ReadFileBytes(oleaut32) == systemOwn);
+  ExpectAsBeforeButOleaut32Counted({Lower(WindowsDir() + "\\vantrel3.exe ")});
 }
 
 // "No" changes nothing; a second installation into the folder chains the
-// first one's log, and one removal takes both back: every count gone.
+// first one's log, and one removal takes both back: every count it raised
+// lowered again.
 TEST_F(RemovalE2E, TwoInstallationsOneRemoval) {
   Remember();
   const std::string shared = SharedDir();
@@ -270,8 +301,90 @@ TEST_F(RemovalE2E, TwoInstallationsOneRemoval) {
   Confirm("&Yes");
   EXPECT_EQ(FinishRemoval(kRemovingNotice, kRemoved, kUsualAnswers), 0u);
   EXPECT_EQ(SharedCount(shared + "\\Msvbvm50.dll"), -1);
-  EXPECT_EQ(SharedCount(shared + "\\Oleaut32.dll"), -1);
-  ExpectAsBefore({Lower(WindowsDir() + "\\vantrel3.exe ")});
+  ExpectAsBeforeButOleaut32Counted({Lower(WindowsDir() + "\\vantrel3.exe ")});
+}
+
+// A removal cut off after every k-th record (as by a power cut: the
+// uninstaller ends at once) and started again until it ends leaves the
+// machine as before the installation; the count another product holds on
+// Msvbvm50.dll is lowered only by what this installation raised.
+TEST_F(RemovalE2E, ARemovalCutOffAndStartedAgainEndsAsBefore) {
+  const std::string msvbvm = SharedDir() + "\\Msvbvm50.dll";
+  const std::string original = Original("Msvbvm50.dll");
+  FILE* f = fopen(msvbvm.c_str(), "wb");
+  ASSERT_NE(f, nullptr);
+  fwrite(original.data(), 1, original.size(), f);
+  fclose(f);
+  HKEY key;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSharedKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                            &key, nullptr),
+            ERROR_SUCCESS);
+  const BYTE once[4] = {1, 0, 0, 0};
+  RegSetValueExA(key, msvbvm.c_str(), 0, REG_BINARY, once, sizeof once);
+  RegCloseKey(key);
+  Remember();
+  for (int every : {3, 8}) {
+    SCOPED_TRACE(every);
+    InstallThrough(kInstalledText, "&OK");
+    ASSERT_EQ(ExitCode(), 0u);
+    LogHeader header;
+    const int records =
+        static_cast<int>(LogLines(std::string(kFolder) + "\\filog.ini", header).size());
+    // The uninstall entry is among the first records taken back: the
+    // removal is started again by its command as it was.
+    const std::string command = UninstallValue("UninstallString");
+    ASSERT_TRUE(SetEnvironmentVariableA("HVT_REMOVAL_STOP_AFTER", std::to_string(every).c_str()));
+    for (int run = 0; run < (records + every - 1) / every - 1; ++run) {
+      uninstaller_.Kill();
+      ASSERT_TRUE(uninstaller_.Start(command));
+      Confirm("&Yes");
+      DWORD code = 99;
+      EXPECT_TRUE(uninstaller_.WaitExit(30000, &code));
+      EXPECT_EQ(code, 3u) << "cut off after " << (run + 1) * every << " of " << records;
+    }
+    SetEnvironmentVariableA("HVT_REMOVAL_STOP_AFTER", nullptr);
+    uninstaller_.Kill();
+    ASSERT_TRUE(uninstaller_.Start(command));
+    Confirm("&Yes");
+    EXPECT_EQ(FinishRemoval(kRemovingNotice, kRemoved), 0u);
+    EXPECT_EQ(SharedCount(msvbvm), 1);
+    EXPECT_TRUE(ReadFileBytes(msvbvm) == original);
+    ExpectAsBeforeButOleaut32Counted({Lower(WindowsDir() + "\\vantrel3.exe ")});
+  }
+}
+
+// A second setup into the folder of an installation, cancelled once it has
+// copied over that installation's files: its roll-back leaves the first
+// installation as it was, whole, and the first one's removal takes it all
+// back.
+TEST_F(RemovalE2E, ACancelledSecondInstallationLeavesTheFirstWhole) {
+  Remember();
+  InstallThrough(kInstalledText, "&OK");
+  ASSERT_EQ(ExitCode(), 0u);
+  const MachineState installed = State();
+  ASSERT_TRUE(StartSetup());
+  Welcome("&Install");
+  AcceptFolder();
+  HWND progress = uidriver::WaitTopWindow(setup_.Id(), kProduct, "#32770", 20000);
+  ASSERT_NE(progress, nullptr);
+  // By oleaut32.dll's question the program, its help and Msvbvm50.dll are
+  // copied again.
+  KeepNewerOleaut32();
+  ASSERT_TRUE(uidriver::AnswerMessageBox(progress, "&Cancel"));
+  Answer("Query Abort", kAbortText, "&Yes");
+  EXPECT_EQ(ExitCode(), 1u);
+  ASSERT_TRUE(AttachUninstaller());
+  EXPECT_EQ(FinishRemoval(kRollBackNotice, kRemoved), 0u);
+  const Strings differences = StateDifferences(installed, State());
+  EXPECT_TRUE(differences.empty()) << ::testing::PrintToString(differences);
+  for (const char* file : {"Kelvane.exe", "Kelvane.hlp", "ReadMe.txt"})
+    EXPECT_TRUE(ReadFileBytes(std::string(kFolder) + "\\" + file) == Original(file)) << file;
+
+  uninstaller_.Kill();
+  StartRemoval();
+  Confirm("&Yes");
+  EXPECT_EQ(FinishRemoval(kRemovingNotice, kRemoved, kUsualAnswers), 0u);
+  ExpectAsBeforeButOleaut32Counted({Lower(WindowsDir() + "\\vantrel3.exe ")});
 }
 
 // Values the installation changed come back with their old type and
@@ -306,11 +419,12 @@ TEST_F(RemovalE2E, AChangedValueComesBackByteForByte) {
               std::string(value.first) == "DisplayName" ? DWORD{REG_BINARY} : DWORD{REG_EXPAND_SZ});
     EXPECT_EQ(std::string(reinterpret_cast<char*>(data), size), value.second) << value.first;
   }
-  ExpectAsBefore({Lower(WindowsDir() + "\\vantrel3.exe ")});
+  ExpectAsBeforeButOleaut32Counted({Lower(WindowsDir() + "\\vantrel3.exe ")});
 }
 
 // A file held open cannot be deleted: it is named for deletion in
-// wininit.ini, goes at Wine's next restart, and the folder holding it stays.
+// wininit.ini and goes at Wine's next restart, and so does the folder
+// that holds nothing else.
 TEST_F(RemovalE2E, AFileHeldOpenGoesAtTheNextRestart) {
   Remember();
   const std::string kelvane = std::string(kFolder) + "\\Kelvane.exe";
@@ -324,12 +438,11 @@ TEST_F(RemovalE2E, AFileHeldOpenGoesAtTheNextRestart) {
   StartRemoval();
   Confirm("&Yes");
   EXPECT_EQ(FinishRemoval(kRemovingNotice,
-                          "Some parts of Configuration Haventide could not be removed:\n\n" +
-                              std::string(kFolder) +
+                          std::string(kRemoved) +
                               "\n\nSome files were in use. They will be removed when Windows "
                               "restarts.",
                           kUsualAnswers),
-            1u);
+            0u);
   CloseHandle(held);
   char entries[512] = {};
   GetPrivateProfileSectionA("rename", entries, sizeof entries, "wininit.ini");
@@ -339,11 +452,12 @@ TEST_F(RemovalE2E, AFileHeldOpenGoesAtTheNextRestart) {
   ASSERT_TRUE(wineboot.Start("wineboot.exe -r"));
   EXPECT_TRUE(wineboot.WaitExit(60000));
   EXPECT_FALSE(Exists(kelvane));
-  RemoveDirectoryA(kFolder);
+  EXPECT_FALSE(Exists(kFolder));
   // The restart also carries out what others left pending, and keeps
   // wininit.ini as wininit.bak.
-  ExpectAsBefore({Lower(WindowsDir() + "\\vantrel3.exe "), Lower(WindowsDir() + "\\wininit.bak "),
-                  "[hkey_local_machine\\system\\currentcontrolset\\control\\session manager]"});
+  ExpectAsBeforeButOleaut32Counted(
+      {Lower(WindowsDir() + "\\vantrel3.exe "), Lower(WindowsDir() + "\\wininit.bak "),
+       "[hkey_local_machine\\system\\currentcontrolset\\control\\session manager]"});
 }
 
 // A log cut within a record (a setup that died writing it): exactly the
@@ -370,11 +484,16 @@ TEST_F(RemovalE2E, ACutLogTakesBackOnlyItsCompleteRecords) {
 
   StartRemoval();
   Confirm("&Yes");
-  EXPECT_EQ(
-      FinishRemoval(kRemovingNotice,
-                    "Some parts of Configuration Haventide could not be removed:\n\n" + folder,
-                    kUsualAnswers),
-      1u);
+  // The box says the log ended early; what came after the cut stays.
+  EXPECT_EQ(FinishRemoval(kRemovingNotice,
+                          "Some parts of Configuration Haventide could not be removed:\n\n"
+                          "Installation log " +
+                              log +
+                              ": the installation log ends early: later changes were not taken "
+                              "back\n" +
+                              folder,
+                          kUsualAnswers),
+            1u);
   for (const std::string& gone :
        {folder + "\\Kelvane.exe", folder + "\\Kelvane.hlp", SharedDir() + "\\Msvbvm50.dll", log})
     EXPECT_FALSE(Exists(gone)) << gone;

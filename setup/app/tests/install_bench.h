@@ -49,6 +49,7 @@ class InstallE2E : public SetupE2E {
       DeleteFileA(path.c_str());
     RemoveDirectoryA((windows + "\\COMMAND").c_str());
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, kUninstallKey);
+    KeepSharedCountKey();
     HKEY key;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSharedKey, 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
       for (const char* name : {"\\Msvbvm50.dll", "\\Oleaut32.dll"})

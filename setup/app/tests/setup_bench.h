@@ -62,6 +62,16 @@ inline std::vector<std::string> FilesIn(const std::string& folder) {
   return names;
 }
 
+// The machine under test has a SharedDLLs key, as one with shared files
+// installed has: setup then records no key of its own, and the logs the
+// tests expect are those of such a machine.
+inline void KeepSharedCountKey() {
+  HKEY key;
+  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSharedKey, 0, nullptr, 0, KEY_READ, nullptr, &key,
+                      nullptr) == ERROR_SUCCESS)
+    RegCloseKey(key);
+}
+
 // -1 when the value is missing.
 inline long SharedCount(const std::string& path) {
   HKEY key;
@@ -139,6 +149,29 @@ inline std::vector<std::string> LogLines(const std::string& path, LogHeader& hea
   return lines;
 }
 
+// A box the uninstaller shows with this caption, not its progress window
+// (which has the same caption and a notice line, control 101).
+inline HWND WaitUninstallerBox(DWORD pid, const std::string& caption, DWORD timeoutMs = 30000) {
+  HWND box = nullptr;
+  uidriver::WaitUntil(
+      [&] {
+        for (HWND w : uidriver::TopWindows(pid))
+          if (uidriver::Text(w) == caption && !uidriver::ControlById(w, 101)) box = w;
+        return box != nullptr;
+      },
+      timeoutMs);
+  return box;
+}
+
+// The box's text checked; then the button pressed.
+inline void AnswerBox(HWND box, const std::string& text, const std::string& button) {
+  ASSERT_NE(box, nullptr);
+  uidriver::MessageBoxInfo info;
+  ASSERT_TRUE(uidriver::ReadMessageBox(box, &info));
+  EXPECT_EQ(info.text, text);
+  ASSERT_TRUE(uidriver::AnswerMessageBox(box, button));
+}
+
 class SetupE2E : public ::testing::Test {
  protected:
   // The uninstaller setup starts on a failed installation's log runs on
@@ -170,10 +203,7 @@ class SetupE2E : public ::testing::Test {
               DWORD timeoutMs = kFirstWindowMs) {
     HWND box = uidriver::WaitTopWindow(setup_.Id(), title, "#32770", timeoutMs);
     ASSERT_NE(box, nullptr) << "no box titled " << title << "; the windows shown:" << Shown();
-    uidriver::MessageBoxInfo info;
-    ASSERT_TRUE(uidriver::ReadMessageBox(box, &info));
-    EXPECT_EQ(info.text, text);
-    ASSERT_TRUE(uidriver::AnswerMessageBox(box, button));
+    AnswerBox(box, text, button);
   }
 
   // The folder prompt, accepted with Enter after its offer is checked.

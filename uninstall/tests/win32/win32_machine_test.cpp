@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -118,6 +120,48 @@ TEST_F(MachineTest, FilesInUseAreDeletedAtTheNextRestart) {
   DeleteFileA(wininit.c_str());
 }
 
+// The removal keeps its place in its logs: cut back, chain name emptied,
+// on disk at once; a folder is listed, and one can go at the next restart.
+TEST_F(MachineTest, LogsAndFoldersAsTheRemovalGoes) {
+  const std::string log = Path("filog.ini");
+  const std::string chain("filog.bak\0\0\0", 12), version("\2\1\0\0", 4);
+  Write(log, chain + version + "records");
+  EXPECT_EQ(machine_.CutLog(log, 19), Change::kDone);
+  EXPECT_EQ(Read(log), chain + version + "rec");
+  EXPECT_EQ(machine_.ForgetEarlierLog(log), Change::kDone);
+  EXPECT_EQ(Read(log), std::string(12, '\0') + version + "rec");
+  EXPECT_EQ(machine_.CutLog(Path("none.ini"), 0), Change::kAbsent);
+  EXPECT_EQ(machine_.ForgetEarlierLog(Path("none.ini")), Change::kAbsent);
+
+  const std::string sub = Path("Sub");
+  ASSERT_TRUE(CreateDirectoryA(sub.c_str(), nullptr));
+  Write(sub + "\\b.txt", "b");
+  Write(sub + "\\A.exe", "a");
+  Strings names;
+  ASSERT_TRUE(machine_.ListFolder(sub, names));
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (Strings{"A.exe", "b.txt"}));
+  EXPECT_FALSE(machine_.ListFolder(Path("none"), names));
+  // Wine, as Windows NT, takes the folder in its list of what goes at the
+  // next start.
+  ASSERT_TRUE(machine_.RemoveFolderAtRestart(sub));
+  HKEY key;
+  const char manager[] = "System\\CurrentControlSet\\Control\\Session Manager";
+  ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, manager, 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
+  char pending[4096] = {};
+  DWORD size = sizeof pending - 2;
+  EXPECT_EQ(RegQueryValueExA(key, "PendingFileRenameOperations", nullptr, nullptr,
+                             reinterpret_cast<BYTE*>(pending), &size),
+            ERROR_SUCCESS);
+  std::string entries(pending, size);
+  for (char& c : entries) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+  std::string lowerSub = sub;
+  for (char& c : lowerSub) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+  EXPECT_NE(entries.find(lowerSub), std::string::npos);
+  RegDeleteValueA(key, "PendingFileRenameOperations");
+  RegCloseKey(key);
+}
+
 TEST_F(MachineTest, RegistryValuesAndKeys) {
   const std::string sub = std::string(kKey) + "\\Sub";
   EXPECT_EQ(machine_.DeleteKey(kRootCurrentUser, kKey), Change::kAbsent);
@@ -212,8 +256,17 @@ TEST_F(MachineTest, ProgramManagerGroupsAndItems) {
   EXPECT_EQ(machine_.DeleteItem("G", "Read Me"), Change::kAbsent);
   EXPECT_EQ(machine_.DeleteGroup("G"), Change::kDone);
   EXPECT_EQ(machine_.MakeGroup("H"), Change::kDone);
-  machine_.EndProgramManager();
   EXPECT_TRUE(machine_.Refusals().empty());
+  // Names are data: a log's item or group that would end its command and
+  // start another is refused, and nothing of it is sent.
+  const size_t sent = progman.Commands().size();
+  GroupItem hostile = item;
+  std::snprintf(hostile.name, sizeof hostile.name, "%s", "x\")][DeleteGroup(\"H\")][");
+  EXPECT_EQ(machine_.PutItemBack("H", hostile), Change::kFailed);
+  EXPECT_EQ(machine_.MakeGroup("I\")][DeleteGroup(\"H\")]["), Change::kFailed);
+  EXPECT_EQ(progman.Commands().size(), sent);
+  EXPECT_EQ(machine_.Refusals().size(), 2u);
+  machine_.EndProgramManager();
   const std::string state = progman.State();
   EXPECT_EQ(state.find("group: G"), std::string::npos) << state;
   EXPECT_NE(state.find("group: H"), std::string::npos) << state;
