@@ -4,17 +4,36 @@
 
 namespace szdd {
 
+namespace {
+
+// An eight-byte copy through a register: defined for any overlap.
+inline void Copy8(std::uint8_t* to, const std::uint8_t* from) {
+  std::uint8_t chunk[8];
+  std::memcpy(chunk, from, 8);
+  std::memcpy(to, chunk, 8);
+}
+
+// For a match that many bytes back (1 to 7): the smallest whole number of
+// those distances that is at least eight.
+constexpr unsigned char kPeriodsOfEight[8] = {0, 8, 8, 9, 8, 10, 12, 14};
+
+}  // namespace
+
 bool Decoder::Begin(ByteSource* source, std::uint64_t compressedSize) {
   source_ = source;
   status_ = Status::kNotStarted;
-  length_ = produced_ = 0;
+  pending_ = Status::kOk;
+  length_ = decoded_ = 0;
   missing_ = 0;
-  ended_ = read_failed_ = false;
-  cur_ = kFirstWrite;
-  flags_ = flag_bits_ = match_pos_ = match_left_ = 0;
+  read_failed_ = finished_ = overran_ = false;
+  flags_ = flag_bits_ = 0;
+  // history_[kWindowSize] is where the first byte lands, at kFirstWrite of
+  // the ring; the window in front of it starts out as spaces.
+  ring_offset_ = (kFirstWrite - kWindowSize) & kWindowMask;
+  read_ = write_ = kWindowSize;
   in_pos_ = in_len_ = 0;
   in_end_ = false;
-  std::memset(window_, kFill, sizeof window_);
+  std::memset(history_, kFill, kWindowSize);
   if (source_ == nullptr) return false;
 
   std::uint8_t h[kHeaderSize];
@@ -39,21 +58,21 @@ bool Decoder::Begin(ByteSource* source, std::uint64_t compressedSize) {
   return true;
 }
 
-bool Decoder::Refill(std::uint8_t& b) {
-  if (in_end_) return false;
-  const long got = source_->Read(in_, sizeof in_);
-  if (got < 0 || static_cast<unsigned long>(got) > sizeof in_) {
-    read_failed_ = in_end_ = true;
-    return false;
-  }
-  if (got == 0) {
-    in_end_ = true;
-    return false;
-  }
+bool Decoder::Refill() {
+  const std::size_t left = in_len_ - in_pos_;
+  if (in_end_) return left > 0;
+  std::memmove(in_, in_ + in_pos_, left);
   in_pos_ = 0;
-  in_len_ = static_cast<std::size_t>(got);
-  b = in_[in_pos_++];
-  return true;
+  in_len_ = left;
+  const long got = source_->Read(in_ + left, sizeof in_ - left);
+  if (got < 0 || static_cast<unsigned long>(got) > sizeof in_ - left) {
+    read_failed_ = in_end_ = true;
+  } else if (got == 0) {
+    in_end_ = true;
+  } else {
+    in_len_ += static_cast<std::size_t>(got);
+  }
+  return in_len_ > 0;
 }
 
 long Decoder::Fail(Status s) {
@@ -61,62 +80,149 @@ long Decoder::Fail(Status s) {
   return -1;
 }
 
-bool Decoder::CheckEnd() {
+void Decoder::CopyMatch(unsigned ringPos, unsigned len) {
+  if (len > length_ - decoded_) {
+    len = length_ - decoded_;
+    overran_ = true;
+  }
+  unsigned back = (static_cast<unsigned>(write_) + ring_offset_ - ringPos) & kWindowMask;
+  if (back == 0) back = kWindowSize;
+  std::uint8_t* to = history_ + write_;
+  const std::uint8_t* from = to - back;
+  for (unsigned i = 0; i < len; ++i) to[i] = from[i];
+  write_ += len;
+  decoded_ += len;
+}
+
+bool Decoder::DecodeItem() {
+  if (flag_bits_ == 0) {
+    std::uint8_t f;
+    if (!NextByte(f)) return false;
+    flags_ = f;
+    flag_bits_ = 8;
+  }
+  const bool literal = (flags_ & 1u) != 0;
+  flags_ >>= 1;
+  --flag_bits_;
+  if (literal) {
+    std::uint8_t b;
+    if (!NextByte(b)) return false;
+    history_[write_++] = b;
+    ++decoded_;
+  } else {
+    std::uint8_t lo, hi;
+    if (!NextByte(lo) || !NextByte(hi)) return false;
+    CopyMatch(lo | (unsigned{hi} & 0xF0u) << 4, (hi & 0x0Fu) + kMinMatch);
+  }
+  return true;
+}
+
+void Decoder::DecodeGroups() {
+  // Whole flag groups while they cannot run past the input, the buffer or
+  // the length: no check per byte.
+  const std::size_t limit = kWindowSize + kAhead;
+  while (flag_bits_ == 0 && write_ < limit && length_ - decoded_ >= 8 * kMaxMatch) {
+    if (in_len_ - in_pos_ < kGroupInput && (!Refill() || in_len_ - in_pos_ < kGroupInput)) return;
+    const std::uint8_t* in = in_ + in_pos_;
+    std::uint8_t* const start = history_ + write_;
+    std::uint8_t* to = start;
+    unsigned f = *in++;
+    int items = 8;
+    if (f == 0xFFu) {  // eight literals: incompressible data is all of these
+      Copy8(to, in);
+      in += 8;
+      to += 8;
+      items = 0;
+    }
+    for (int i = 0; i < items; ++i, f >>= 1) {
+      if (f & 1u) {
+        *to++ = *in++;
+        continue;
+      }
+      const unsigned ringPos = in[0] | (unsigned{in[1]} & 0xF0u) << 4;
+      const unsigned len = (in[1] & 0x0Fu) + kMinMatch;
+      in += 2;
+      unsigned back =
+          (static_cast<unsigned>(to - history_) + ring_offset_ - ringPos) & kWindowMask;
+      if (back == 0) back = kWindowSize;
+      const std::uint8_t* from = to - back;
+      if (back >= 8) {
+        // Whole chunks; what lands past the match is written over next.
+        Copy8(to, from);
+        Copy8(to + 8, from + 8);
+        if (len > 16) Copy8(to + 16, from + 16);
+      } else {
+        // A short period: its first eight bytes one by one, then chunks
+        // from a whole number of periods back (at least eight).
+        for (unsigned k = 0; k < 8; ++k) to[k] = from[k];
+        const unsigned period = kPeriodsOfEight[back];
+        Copy8(to + 8, to + 8 - period);
+        if (len > 16) Copy8(to + 16, to + 16 - period);
+      }
+      to += len;
+    }
+    in_pos_ = static_cast<std::size_t>(in - in_);
+    write_ += static_cast<std::size_t>(to - start);
+    decoded_ += static_cast<std::uint32_t>(to - start);
+  }
+}
+
+void Decoder::FinishData() {
   // A match reaching past the length, or any further item, means the
   // header and the data disagree. A final flag byte with no items after it
   // is harmless.
-  if (match_left_ != 0) return false;
+  finished_ = true;
   std::uint8_t b;
-  if (flag_bits_ == 0 && !NextByte(b)) return !read_failed_;
-  if (!NextByte(b)) return !read_failed_;
-  return false;
+  bool clean;
+  if (overran_) {
+    clean = false;
+  } else if (flag_bits_ == 0 && !NextByte(b)) {
+    clean = !read_failed_;
+  } else {
+    clean = !NextByte(b) && !read_failed_;
+  }
+  if (!clean) pending_ = read_failed_ ? Status::kReadError : Status::kTooLong;
+}
+
+void Decoder::Decode() {
+  if (write_ > kWindowSize) {
+    // Keep the window in front and start again at the top.
+    const std::size_t shift = write_ - kWindowSize;
+    std::memmove(history_, history_ + shift, kWindowSize);
+    ring_offset_ = (ring_offset_ + static_cast<unsigned>(shift)) & kWindowMask;
+    read_ = write_ = kWindowSize;
+  }
+  const std::size_t limit = kWindowSize + kAhead;
+  while (decoded_ < length_ && write_ < limit) {
+    DecodeGroups();
+    if (decoded_ == length_ || write_ >= limit) break;
+    if (!DecodeItem()) {
+      pending_ = read_failed_ ? Status::kReadError : Status::kTruncated;
+      return;
+    }
+  }
+  if (decoded_ == length_ && !finished_) FinishData();
 }
 
 long Decoder::Read(std::uint8_t* out, std::size_t n) {
   if (status_ != Status::kOk || out == nullptr) return -1;
   if (n > 0x7FFFFFFFu) n = 0x7FFFFFFFu;
   std::size_t got = 0;
-  while (got < n && produced_ < length_) {
-    if (match_left_ != 0) {
-      // Copy as much of the match as this call and the length allow.
-      std::size_t k = match_left_;
-      if (k > n - got) k = n - got;
-      if (k > length_ - produced_) k = length_ - produced_;
-      match_left_ -= static_cast<unsigned>(k);
-      produced_ += static_cast<std::uint32_t>(k);
-      while (k-- > 0) {
-        const std::uint8_t b = window_[match_pos_];
-        match_pos_ = (match_pos_ + 1) & kWindowMask;
-        Emit(b, out, got);
-      }
-      continue;
-    }
-    if (flag_bits_ == 0) {
-      std::uint8_t f;
-      if (!NextByte(f)) break;
-      flags_ = f;
-      flag_bits_ = 8;
-    }
-    const bool literal = (flags_ & 1u) != 0;
-    flags_ >>= 1;
-    --flag_bits_;
-    if (literal) {
-      std::uint8_t b;
-      if (!NextByte(b)) break;
-      Emit(b, out, got);
-      ++produced_;
-    } else {
-      std::uint8_t lo, hi;
-      if (!NextByte(lo) || !NextByte(hi)) break;
-      match_pos_ = lo | (unsigned{hi} & 0xF0u) << 4;
-      match_left_ = (hi & 0x0Fu) + kMinMatch;
-    }
+  for (;;) {
+    std::size_t k = write_ - read_;
+    if (k > n - got) k = n - got;
+    std::memcpy(out + got, history_ + read_, k);
+    read_ += k;
+    got += k;
+    if (got == n) break;
+    if (pending_ != Status::kOk) return Fail(pending_);
+    if (decoded_ == length_ && finished_) break;
+    Decode();
   }
-  if (produced_ < length_ && got < n)
-    return Fail(read_failed_ ? Status::kReadError : Status::kTruncated);
-  if (produced_ == length_ && !ended_) {
-    ended_ = true;
-    if (!CheckEnd()) return Fail(read_failed_ ? Status::kReadError : Status::kTooLong);
+  // The call that hands out the last byte reports what follows it.
+  if (decoded_ == length_ && read_ == write_) {
+    if (!finished_) FinishData();
+    if (pending_ != Status::kOk) return Fail(pending_);
   }
   return static_cast<long>(got);
 }

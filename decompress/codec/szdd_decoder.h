@@ -1,6 +1,7 @@
-// Streaming SZDD decoder. Memory is fixed (the ring window and one input
-// buffer live inside the object), whatever the size of the file, and every
-// damaged input ends in an error status rather than a wild read or write.
+// Streaming SZDD decoder. Memory is fixed (the window, the decoded bytes not
+// yet handed out and one input buffer live inside the object), whatever the
+// size of the file, and every damaged input ends in an error status rather
+// than a wild read or write.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -43,43 +44,53 @@ class Decoder {
   Status status() const { return status_; }
   std::uint32_t length() const { return length_; }
   std::uint8_t missing_char() const { return missing_; }
-  std::uint32_t produced() const { return produced_; }
+  // Bytes handed out so far.
+  std::uint32_t produced() const {
+    return decoded_ - static_cast<std::uint32_t>(write_ - read_);
+  }
 
  private:
-  // false at the end or on a read error
+  // Bytes are decoded ahead into history_, which keeps the window's 4096
+  // bytes in front of the write position, so a match is a copy from a fixed
+  // distance back, never a walk round a ring.
+  static constexpr std::size_t kAhead = 16384;
+  static constexpr std::size_t kSlack = 8 * kMaxMatch + 8;  // one whole flag group, with overrun
+  static constexpr std::size_t kGroupInput = 17;            // a flag byte and eight matches
+
   bool NextByte(std::uint8_t& b) {
-    if (in_pos_ == in_len_) return Refill(b);
+    if (in_pos_ == in_len_ && !Refill()) return false;
     b = in_[in_pos_++];
     return true;
   }
-  bool Refill(std::uint8_t& b);
-  void Emit(std::uint8_t b, std::uint8_t* out, std::size_t& got) {
-    window_[cur_] = b;
-    cur_ = (cur_ + 1) & kWindowMask;
-    out[got++] = b;
-  }
+  bool Refill();  // keeps what is left and reads behind it; false when nothing more
+  void Decode();  // decodes ahead until the buffer is full, the length reached or an error
+  void DecodeGroups();
+  bool DecodeItem();   // one item with every check; false at the end of the data
+  void CopyMatch(unsigned ringPos, unsigned len);
+  void FinishData();   // the length is reached: nothing may follow
   long Fail(Status s);
-  bool CheckEnd();  // no item may follow the last byte
 
   ByteSource* source_ = nullptr;
   Status status_ = Status::kNotStarted;
+  Status pending_ = Status::kOk;  // an error met while decoding ahead
   std::uint32_t length_ = 0;
-  std::uint32_t produced_ = 0;
+  std::uint32_t decoded_ = 0;
   std::uint8_t missing_ = 0;
-  bool ended_ = false;
   bool read_failed_ = false;
+  bool finished_ = false;  // the end of the data has been checked
+  bool overran_ = false;   // a match reached past the length
 
-  unsigned cur_ = kFirstWrite;
   unsigned flags_ = 0;
   unsigned flag_bits_ = 0;
-  unsigned match_pos_ = 0;
-  unsigned match_left_ = 0;
+  unsigned ring_offset_ = 0;  // ring position of history_[i] is (i + ring_offset_) & kWindowMask
 
+  std::size_t read_ = 0;   // next byte to hand out
+  std::size_t write_ = 0;  // next byte to decode
   std::size_t in_pos_ = 0;
   std::size_t in_len_ = 0;
   bool in_end_ = false;
-  std::uint8_t window_[kWindowSize];
-  std::uint8_t in_[4096];
+  std::uint8_t history_[kWindowSize + kAhead + kSlack];
+  std::uint8_t in_[16384];  // a small disk file in one read
 };
 
 }  // namespace szdd

@@ -3,23 +3,34 @@
 // allocation whatever the file size.
 #include <windows.h>
 
+#include <new>
+
 #define LZPUNZ32_BUILD
 #include "lzpunz32.h"
 #include "szdd_decoder.h"
 
 namespace {
 
+// Reads no further than the size the file had when it was opened, so the
+// end costs no call of the system's.
 class FileSource : public szdd::ByteSource {
  public:
-  void Attach(HANDLE h) { h_ = h; }
+  void Attach(HANDLE h, std::uint64_t size) {
+    h_ = h;
+    left_ = size;
+  }
   long Read(std::uint8_t* buf, std::size_t n) override {
+    if (left_ == 0) return 0;
+    if (n > left_) n = static_cast<std::size_t>(left_);
     DWORD got = 0;
     if (!ReadFile(h_, buf, static_cast<DWORD>(n), &got, nullptr)) return -1;
+    left_ -= got;
     return static_cast<long>(got);
   }
 
  private:
   HANDLE h_ = INVALID_HANDLE_VALUE;
+  std::uint64_t left_ = 0;
 };
 
 struct OpenState {
@@ -28,18 +39,24 @@ struct OpenState {
   szdd::Decoder decoder;
 };
 
-OpenState g_file;
+// Made in zeroed storage when the library is loaded: an initialised global
+// would carry its buffers' bytes in the DLL file.
+alignas(OpenState) unsigned char g_storage[sizeof(OpenState)];
+OpenState* g_state = nullptr;
+
+bool IsOpen() { return g_state != nullptr && g_state->handle != INVALID_HANDLE_VALUE; }
 
 void Release() {
-  if (g_file.handle != INVALID_HANDLE_VALUE) CloseHandle(g_file.handle);
-  g_file.handle = INVALID_HANDLE_VALUE;
+  if (!IsOpen()) return;
+  CloseHandle(g_state->handle);
+  g_state->handle = INVALID_HANDLE_VALUE;
 }
 
 }  // namespace
 
 extern "C" int __cdecl LzpUnzOpen(const char* path, int mode) {
-  if (path == nullptr || mode != LZPUNZ_MODE_READ) return LZPUNZ_ERR_ARGS;
-  if (g_file.handle != INVALID_HANDLE_VALUE) return LZPUNZ_ERR_BUSY;
+  if (path == nullptr || mode != LZPUNZ_MODE_READ || g_state == nullptr) return LZPUNZ_ERR_ARGS;
+  if (IsOpen()) return LZPUNZ_ERR_BUSY;
   HANDLE h = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
   if (h == INVALID_HANDLE_VALUE) return LZPUNZ_ERR_FILE;
@@ -49,11 +66,12 @@ extern "C" int __cdecl LzpUnzOpen(const char* path, int mode) {
     CloseHandle(h);
     return LZPUNZ_ERR_FILE;
   }
-  g_file.handle = h;
-  g_file.source.Attach(h);
+  OpenState& file = *g_state;
   const std::uint64_t size = (std::uint64_t{high} << 32) | low;
-  if (!g_file.decoder.Begin(&g_file.source, size)) {
-    const bool readFailed = g_file.decoder.status() == szdd::Status::kReadError;
+  file.handle = h;
+  file.source.Attach(h, size);
+  if (!file.decoder.Begin(&file.source, size)) {
+    const bool readFailed = file.decoder.status() == szdd::Status::kReadError;
     Release();
     return readFailed ? LZPUNZ_ERR_FILE : LZPUNZ_ERR_FORMAT;
   }
@@ -61,19 +79,20 @@ extern "C" int __cdecl LzpUnzOpen(const char* path, int mode) {
 }
 
 extern "C" int __cdecl LzpUnzRead(void* buffer, int size) {
-  if (g_file.handle == INVALID_HANDLE_VALUE || buffer == nullptr || size < 0) return -1;
+  if (!IsOpen() || buffer == nullptr || size < 0) return -1;
   const long got =
-      g_file.decoder.Read(static_cast<std::uint8_t*>(buffer), static_cast<std::size_t>(size));
+      g_state->decoder.Read(static_cast<std::uint8_t*>(buffer), static_cast<std::size_t>(size));
   return got < 0 ? -1 : static_cast<int>(got);
 }
 
 extern "C" int __cdecl LzpUnzClose(void) {
-  if (g_file.handle == INVALID_HANDLE_VALUE) return 1;
+  if (!IsOpen()) return 1;
   Release();
   return 0;
 }
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
+  if (reason == DLL_PROCESS_ATTACH && g_state == nullptr) g_state = new (g_storage) OpenState;
   // A file left open when the library is unloaded is closed with it.
   if (reason == DLL_PROCESS_DETACH) Release();
   return TRUE;

@@ -1,23 +1,33 @@
-// libFuzzer target: the decoder must survive any input, and anything the
-// encoder writes must decode to the bytes it was given.
+// libFuzzer target: the decoder must survive any input and answer every
+// read as the plain decoder does, and anything the encoder writes must
+// decode to the bytes it was given.
 #include <cstdlib>
 #include <cstring>
 
 #include "../memory_source.h"
 #include "../szdd_decoder.h"
 #include "../szdd_encoder.h"
+#include "../tests/plain_decoder.h"
 
 namespace {
 
+// The fast decoder and the plain one over the same input: the same counts,
+// bytes and status, call by call.
 void DecodeAny(const std::uint8_t* data, std::size_t size, std::size_t chunk, std::uint64_t known) {
-  szdd::MemorySource src(data, size, 1 + size % 61);
-  szdd::Decoder dec;
-  if (!dec.Begin(&src, known)) return;
-  std::uint8_t buf[2048];
-  for (;;) {
-    const long got = dec.Read(buf, chunk);
-    if (got < 0 || static_cast<std::size_t>(got) < chunk) return;
+  szdd::MemorySource fastSource(data, size, 1 + size % 61);
+  szdd::MemorySource plainSource(data, size, 1 + size % 61);
+  szdd::Decoder fast;
+  szdd_test::PlainDecoder plain;
+  const bool began = fast.Begin(&fastSource, known);
+  if (began != plain.Begin(&plainSource, known)) std::abort();
+  std::uint8_t fastBuf[2048], plainBuf[2048];
+  while (began) {
+    const long got = fast.Read(fastBuf, chunk);
+    if (got != plain.Read(plainBuf, chunk)) std::abort();
+    if (got > 0 && std::memcmp(fastBuf, plainBuf, static_cast<std::size_t>(got)) != 0) std::abort();
+    if (got < 0 || static_cast<std::size_t>(got) < chunk) break;
   }
+  if (fast.status() != plain.status() || fast.produced() != plain.produced()) std::abort();
 }
 
 }  // namespace
