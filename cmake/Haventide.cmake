@@ -71,8 +71,10 @@ else()
   set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
   if(HVT_KIND STREQUAL "ship")
     # Small: no exceptions or RTTI (win95rt/ replaces the library's
-    # throwing paths), and every unused function and datum dropped.
-    add_compile_options(-fno-exceptions -fno-rtti -ffunction-sections -fdata-sections)
+    # throwing paths), no unwind tables (nothing unwinds), and every unused
+    # function and datum dropped.
+    add_compile_options(-fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables
+                        -fno-unwind-tables -ffunction-sections -fdata-sections)
     add_link_options(-s -Wl,--gc-sections)
     hvt_crtdll_specs()
   endif()
@@ -163,6 +165,11 @@ endfunction()
 function(hvt_windows_program target)
   add_executable(${target} WIN32 ${ARGN})
   hvt_windows95_binary(${target})
+  # A program is loaded at its own base first of all: the relocations only
+  # a DLL needs would add a few kilobytes.
+  if(HVT_SHIP)
+    target_link_options(${target} PRIVATE -Wl,--disable-reloc-section)
+  endif()
 endfunction()
 
 # A 32-bit Windows DLL with the same subsystem version.

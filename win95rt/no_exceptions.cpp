@@ -61,7 +61,29 @@ void __throw_runtime_error(const char* what) { InternalError(what); }
 void __throw_bad_cast() { InternalError("bad_cast"); }
 void __throw_bad_typeid() { InternalError("bad_typeid"); }
 void __throw_bad_exception() { InternalError("bad_exception"); }
+void __throw_bad_function_call() { InternalError("bad_function_call"); }
 }  // namespace std
+
+// The library's own objects (its string instantiations among them) were
+// compiled with exceptions: their catch and clean-up paths name the
+// exception runtime, which in turn brings the unwinder. Nothing throws, so
+// those paths never run; these stand in for what they name.
+extern "C" {
+void* __cxa_begin_catch(void*) noexcept { InternalError("catch"); }
+void __cxa_end_catch() {}
+void __cxa_rethrow() { InternalError("rethrow"); }
+void __cxa_call_terminate(void*) noexcept { InternalError("terminate"); }
+void _Unwind_Resume(void*) { InternalError("unwind"); }
+// Only ever found in the tables of a frame being unwound.
+int __gxx_personality_v0(...) { InternalError("personality"); }
+
+// Function-local statics: our programs run one thread, so a flag is all a
+// guard needs (the library's version brings the exception runtime for a
+// recursive initialisation).
+int __cxa_guard_acquire(long long* guard) { return *reinterpret_cast<char*>(guard) == 0; }
+void __cxa_guard_release(long long* guard) { *reinterpret_cast<char*>(guard) = 1; }
+void __cxa_guard_abort(long long*) {}
+}  // extern "C"
 
 namespace __gnu_cxx {
 void __verbose_terminate_handler() { InternalError("terminate"); }
