@@ -11,6 +11,7 @@
 #
 #   scripts/build.sh             every folder
 #   scripts/build.sh FOLDER...   those folders only
+#   scripts/build.sh --main-job FOLDER...   of those, what the main job runs
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 out=${HVT_BUILD_DIR:-$top/build}
@@ -49,6 +50,11 @@ configure_folder() {
 }
 
 folders=(native ship wintest wintest32)
+target=()
+if [ "${1:-}" = --main-job ]; then
+  target=(--target main_job)
+  shift
+fi
 requested=("$@")
 [ ${#requested[@]} -gt 0 ] || requested=("${folders[@]}")
 
@@ -58,5 +64,5 @@ for folder in "${requested[@]}"; do
     || { echo "build.sh: no folder $folder here (${folders[*]})" >&2; exit 1; }
   configure_folder "$folder"
   echo "== building $folder"
-  cmake --build "$out/$folder" -j "$jobs"
+  cmake --build "$out/$folder" -j "$jobs" "${target[@]}"
 done

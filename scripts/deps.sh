@@ -1,17 +1,22 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need on a Debian 12 machine (as root).
 # Does nothing when everything is already there.
+#   scripts/deps.sh              for everything, the tests included
+#   scripts/deps.sh --main-job   for the main job (scripts/run.sh) only
 set -euo pipefail
 
 packages=(cmake make ninja-build g++ googletest
           g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64
-          wine wine32:i386 wine64 xvfb x11-utils imagemagick mscompress mtools fonts-wine fonts-dejavu-core
-          clang libclang-rt-dev)
-# The VM that runs the i686 route where this machine runs no IA-32 code
-# (scripts/vm-i686.sh; its kernel is downloaded, not installed).
-source "$(dirname "$0")/wine-arch.sh"
-if hvt_i686_in_vm; then
-  packages+=(qemu-system-x86 busybox-static e2fsprogs)
+          wine wine32:i386 wine64 xvfb x11-utils imagemagick mscompress mtools fonts-wine)
+if [ "${1:-}" != --main-job ]; then
+  # The fuzz targets, the second product's font, and the VM that runs the
+  # i686 route where this machine runs no IA-32 code (scripts/vm-i686.sh;
+  # its kernel is downloaded, not installed).
+  packages+=(clang libclang-rt-dev fonts-dejavu-core)
+  source "$(dirname "$0")/wine-arch.sh"
+  if hvt_i686_in_vm; then
+    packages+=(qemu-system-x86 busybox-static e2fsprogs)
+  fi
 fi
 
 missing=()

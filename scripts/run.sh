@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The main job: installs what is missing, builds everything, lays out
+# The main job: installs what is missing, builds what it runs, lays out
 # Installation Disk 1, and installs Configuration Haventide from it in a
 # fresh Windows 95-mode Wine prefix: the eight boot and configuration files
 # on C:, the bench's Program Manager serving, the disk as drive A: (a floppy
@@ -11,15 +11,21 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 out=${HVT_BUILD_DIR:-$top/build}
 
-"$top/scripts/deps.sh"
-"$top/scripts/build.sh"
+"$top/scripts/deps.sh" --main-job
+source "$top/scripts/wine-arch.sh"
+# Only what this job runs: the shipped programs, and the bench's Program
+# Manager and headless user of the test tree whose Wine runs here.
+if hvt_runs_ia32; then
+  "$top/scripts/build.sh" --main-job native ship wintest32
+else
+  "$top/scripts/build.sh" --main-job native ship wintest
+fi
 echo "== Installation Disk 1"
 rm -rf "$out/disk"
 "$top/decompress/disk/make_disk.sh" "$out/disk/DISK1" >"$out/disk.log" 2>&1 \
   || { cat "$out/disk.log"; exit 1; }
 echo "the disk: $out/disk/DISK1, and as a 1.44 MB floppy image: $out/disk/DISK1.img"
 
-source "$top/scripts/wine-arch.sh"
 # The shipped programs where this machine runs 32-bit code; else the same
 # disk made of the x86-64 build of the same sources. The bench's Program
 # Manager and the headless user come from the test tree of that route.
@@ -29,8 +35,10 @@ if hvt_runs_ia32; then
   bin=$out/wintest32/bin
 else
   export HVT_WINE_ARCH=64
-  "$top/scripts/e2e-disk.sh" wintest
-  disk=$out/wintest/e2e-disk/DISK1
+  disk=$out/wintest/run-disk/DISK1
+  rm -rf "$out/wintest/run-disk"
+  HVT_DISK_PROGRAMS=$out/wintest "$top/decompress/disk/make_disk.sh" "$disk" \
+    >"$out/wintest/run-disk.log" 2>&1 || { cat "$out/wintest/run-disk.log"; exit 1; }
   bin=$out/wintest/bin
   echo "this machine runs no 32-bit code: drive A: holds $disk, the disk made of the x86-64 build"
 fi
