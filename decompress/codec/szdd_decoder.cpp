@@ -19,6 +19,17 @@ constexpr unsigned char kPeriodsOfEight[8] = {0, 8, 8, 9, 8, 10, 12, 14};
 
 }  // namespace
 
+Status CheckHeader(const std::uint8_t* h, std::uint64_t compressedSize, std::uint8_t& missing,
+                   std::uint32_t& length) {
+  if (std::memcmp(h, kMagic, sizeof kMagic) != 0 || h[8] != kModeLz) return Status::kBadHeader;
+  missing = h[9];
+  length = std::uint32_t{h[10]} | std::uint32_t{h[11]} << 8 | std::uint32_t{h[12]} << 16 |
+           std::uint32_t{h[13]} << 24;
+  if (compressedSize != kUnknownSize && !LengthPlausible(length, compressedSize))
+    return Status::kTooLarge;
+  return Status::kOk;
+}
+
 bool Decoder::Begin(ByteSource* source, std::uint64_t compressedSize) {
   source_ = source;
   status_ = Status::kNotStarted;
@@ -43,15 +54,9 @@ bool Decoder::Begin(ByteSource* source, std::uint64_t compressedSize) {
       return false;
     }
   }
-  if (std::memcmp(h, kMagic, sizeof kMagic) != 0 || h[8] != kModeLz) {
-    Fail(Status::kBadHeader);
-    return false;
-  }
-  missing_ = h[9];
-  length_ = std::uint32_t{h[10]} | std::uint32_t{h[11]} << 8 | std::uint32_t{h[12]} << 16 |
-            std::uint32_t{h[13]} << 24;
-  if (compressedSize != kUnknownSize && !LengthPlausible(length_, compressedSize)) {
-    Fail(Status::kTooLarge);
+  const Status header = CheckHeader(h, compressedSize, missing_, length_);
+  if (header != Status::kOk) {
+    Fail(header);
     return false;
   }
   status_ = Status::kOk;

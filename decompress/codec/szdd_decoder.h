@@ -30,6 +30,12 @@ enum class Status {
 
 constexpr std::uint64_t kUnknownSize = ~std::uint64_t{0};
 
+// The kHeaderSize bytes at the start of a file: kOk and its missing
+// character and length, else kBadHeader, or kTooLarge when compressedSize
+// (unless unknown) cannot hold that length.
+Status CheckHeader(const std::uint8_t* header, std::uint64_t compressedSize, std::uint8_t& missing,
+                   std::uint32_t& length);
+
 class Decoder {
  public:
   // Reads and checks the header. compressedSize, when known, bounds the

@@ -26,15 +26,9 @@ bool PlainDecoder::Begin(ByteSource* source, std::uint64_t compressedSize) {
       return false;
     }
   }
-  if (std::memcmp(h, kMagic, sizeof kMagic) != 0 || h[8] != kModeLz) {
-    Fail(Status::kBadHeader);
-    return false;
-  }
-  missing_ = h[9];
-  length_ = std::uint32_t{h[10]} | std::uint32_t{h[11]} << 8 | std::uint32_t{h[12]} << 16 |
-            std::uint32_t{h[13]} << 24;
-  if (compressedSize != kUnknownSize && !LengthPlausible(length_, compressedSize)) {
-    Fail(Status::kTooLarge);
+  const Status header = CheckHeader(h, compressedSize, missing_, length_);
+  if (header != Status::kOk) {
+    Fail(header);
     return false;
   }
   status_ = Status::kOk;

@@ -10,6 +10,7 @@
 namespace szdd_test {
 
 using szdd::ByteSource;
+using szdd::CheckHeader;
 using szdd::kUnknownSize;
 using szdd::Status;
 using szdd::kFirstWrite;
