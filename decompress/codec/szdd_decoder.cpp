@@ -147,8 +147,7 @@ void Decoder::DecodeGroups() {
       const unsigned ringPos = in[0] | (unsigned{in[1]} & 0xF0u) << 4;
       const unsigned len = (in[1] & 0x0Fu) + kMinMatch;
       in += 2;
-      unsigned back =
-          (static_cast<unsigned>(to - history_) + ring_offset_ - ringPos) & kWindowMask;
+      unsigned back = (static_cast<unsigned>(to - history_) + ring_offset_ - ringPos) & kWindowMask;
       if (back == 0) back = kWindowSize;
       const std::uint8_t* from = to - back;
       if (back >= 8) {

@@ -51,9 +51,7 @@ class Decoder {
   std::uint32_t length() const { return length_; }
   std::uint8_t missing_char() const { return missing_; }
   // Bytes handed out so far.
-  std::uint32_t produced() const {
-    return decoded_ - static_cast<std::uint32_t>(write_ - read_);
-  }
+  std::uint32_t produced() const { return decoded_ - static_cast<std::uint32_t>(write_ - read_); }
 
  private:
   // Bytes are decoded ahead into history_, which keeps the window's 4096
@@ -71,9 +69,9 @@ class Decoder {
   bool Refill();  // keeps what is left and reads behind it; false when nothing more
   void Decode();  // decodes ahead until the buffer is full, the length reached or an error
   void DecodeGroups();
-  bool DecodeItem();   // one item with every check; false at the end of the data
+  bool DecodeItem();  // one item with every check; false at the end of the data
   void CopyMatch(unsigned ringPos, unsigned len);
-  void FinishData();   // the length is reached: nothing may follow
+  void FinishData();  // the length is reached: nothing may follow
   long Fail(Status s);
 
   ByteSource* source_ = nullptr;

@@ -11,11 +11,11 @@ namespace szdd_test {
 
 using szdd::ByteSource;
 using szdd::CheckHeader;
-using szdd::kUnknownSize;
-using szdd::Status;
 using szdd::kFirstWrite;
+using szdd::kUnknownSize;
 using szdd::kWindowMask;
 using szdd::kWindowSize;
+using szdd::Status;
 
 class PlainDecoder {
  public:

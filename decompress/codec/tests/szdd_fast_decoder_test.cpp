@@ -57,10 +57,10 @@ TEST(SzddFastDecoder, AnswersAsThePlainDecoderDoes) {
     const char* name;
     Bytes data;
   } inputs[] = {
-      {"prose", Prose(70000, 5)},         {"noise", Noise(30000, 9)},
-      {"one byte", Bytes(50000, 'x')},    {"period 3", Period(20000, 3)},
-      {"period 5", Period(20000, 5)},     {"period 7", Period(20000, 7)},
-      {"spaces", Bytes(9000, ' ')},       {"self", ReadFileBytes("/proc/self/exe", 200000)},
+      {"prose", Prose(70000, 5)},      {"noise", Noise(30000, 9)},
+      {"one byte", Bytes(50000, 'x')}, {"period 3", Period(20000, 3)},
+      {"period 5", Period(20000, 5)},  {"period 7", Period(20000, 7)},
+      {"spaces", Bytes(9000, ' ')},    {"self", ReadFileBytes("/proc/self/exe", 200000)},
   };
   std::uint32_t seed = 11;
   auto next = [&seed](std::uint32_t below) {
@@ -76,7 +76,8 @@ TEST(SzddFastDecoder, AnswersAsThePlainDecoderDoes) {
           z.resize(next(static_cast<std::uint32_t>(z.size() + 1)));
           break;
         case 2:  // a few bits flipped past the header
-          for (int k = 0; k < 3; ++k) z[14 + next(static_cast<std::uint32_t>(z.size() - 14))] ^= 1 << next(8);
+          for (int k = 0; k < 3; ++k)
+            z[14 + next(static_cast<std::uint32_t>(z.size() - 14))] ^= 1 << next(8);
           break;
         case 3:  // the header's length a little off
           SetLength(z, LengthOf(z) + next(41) - 20);
