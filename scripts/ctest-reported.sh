@@ -11,7 +11,7 @@ rm -rf "$reports"; mkdir -p "$reports"
 GTEST_OUTPUT="xml:$reports/" ctest --test-dir "$tree" --output-on-failure "$@" 2>&1 |
   tee "$reports/ctest.log"
 status=${PIPESTATUS[0]}
-sed -n 's/^ *[0-9]* - \([A-Za-z0-9_]*\) (.*)$/\1/p' "$reports/ctest.log" | while read -r name; do
+sed -n 's/^[[:space:]]*[0-9]* - \([A-Za-z0-9_]*\) (.*)$/\1/p' "$reports/ctest.log" | while read -r name; do
   [ -f "$reports/${name%_core}.xml" ] || echo "$name"
 done >"$reports/unreported.txt"
 exit "$status"
