@@ -156,6 +156,9 @@ class RemovalE2E : public InstallE2E {
               "Are you sure you want to remove Configuration Haventide and all of its components?");
     EXPECT_EQ(info.buttons, (Strings{"&Yes", "&No"}));
     ASSERT_TRUE(uidriver::AnswerMessageBox(box, button));
+    // Gone before the next box is looked for: under load a closing box
+    // stays listed for a moment, with the caption the closing box has.
+    EXPECT_TRUE(uidriver::WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); }));
   }
 
   MachineState before_;

@@ -163,13 +163,15 @@ inline HWND WaitUninstallerBox(DWORD pid, const std::string& caption, DWORD time
   return box;
 }
 
-// The box's text checked; then the button pressed.
+// The box's text checked; then the button pressed, and the box gone (so
+// that a later look for a box of the same caption cannot find this one).
 inline void AnswerBox(HWND box, const std::string& text, const std::string& button) {
   ASSERT_NE(box, nullptr);
   uidriver::MessageBoxInfo info;
   ASSERT_TRUE(uidriver::ReadMessageBox(box, &info));
   EXPECT_EQ(info.text, text);
   ASSERT_TRUE(uidriver::AnswerMessageBox(box, button));
+  EXPECT_TRUE(uidriver::WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); }));
 }
 
 class SetupE2E : public ::testing::Test {
