@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "machine_state.h"
+#include "resource_ids.h"
 #include "sampler_bench.h"
 
 namespace {
@@ -342,7 +343,7 @@ TEST_F(SamplerInstallE2E, TheDefaultChoicesTakenBackLeaveTheMachineAsBefore) {
             "Are you sure you want to remove Sampler Suite and all of its components?", "&Yes");
   HWND question = uidriver::WaitTopWindow(uninstaller.Id(), "Remove Shared File?", "#32770", 30000);
   ASSERT_NE(question, nullptr);
-  EXPECT_EQ(Lower(uidriver::Text(uidriver::ControlById(question, 201))),
+  EXPECT_EQ(Lower(uidriver::Text(uidriver::ControlById(question, kDlgSharedPath))),
             Lower(system_ + "\\Engine.dat"));
   ASSERT_TRUE(uidriver::AnswerMessageBox(question, "&Yes"));
   AnswerBox(WaitUninstallerBox(uninstaller.Id(), "Uninstall Sampler Suite"),
@@ -408,7 +409,7 @@ TEST_F(SamplerInstallE2E, MissingRequiredRenameStopsAndIsTakenBack) {
   const Strings records = ExpectedRecords(windows_, system_);
   EXPECT_EQ(LogLines(windows_ + "\\filog.ini", header),
             Strings(records.begin(), records.begin() + 8));
-  EXPECT_EQ(Lower(uidriver::Text(uidriver::ControlById(question, 201))),
+  EXPECT_EQ(Lower(uidriver::Text(uidriver::ControlById(question, kDlgSharedPath))),
             Lower(system_ + "\\Engine.dat"));
   ASSERT_TRUE(uidriver::AnswerMessageBox(question, "&Yes"));
   AnswerBox(WaitUninstallerBox(pid, "Uninstall Sampler Suite"),

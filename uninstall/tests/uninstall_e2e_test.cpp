@@ -14,6 +14,7 @@
 
 #include "install_bench.h"
 #include "machine_state.h"
+#include "resource_ids.h"
 
 namespace {
 
@@ -79,7 +80,7 @@ class RemovalE2E : public InstallE2E {
 
   HWND ProgressWindow() {
     for (HWND w : uidriver::TopWindows(uninstaller_.Id()))
-      if (uidriver::ControlById(w, 101)) return w;
+      if (uidriver::ControlById(w, kDlgNotice)) return w;
     return nullptr;
   }
 
@@ -95,7 +96,7 @@ class RemovalE2E : public InstallE2E {
             for (HWND w : uidriver::TopWindows(uninstaller_.Id())) {
               const std::string caption = uidriver::Text(w);
               if (caption == kSharedTitle ||
-                  (caption == kCaption && !uidriver::ControlById(w, 101)))
+                  (caption == kCaption && !uidriver::ControlById(w, kDlgNotice)))
                 box = w;
             }
             return box != nullptr;
@@ -106,7 +107,7 @@ class RemovalE2E : public InstallE2E {
         return 99;
       }
       if (uidriver::Text(box) == kSharedTitle) {
-        const std::string path = uidriver::Text(uidriver::ControlById(box, 201));
+        const std::string path = uidriver::Text(uidriver::ControlById(box, kDlgSharedPath));
         const std::string name = path.substr(path.find_last_of('\\') + 1);
         const auto answer = answers.find(Lower(name));
         if (answer == answers.end()) {
@@ -116,7 +117,7 @@ class RemovalE2E : public InstallE2E {
           EXPECT_EQ(Lower(path), Lower(SharedDir() + "\\" + name));
           Strings texts;
           for (const uidriver::ControlInfo& c : uidriver::Controls(box))
-            if (c.cls == "Static" && c.id != 201) texts.push_back(c.text);
+            if (c.cls == "Static" && c.id != kDlgSharedPath) texts.push_back(c.text);
           EXPECT_EQ(texts,
                     (Strings{"No program is registered as using this shared file any more:",
                              "A program that still needs it may no longer work once it is gone. "
@@ -133,7 +134,7 @@ class RemovalE2E : public InstallE2E {
       EXPECT_NE(progress, nullptr);
       if (progress) {
         EXPECT_EQ(uidriver::Text(progress), kCaption);
-        EXPECT_EQ(uidriver::Text(uidriver::ControlById(progress, 101)), notice);
+        EXPECT_EQ(uidriver::Text(uidriver::ControlById(progress, kDlgNotice)), notice);
       }
       EXPECT_TRUE(uidriver::AnswerMessageBox(box, "OK"));
       DWORD code = 99;

@@ -1,5 +1,6 @@
 // kiverset.exe driven as a user would.
 #include "uidriver.h"
+#include "resources/dialog_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -35,10 +36,11 @@ TEST(KiversetE2E, EmptyCommandLineShowsUsageAndExitsZero) {
   ASSERT_TRUE(uidriver::ReadMessageBox(box, &info));
   EXPECT_EQ(info.title, "Error");
   EXPECT_EQ(info.text, "Usage:kiverset [install source dir]");
-  EXPECT_EQ(uidriver::Text(uidriver::ControlById(box, 102)), "Usage:kiverset [install source dir]");
+  EXPECT_EQ(uidriver::Text(uidriver::ControlById(box, kDlgText)),
+            "Usage:kiverset [install source dir]");
   EXPECT_EQ(PushButtons(box), std::vector<std::string>{"&OK"});
   // The exclamation icon is shown beside the text.
-  HWND icon = uidriver::ControlById(box, 101);
+  HWND icon = uidriver::ControlById(box, kDlgIcon);
   ASSERT_NE(icon, nullptr);
   EXPECT_TRUE(IsWindowVisible(icon));
   ASSERT_TRUE(uidriver::AnswerMessageBox(box, "&OK"));

@@ -15,6 +15,7 @@
 #include "fileops/install_log_reader.h"
 #include "test_files.h"
 #include "uidriver.h"
+#include "resource_ids.h"
 
 namespace setup_bench {
 
@@ -150,13 +151,13 @@ inline std::vector<std::string> LogLines(const std::string& path, LogHeader& hea
 }
 
 // A box the uninstaller shows with this caption, not its progress window
-// (which has the same caption and a notice line, control 101).
+// (which has the same caption and a notice line).
 inline HWND WaitUninstallerBox(DWORD pid, const std::string& caption, DWORD timeoutMs = 30000) {
   HWND box = nullptr;
   uidriver::WaitUntil(
       [&] {
         for (HWND w : uidriver::TopWindows(pid))
-          if (uidriver::Text(w) == caption && !uidriver::ControlById(w, 101)) box = w;
+          if (uidriver::Text(w) == caption && !uidriver::ControlById(w, kDlgNotice)) box = w;
         return box != nullptr;
       },
       timeoutMs);

@@ -15,6 +15,7 @@
 #include "copy_test_support.h"
 #include "dialog_driver.h"
 #include "szdd_encoder.h"
+#include "resources/dialog_ids.h"
 
 using copytest::Exists;
 using copytest::ProgramFolder;
@@ -64,8 +65,8 @@ TEST_F(CopyDecisions, CopyToATypedPathAfterTheQuestion) {
   ASSERT_TRUE(destination.Set(existing.c_str()));
   std::string shownTarget;
   const int result = VersionCopy(source, destination, [&](HWND box) {
-    shownTarget = uitest::TextOf(GetDlgItem(box, 107));
-    SetDlgItemTextA(box, 107, typed.c_str());
+    shownTarget = uitest::TextOf(GetDlgItem(box, kAttributeTargetFirst));
+    SetDlgItemTextA(box, kAttributeTargetFirst, typed.c_str());
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
   });
   EXPECT_TRUE(asked_);

@@ -5,6 +5,7 @@
 #include "recording_recorder.h"
 #include "test_folder.h"
 #include "ui/engine_error_boxes.h"
+#include "resources/dialog_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +20,7 @@ using uitest::Driven;
 std::string ErrorText(const std::function<bool()>& operation, bool& result) {
   std::string text;
   Driven("Error", {[&](HWND box) {
-           text = uitest::TextOf(GetDlgItem(box, 102));
+           text = uitest::TextOf(GetDlgItem(box, kDlgText));
            uitest::PostKey(box, VK_RETURN);
          }},
          [&] {

@@ -9,6 +9,7 @@
 #include "dialog_driver.h"
 #include "resources/string_ids.h"
 #include "ui/engine_error_boxes.h"
+#include "resources/dialog_ids.h"
 
 using uitest::Driven;
 using uitest::TextOf;
@@ -71,7 +72,7 @@ TEST(FileOperationsState, AReportShowsAnErrorBox) {
   FileOperations ops(boxes);
   std::string text;
   const int end = Driven("Error", {[&](HWND box) {
-                           text = TextOf(GetDlgItem(box, 102));
+                           text = TextOf(GetDlgItem(box, kDlgText));
                            uitest::PostKey(box, VK_RETURN);
                          }},
                          [&] {

@@ -5,6 +5,7 @@
 #include "ui/screen_metrics.h"
 #include "ui/context_help.h"
 #include "ui/engine_error_boxes.h"
+#include "resources/dialog_ids.h"
 
 #include <string>
 
@@ -123,7 +124,7 @@ TEST_F(BackgroundTest, HelpButtonShowsHelpForTheCurrentContext) {
   std::string text;
   uitest::Driven(
       "Help", {[&](HWND box) {
-        text = uitest::TextOf(GetDlgItem(box, 102));
+        text = uitest::TextOf(GetDlgItem(box, kDlgText));
         uitest::PostKey(box, VK_RETURN);
       }},
       [&] {
@@ -160,7 +161,7 @@ std::string ErrorText(FileOperations& ops, const std::function<bool()>& create, 
   ops.SetQuiet(false);
   std::string text;
   uitest::Driven("Error", {[&](HWND box) {
-                   text = uitest::TextOf(GetDlgItem(box, 102));
+                   text = uitest::TextOf(GetDlgItem(box, kDlgText));
                    uitest::PostKey(box, VK_RETURN);
                  }},
                  [&] {

@@ -11,6 +11,7 @@
 #include "ui/context_help.h"
 #include "ui/option_node.h"
 #include "ui/option_tree.h"
+#include "resources/dialog_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +31,7 @@ constexpr char kCaption[] = "Select Components To Install";
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 OptionTree& TreeOf(HWND box) {
-  HWND tree = GetDlgItem(box, 101);
+  HWND tree = GetDlgItem(box, kComponentTree);
   return *static_cast<OptionTree*>(
       reinterpret_cast<SetupWindow*>(GetWindowLongPtrA(tree, kWindowObjectSlot)));
 }
@@ -51,8 +52,8 @@ void PressPart(HWND box, const char* label, TreeRect RowGeometry::*part = &RowGe
   ASSERT_NE(node, nullptr) << label;
   TreeRect r = TreeOf(box).Model().Geometry(*node).*part;
   LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-  SendMessageA(GetDlgItem(box, 101), WM_LBUTTONDOWN, MK_LBUTTON, at);
-  SendMessageA(GetDlgItem(box, 101), WM_LBUTTONUP, 0, at);
+  SendMessageA(GetDlgItem(box, kComponentTree), WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageA(GetDlgItem(box, kComponentTree), WM_LBUTTONUP, 0, at);
 }
 
 COLORREF PixelOf(HWND window, int x, int y) {
@@ -66,7 +67,7 @@ COLORREF PixelOf(HWND window, int x, int y) {
 // The gauge's top row, above its caption: filled up to round(percent) of
 // its width, white after.
 void ExpectGauge(HWND box, int percent) {
-  HWND gauge = GetDlgItem(box, 105);
+  HWND gauge = GetDlgItem(box, kComponentGauge);
   RECT c;
   GetClientRect(gauge, &c);
   const int filled = static_cast<int>(percent * 0.01 * c.right + 0.5);
@@ -134,23 +135,23 @@ TEST_F(ComponentDialogTest, OpensWithFiguresDrivesAndTheFocusOnOk) {
   int steps = 0;
   EXPECT_TRUE(Run({[&](HWND h) {
     ++steps;
-    EXPECT_EQ(Item(h, 104), "250 K");
-    EXPECT_EQ(Item(h, 106), "424 K");
-    EXPECT_EQ(Item(h, 103), "");
+    EXPECT_EQ(Item(h, kComponentRequired), "250 K");
+    EXPECT_EQ(Item(h, kComponentTotal), "424 K");
+    EXPECT_EQ(Item(h, kComponentDescription), "");
     ExpectGauge(h, 59);
-    EXPECT_EQ(ListItems(GetDlgItem(h, 107)), drives_);
-    EXPECT_EQ(SendDlgItemMessageA(h, 107, CB_GETCURSEL, 0, 0), 0);
-    EXPECT_EQ(Item(h, 108), "5000 K");
+    EXPECT_EQ(ListItems(GetDlgItem(h, kComponentDrives)), drives_);
+    EXPECT_EQ(SendDlgItemMessageA(h, kComponentDrives, CB_GETCURSEL, 0, 0), 0);
+    EXPECT_EQ(Item(h, kComponentFree), "5000 K");
     EXPECT_EQ(GetFocus(), GetDlgItem(h, IDOK));
     EXPECT_EQ(help_.Current(), 11);
-    EXPECT_FALSE(IsWindowVisible(GetDlgItem(h, 102)));
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(h, kComponentPlaceholder)));
     if (drives_.size() > 1) {
       // A drive whose free space cannot be read leaves the figure.
-      SendDlgItemMessageA(h, 107, CB_SETCURSEL, 1, 0);
-      SendMessageA(h, WM_COMMAND, MAKEWPARAM(107, CBN_SELCHANGE),
-                   reinterpret_cast<LPARAM>(GetDlgItem(h, 107)));
+      SendDlgItemMessageA(h, kComponentDrives, CB_SETCURSEL, 1, 0);
+      SendMessageA(h, WM_COMMAND, MAKEWPARAM(kComponentDrives, CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(GetDlgItem(h, kComponentDrives)));
       EXPECT_EQ(disks_.lastAsked, drives_[1] + "\\");
-      EXPECT_EQ(Item(h, 108), "5000 K");
+      EXPECT_EQ(Item(h, kComponentFree), "5000 K");
     }
     Click(h, IDOK);
   }}));
@@ -162,16 +163,16 @@ TEST_F(ComponentDialogTest, OpensWithFiguresDrivesAndTheFocusOnOk) {
 TEST_F(ComponentDialogTest, PressesChangeTheFiguresAndOkKeepsTheChoices) {
   EXPECT_TRUE(Run({[&](HWND h) {
     PressPart(h, "Help files", &RowGeometry::label);
-    EXPECT_EQ(Item(h, 103), "About Help files");
+    EXPECT_EQ(Item(h, kComponentDescription), "About Help files");
     PressPart(h, "Help files");
     PressPart(h, "Shared tools");  // the one under Extras
-    EXPECT_EQ(Item(h, 104), "370 K");
+    EXPECT_EQ(Item(h, kComponentRequired), "370 K");
     // The copy under Tools followed; its group stays mixed for the notes.
     OptionNode* copy = Row(h, "Shared tools", 1);
     EXPECT_EQ(copy->state, kChecked);
     EXPECT_EQ(copy->parent->state, kMixed);
     TreeRect b = TreeOf(h).Model().Geometry(*copy).box;
-    EXPECT_EQ(PixelOf(GetDlgItem(h, 101), b.left + 6, b.top + 6), kBlack);
+    EXPECT_EQ(PixelOf(GetDlgItem(h, kComponentTree), b.left + 6, b.top + 6), kBlack);
     Click(h, IDOK);
   }}));
   EXPECT_EQ(choices_.Chosen(kChoiceFiles), (std::vector<int>{0, 1, 2, 4, 5}));
@@ -187,7 +188,7 @@ TEST_F(ComponentDialogTest, EverythingUncheckedIsNothingRequired) {
   EXPECT_TRUE(Run({[&](HWND h) {
     PressPart(h, "Program");  // mixed, asking 1: all of it unchecked
     PressPart(h, "Tools");
-    EXPECT_EQ(Item(h, 104), "0 K");
+    EXPECT_EQ(Item(h, kComponentRequired), "0 K");
     ExpectGauge(h, 0);
     Click(h, IDOK);
   }}));
@@ -201,18 +202,18 @@ TEST_F(ComponentDialogTest, CancelAnsweredNoBringsItBackAsItWas) {
   EXPECT_FALSE(Run({[&](HWND h) {
                       first = h;
                       PressPart(h, "Fonts", &RowGeometry::glyph);
-                      SendDlgItemMessageA(h, 101, WM_VSCROLL, SB_LINEDOWN, 0);
-                      SendDlgItemMessageA(h, 101, WM_VSCROLL, SB_LINEDOWN, 0);
+                      SendDlgItemMessageA(h, kComponentTree, WM_VSCROLL, SB_LINEDOWN, 0);
+                      SendDlgItemMessageA(h, kComponentTree, WM_VSCROLL, SB_LINEDOWN, 0);
                       PressPart(h, "Help files");
                       Click(h, IDCANCEL);
                     },
                     [&](HWND h) {
                       ++shown;
                       EXPECT_NE(h, first);
-                      EXPECT_EQ(GetScrollPos(GetDlgItem(h, 101), SB_VERT), 2);
+                      EXPECT_EQ(GetScrollPos(GetDlgItem(h, kComponentTree), SB_VERT), 2);
                       EXPECT_EQ(Row(h, "Fonts")->expanded, 1);
-                      EXPECT_EQ(Item(h, 104), "350 K");
-                      EXPECT_EQ(Item(h, 103), "About Help files");
+                      EXPECT_EQ(Item(h, kComponentRequired), "350 K");
+                      EXPECT_EQ(Item(h, kComponentDescription), "About Help files");
                       EXPECT_STREQ(TreeOf(h).Model().Selected()->text, "Help files");
                       abort_double::State().answer = true;
                       PostKey(h, VK_ESCAPE);
@@ -240,12 +241,12 @@ TEST_F(ComponentDialogTest, TheTreeIsUsedByKeyboard) {
   EXPECT_TRUE(Run({order, tab, tab,
                    [&](HWND h) {
                      focusOrder.push_back(GetDlgCtrlID(GetFocus()));
-                     EXPECT_EQ(Item(h, 103), "The group Program");
+                     EXPECT_EQ(Item(h, kComponentDescription), "The group Program");
                      PostKey(h, VK_DOWN);
                      PostMessageA(GetFocus(), WM_CHAR, ' ', 1);
                    },
                    [&](HWND h) {
-                     EXPECT_EQ(Item(h, 104), "50 K");  // the main program unchecked
+                     EXPECT_EQ(Item(h, kComponentRequired), "50 K");  // the main program unchecked
                      PostKey(h, VK_RETURN);
                    }}));
   EXPECT_EQ(tabOrder, (std::vector<int>{IDOK, IDCANCEL, 109, 101, 104, 107, 108}));
@@ -254,10 +255,11 @@ TEST_F(ComponentDialogTest, TheTreeIsUsedByKeyboard) {
 }
 
 TEST_F(ComponentDialogTest, HelpShowsTheFallbackAndKeepsTheDialog) {
-  EXPECT_TRUE(Run({[](HWND h) { Click(h, 109); },
+  EXPECT_TRUE(Run({[](HWND h) { Click(h, kComponentHelp); },
                    {"Help",
                     [&](HWND box) {
-                      EXPECT_EQ(Item(box, 102), "Simply follow the instructions in the program!");
+                      EXPECT_EQ(Item(box, kDlgText),
+                                "Simply follow the instructions in the program!");
                       PostKey(box, VK_RETURN);
                     }},
                    [&](HWND h) { Click(h, IDOK); }}));

@@ -1,6 +1,7 @@
 #include "dialog_driver.h"
 #include "ui/context_help.h"
 #include "ui/dialog_object.h"
+#include "resources/dialog_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -116,7 +117,7 @@ TEST_F(HelpTest, OtherKeysAndInactiveDialogPass) {
 std::string FallbackShown(ContextHelp& help, const std::function<void()>& ask) {
   std::string text;
   int answer = uitest::Driven("Help", {[&](HWND box) {
-                                text = uitest::TextOf(GetDlgItem(box, 102));
+                                text = uitest::TextOf(GetDlgItem(box, kDlgText));
                                 uitest::PostKey(box, VK_RETURN);
                               }},
                               [&] {

@@ -6,6 +6,7 @@
 #include "ui/context_help.h"
 #include "ui/file_attribute_dialog.h"
 #include "ui/process_help.h"
+#include "resources/dialog_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -99,7 +100,7 @@ TEST_F(FileAttributeTest, ShowsBothSummaries) {
 
 TEST_F(FileAttributeTest, CopyTakesTheTypedTargetPath) {
   int answer = Show({[](HWND h) {
-    SetDlgItemTextA(h, 107, "D:\\Other Place\\KELVANE.EXE");
+    SetDlgItemTextA(h, kAttributeTargetFirst, "D:\\Other Place\\KELVANE.EXE");
     Click(h, IDOK);
   }});
   EXPECT_EQ(answer, kAttributeCopy);
@@ -113,7 +114,7 @@ TEST_F(FileAttributeTest, EnterCopiesUnchangedTarget) {
 
 TEST_F(FileAttributeTest, SkipButtonSkips) {
   int answer = Show({[](HWND h) {
-    SetDlgItemTextA(h, 107, "D:\\Ignored.EXE");
+    SetDlgItemTextA(h, kAttributeTargetFirst, "D:\\Ignored.EXE");
     Click(h, IDCANCEL);
   }});
   EXPECT_EQ(answer, kAttributeSkip);
@@ -124,8 +125,8 @@ TEST_F(FileAttributeTest, TargetPathIsReadBackCutTo259Characters) {
   std::string typed = "C:\\" + std::string(400, 'p');
   LRESULT limit = 0;
   int answer = Show({[&](HWND h) {
-    limit = SendDlgItemMessageA(h, 107, EM_GETLIMITTEXT, 0, 0);
-    SetDlgItemTextA(h, 107, typed.c_str());
+    limit = SendDlgItemMessageA(h, kAttributeTargetFirst, EM_GETLIMITTEXT, 0, 0);
+    SetDlgItemTextA(h, kAttributeTargetFirst, typed.c_str());
     Click(h, IDOK);
   }});
   EXPECT_EQ(answer, kAttributeCopy);
@@ -157,7 +158,7 @@ TEST_F(FileAttributeTest, TargetThatRefusesThePathShowsOutOfMemoryAndStays) {
     answer = Driven(
         kCaption,
         {[](HWND h) {
-           SetDlgItemTextA(h, 107, "D:\\New\\KELVANE.EXE");
+           SetDlgItemTextA(h, kAttributeTargetFirst, "D:\\New\\KELVANE.EXE");
            Click(h, IDOK);
          },
          [&](HWND h) {
@@ -182,11 +183,11 @@ TEST_F(FileAttributeTest, RegistersWithTheProcessHelpInContext5) {
   int answer = Show({[&](HWND h) {
                        whileOpen = help.Current();
                        registered = help.Dialog() == h;
-                       Click(h, 113);
+                       Click(h, kAttributeHelp);
                      },
                      {"Help",
                       [&](HWND box) {
-                        fallback = Item(box, 102);
+                        fallback = Item(box, kDlgText);
                         PostKey(box, VK_RETURN);
                       }},
                      [&](HWND h) {

@@ -5,6 +5,7 @@
 #include "ui/context_help.h"
 #include "ui/folder_prompt.h"
 #include "ui/engine_error_boxes.h"
+#include "resources/dialog_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +28,7 @@ namespace {
 constexpr char kFolderCaption[] = "Enter Directory";
 constexpr char kSpaceTitle[] = "Space Not Enough";
 
-void Type(HWND box, const char* text) { SetDlgItemTextA(box, 102, text); }
+void Type(HWND box, const char* text) { SetDlgItemTextA(box, kFolderPromptAnswer, text); }
 
 void Fill(FolderPrompt& r, int folder, int checkSpace, unsigned required, const char* initial) {
   r.helpContext = 6;
@@ -103,8 +104,8 @@ TEST_F(FolderPromptTest, PlainPromptHasNoCaptionAndNoChecks) {
   HWND registered = nullptr;
   bool answered = Run(record, "", {[&](HWND h) {
                         caption = TextOf(h);
-                        lines = Item(h, 101);
-                        initial = Item(h, 102);
+                        lines = Item(h, kFolderPromptLines);
+                        initial = Item(h, kFolderPromptAnswer);
                         contextWhileOpen = help_.Current();
                         registered = help_.Dialog() == h ? h : nullptr;
                         Type(h, " Q:\\no/where\\ ");
@@ -140,7 +141,7 @@ TEST_F(FolderPromptTest, FolderPromptCaptionAndNormalisedAnswer) {
   std::string initial;
   POINT centre = {}, ownerCentre = CentreOf(owner_);
   bool answered = Run(record, kFolderCaption, {[&](HWND h) {
-                        initial = Item(h, 102);
+                        initial = Item(h, kFolderPromptAnswer);
                         centre = CentreOf(h);
                         Type(h, "  D:/Apps//Kelvane/ ");
                         Click(h, IDOK);
@@ -169,13 +170,13 @@ TEST_F(FolderPromptTest, MissingDriveIsAnInvalidDirAndTheDialogStays) {
                        },
                        {"Error",
                         [&](HWND box) {
-                          error = Item(box, 102);
-                          errorTitleButton = Item(box, 103);
+                          error = Item(box, kDlgText);
+                          errorTitleButton = Item(box, kDlgButton1);
                           errorOwner = GetWindow(box, GW_OWNER);
                           PostKey(box, VK_RETURN);
                         }},
                        [&](HWND h) {
-                         afterError = Item(h, 102);
+                         afterError = Item(h, kFolderPromptAnswer);
                          Type(h, "C:\\Apps\\Kelvane");
                          Click(h, IDOK);
                        }});
@@ -197,7 +198,7 @@ TEST_F(FolderPromptTest, FolderWithoutVolumeIsAnInvalidDir) {
                       {[](HWND h) { Click(h, IDOK); },
                        {"Error",
                         [&](HWND box) {
-                          error = Item(box, 102);
+                          error = Item(box, kDlgText);
                           PostKey(box, VK_RETURN);
                         }},
                        [&](HWND h) {
@@ -222,7 +223,7 @@ TEST_F(FolderPromptTest, RequiredEqualToFreeAsksNothing) {
                       // Only reached when the prompt stayed.
                       HWND question = FindBox(kSpaceTitle);
                       asked = question != nullptr;
-                      if (question) Click(question, 104);
+                      if (question) Click(question, kDlgButton2);
                     }});
   });
   ASSERT_GE(free, 0.0) << "the free space of C: never held still for a run";
@@ -248,12 +249,12 @@ TEST_F(FolderPromptTest, SpaceQuestionWhenRequiredExceedsFree) {
                     {kSpaceTitle,
                      [&](HWND q) {
                        title = TextOf(q);
-                       text = Item(q, 102);
-                       first = Item(q, 103);
-                       second = Item(q, 104);
-                       helpButton = Item(q, 105);
-                       icon = IsWindowVisible(GetDlgItem(q, 101)) != FALSE;
-                       noIsDefault = LOWORD(SendMessageA(q, DM_GETDEFID, 0, 0)) == 103;
+                       text = Item(q, kDlgText);
+                       first = Item(q, kDlgButton1);
+                       second = Item(q, kDlgButton2);
+                       helpButton = Item(q, kDlgButton3);
+                       icon = IsWindowVisible(GetDlgItem(q, kDlgIcon)) != FALSE;
+                       noIsDefault = LOWORD(SendMessageA(q, DM_GETDEFID, 0, 0)) == kDlgButton1;
                        ownedByPrompt = GetWindow(q, GW_OWNER) == prompt;
                        PostKey(q, VK_ESCAPE);
                        PostMessageA(q, WM_CLOSE, 0, 0);
@@ -270,7 +271,7 @@ TEST_F(FolderPromptTest, SpaceQuestionWhenRequiredExceedsFree) {
                                 }),
                     {kSpaceTitle, [&](HWND q) {
                        askedAgain = true;
-                       Click(q, 104);  // "&Yes"
+                       Click(q, kDlgButton2);  // "&Yes"
                      }}});
   });
   ASSERT_GE(free, 0.0) << "the free space of C: never held still for a run";
@@ -323,7 +324,7 @@ TEST_F(FolderPromptTest, CancelNotConfirmedShowsThePromptAgain) {
                          Click(h, IDCANCEL);
                        },
                        [&](HWND h) {
-                         again = Item(h, 102);
+                         again = Item(h, kFolderPromptAnswer);
                          callsSeen = abort_double::State().calls;
                          Click(h, IDOK);
                        }});
@@ -340,10 +341,10 @@ TEST_F(FolderPromptTest, HelpButtonShowsHelpAndTheDialogStays) {
   std::string fallback;
   bool stayed = false;
   bool answered = Run(record, "",
-                      {[](HWND h) { Click(h, 103); },
+                      {[](HWND h) { Click(h, kFolderPromptHelp); },
                        {"Help",
                         [&](HWND box) {
-                          fallback = Item(box, 102);
+                          fallback = Item(box, kDlgText);
                           PostKey(box, VK_RETURN);
                         }},
                        [&](HWND h) {
@@ -365,8 +366,8 @@ TEST_F(FolderPromptTest, FieldsWithoutTheirEndAreCutSafely) {
   std::string initial, lines;
   std::string typed(400, 't');
   bool answered = Run(record, "", {[&](HWND h) {
-                        initial = Item(h, 102);
-                        lines = Item(h, 101);
+                        initial = Item(h, kFolderPromptAnswer);
+                        lines = Item(h, kFolderPromptLines);
                         Type(h, typed.c_str());
                         Click(h, IDOK);
                       }});
@@ -383,7 +384,7 @@ TEST_F(FolderPromptTest, EditFieldTakesAtMost255Characters) {
   Fill(record, 0, 0, 0, "");
   LRESULT limit = 0;
   EXPECT_TRUE(Run(record, "", {[&](HWND h) {
-                    limit = SendDlgItemMessageA(h, 102, EM_GETLIMITTEXT, 0, 0);
+                    limit = SendDlgItemMessageA(h, kFolderPromptAnswer, EM_GETLIMITTEXT, 0, 0);
                     Click(h, IDOK);
                   }}));
   EXPECT_EQ(limit, 255);
@@ -397,7 +398,7 @@ TEST_F(FolderPromptTest, OwnerThatIsNoWindowCannotOpenTheDialog) {
   std::string text;
   int result =
       Driven("Error", {[&](HWND box) {
-               text = Item(box, 102);
+               text = Item(box, kDlgText);
                PostKey(box, VK_RETURN);
              }},
              [&] { return RunFolderPrompt(ops_, ops_, abort_, gone, &help_, record) ? 1 : 0; });

@@ -2,6 +2,7 @@
 #include "platform_box.h"
 #include "ui/context_help.h"
 #include "ui/message_dialog.h"
+#include "resources/dialog_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +27,7 @@ int ShowWithKey(int set, UINT key, std::string* labels = nullptr) {
   box.SetText("Question %d", set);
   box.SetStandardButtons(set);
   return Driven("Keys", {[&](HWND h) {
-                  if (labels) *labels = Item(h, 103) + "|" + Item(h, 104);
+                  if (labels) *labels = Item(h, kDlgButton1) + "|" + Item(h, kDlgButton2);
                   PostKey(h, key);
                 }},
                 [&] { return box.Show(nullptr, "Keys"); });
@@ -85,9 +86,9 @@ TEST(MessageDialog, OwnLabelsWithoutCancelIgnoreEscape) {
       {[](HWND h) { PostKey(h, VK_ESCAPE); }, [](HWND h) { PostMessageA(h, WM_CLOSE, 0, 0); },
        [&](HWND h) {
          stillOpen = IsWindowVisible(h) != FALSE;
-         EXPECT_EQ(Item(h, 105), "Third");
-         EXPECT_EQ(GetDlgItem(h, 106), nullptr);
-         Click(h, 105);
+         EXPECT_EQ(Item(h, kDlgButton3), "Third");
+         EXPECT_EQ(GetDlgItem(h, kDlgButton4), nullptr);
+         Click(h, kDlgButton3);
        }},
       [&] { return box.Show(nullptr, "Own"); });
   EXPECT_TRUE(stillOpen);
@@ -112,9 +113,9 @@ TEST(MessageDialog, ShowsTitleTextAndIcon) {
   bool iconShown = false;
   bool iconSet = false;
   Driven("Error", {[&](HWND h) {
-           text = Item(h, 102);
-           iconShown = IsWindowVisible(GetDlgItem(h, 101)) != FALSE;
-           iconSet = SendDlgItemMessageA(h, 101, STM_GETICON, 0, 0) != 0;
+           text = Item(h, kDlgText);
+           iconShown = IsWindowVisible(GetDlgItem(h, kDlgIcon)) != FALSE;
+           iconSet = SendDlgItemMessageA(h, kDlgIcon, STM_GETICON, 0, 0) != 0;
            PostKey(h, VK_RETURN);
          }},
          [&] { return box.Show(nullptr, nullptr); });
@@ -129,7 +130,7 @@ TEST(MessageDialog, NoIconLeavesTheIconControlHidden) {
   box.SetStandardButtons(kSetOk);
   bool iconShown = true;
   Driven("Plain", {[&](HWND h) {
-           iconShown = IsWindowVisible(GetDlgItem(h, 101)) != FALSE;
+           iconShown = IsWindowVisible(GetDlgItem(h, kDlgIcon)) != FALSE;
            PostKey(h, VK_RETURN);
          }},
          [&] { return box.Show(nullptr, "Plain"); });
@@ -142,7 +143,7 @@ TEST(MessageDialog, OwnIconFromTheProgram) {
   box.SetStandardButtons(kSetOk);
   bool iconSet = false;
   Driven("Own icon", {[&](HWND h) {
-           iconSet = SendDlgItemMessageA(h, 101, STM_GETICON, 0, 0) != 0;
+           iconSet = SendDlgItemMessageA(h, kDlgIcon, STM_GETICON, 0, 0) != 0;
            PostKey(h, VK_RETURN);
          }},
          [&] { return box.Show(nullptr, "Own icon"); });
@@ -170,8 +171,8 @@ TEST(MessageDialog, HelpOnlyBoxUsesOneButtonTemplateAndIgnoresEnter) {
   int contextWhileOpen = 0;
   int answer = Driven("Help only",
                       {[&](HWND h) {
-                         helpLabel = Item(h, 103);
-                         secondButton = GetDlgItem(h, 104) != nullptr;
+                         helpLabel = Item(h, kDlgButton1);
+                         secondButton = GetDlgItem(h, kDlgButton2) != nullptr;
                          contextWhileOpen = help.Current();
                          PostKey(h, VK_RETURN);
                        },
@@ -195,10 +196,10 @@ TEST(MessageDialog, HelpButtonKeepsTheBoxOpen) {
   std::string fallbackText;
   bool stillOpen = false;
   int answer = Driven("With help",
-                      {[](HWND h) { Click(h, 105); },
+                      {[](HWND h) { Click(h, kDlgButton3); },
                        {"Help",
                         [&](HWND fallback) {
-                          fallbackText = Item(fallback, 102);
+                          fallbackText = Item(fallback, kDlgText);
                           PostKey(fallback, VK_RETURN);
                         }},
                        [&](HWND h) {
@@ -221,8 +222,8 @@ TEST(MessageDialog, FourButtonTemplateTakesThreeLabelsAndHelp) {
   box.SetHelp(&help, 1);
   std::string helpLabel;
   int answer = Driven("Four", {[&](HWND h) {
-                        helpLabel = Item(h, 106);
-                        Click(h, 104);
+                        helpLabel = Item(h, kDlgButton4);
+                        Click(h, kDlgButton2);
                       }},
                       [&] { return box.Show(nullptr, "Four"); });
   EXPECT_EQ(answer, 1);
@@ -233,9 +234,9 @@ TEST(MessageDialog, ErrorBox) {
   std::string text, ok;
   bool icon = false;
   int answer = Driven("Error", {[&](HWND h) {
-                        text = Item(h, 102);
-                        ok = Item(h, 103);
-                        icon = IsWindowVisible(GetDlgItem(h, 101)) != FALSE;
+                        text = Item(h, kDlgText);
+                        ok = Item(h, kDlgButton1);
+                        icon = IsWindowVisible(GetDlgItem(h, kDlgIcon)) != FALSE;
                         PostKey(h, VK_ESCAPE);
                       }},
                       [] { return ShowErrorBox(nullptr, "Unable to open file %s", "X:\\A.TXT"); });

@@ -4,6 +4,7 @@
 #include "gauge_window.h"
 #include "ui/message_pump.h"
 #include "ui/progress_dialog.h"
+#include "resources/dialog_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -49,9 +50,10 @@ TEST_F(ProgressDialogTest, HiddenUntilShownWithItsControls) {
   EXPECT_EQ(uitest::TextOf(d), "Configuration Haventide");
   EXPECT_EQ(Item(d, 2), "&Cancel");
   EXPECT_TRUE(GetWindowLongA(GetDlgItem(d, 2), GWL_STYLE) & BS_DEFPUSHBUTTON);
-  EXPECT_EQ(reinterpret_cast<HICON>(SendDlgItemMessageA(d, 105, STM_GETICON, 0, 0)), icon_);
+  EXPECT_EQ(reinterpret_cast<HICON>(SendDlgItemMessageA(d, kProgressIcon, STM_GETICON, 0, 0)),
+            icon_);
   EXPECT_TRUE(dialog_.Bar().Bound());
-  EXPECT_EQ(dialog_.Bar().Control(), GetDlgItem(d, 104));
+  EXPECT_EQ(dialog_.Bar().Control(), GetDlgItem(d, kProgressBar));
   EXPECT_EQ(dialog_.Bar().Colour(), 0x808080u);
 }
 
@@ -63,13 +65,13 @@ TEST_F(ProgressDialogTest, LinesAndBar) {
   dialog_.SetLine(3, "C:\\%s", "HAVENTID");
   dialog_.SetLine(0, "nowhere");
   dialog_.SetLine(4, "nowhere");
-  EXPECT_EQ(Item(d, 101), "Copying KELVANE.EXE");
-  EXPECT_EQ(Item(d, 102), "to");
-  EXPECT_EQ(Item(d, 103), "C:\\HAVENTID");
+  EXPECT_EQ(Item(d, kProgressLine1), "Copying KELVANE.EXE");
+  EXPECT_EQ(Item(d, kProgressLine2), "to");
+  EXPECT_EQ(Item(d, kProgressLine3), "C:\\HAVENTID");
 
   std::string longName(700, 'x');
   dialog_.SetLine(2, "Decompressing %s", longName.c_str());
-  std::string shown = Item(d, 102);
+  std::string shown = Item(d, kProgressLine2);
   EXPECT_EQ(shown.size(), 511u);
   EXPECT_EQ(shown.substr(0, 15), "Decompressing x");
 

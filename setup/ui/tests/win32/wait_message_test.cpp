@@ -1,5 +1,6 @@
 #include "ui/message_pump.h"
 #include "ui/wait_message.h"
+#include "resources/dialog_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,7 @@ TEST(WaitMessage, ShowsTitleAndText) {
   char text[128] = {0};
   GetWindowTextA(box, text, sizeof text);
   EXPECT_STREQ(text, "Configuration Haventide");
-  GetDlgItemTextA(box, 101, text, sizeof text);
+  GetDlgItemTextA(box, kDlgIcon, text, sizeof text);
   EXPECT_STREQ(text, "Setting/creating registration keys...");
   wait.Close(true);
   EXPECT_FALSE(IsWindow(box));
