@@ -36,21 +36,21 @@ bool Decoder::Begin(ByteSource* source, std::uint64_t compressedSize) {
   pending_ = Status::kOk;
   length_ = decoded_ = 0;
   missing_ = 0;
-  read_failed_ = finished_ = overran_ = false;
-  flags_ = flag_bits_ = 0;
+  readFailed_ = finished_ = overran_ = false;
+  flags_ = flagBits_ = 0;
   // history_[kWindowSize] is where the first byte lands, at kFirstWrite of
   // the ring; the window in front of it starts out as spaces.
-  ring_offset_ = (kFirstWrite - kWindowSize) & kWindowMask;
+  ringOffset_ = (kFirstWrite - kWindowSize) & kWindowMask;
   read_ = write_ = kWindowSize;
-  in_pos_ = in_len_ = 0;
-  in_end_ = false;
+  inPos_ = inLen_ = 0;
+  inEnd_ = false;
   std::memset(history_, kFill, kWindowSize);
   if (source_ == nullptr) return false;
 
   std::uint8_t h[kHeaderSize];
   for (std::size_t i = 0; i < kHeaderSize; ++i) {
     if (!NextByte(h[i])) {
-      Fail(read_failed_ ? Status::kReadError : Status::kTruncated);
+      Fail(readFailed_ ? Status::kReadError : Status::kTruncated);
       return false;
     }
   }
@@ -64,20 +64,20 @@ bool Decoder::Begin(ByteSource* source, std::uint64_t compressedSize) {
 }
 
 bool Decoder::Refill() {
-  const std::size_t left = in_len_ - in_pos_;
-  if (in_end_) return left > 0;
-  std::memmove(in_, in_ + in_pos_, left);
-  in_pos_ = 0;
-  in_len_ = left;
+  const std::size_t left = inLen_ - inPos_;
+  if (inEnd_) return left > 0;
+  std::memmove(in_, in_ + inPos_, left);
+  inPos_ = 0;
+  inLen_ = left;
   const long got = source_->Read(in_ + left, sizeof in_ - left);
   if (got < 0 || static_cast<unsigned long>(got) > sizeof in_ - left) {
-    read_failed_ = in_end_ = true;
+    readFailed_ = inEnd_ = true;
   } else if (got == 0) {
-    in_end_ = true;
+    inEnd_ = true;
   } else {
-    in_len_ += static_cast<std::size_t>(got);
+    inLen_ += static_cast<std::size_t>(got);
   }
-  return in_len_ > 0;
+  return inLen_ > 0;
 }
 
 long Decoder::Fail(Status s) {
@@ -90,7 +90,7 @@ void Decoder::CopyMatch(unsigned ringPos, unsigned len) {
     len = length_ - decoded_;
     overran_ = true;
   }
-  unsigned back = (static_cast<unsigned>(write_) + ring_offset_ - ringPos) & kWindowMask;
+  unsigned back = (static_cast<unsigned>(write_) + ringOffset_ - ringPos) & kWindowMask;
   if (back == 0) back = kWindowSize;
   std::uint8_t* to = history_ + write_;
   const std::uint8_t* from = to - back;
@@ -100,15 +100,15 @@ void Decoder::CopyMatch(unsigned ringPos, unsigned len) {
 }
 
 bool Decoder::DecodeItem() {
-  if (flag_bits_ == 0) {
+  if (flagBits_ == 0) {
     std::uint8_t f;
     if (!NextByte(f)) return false;
     flags_ = f;
-    flag_bits_ = 8;
+    flagBits_ = 8;
   }
   const bool literal = (flags_ & 1u) != 0;
   flags_ >>= 1;
-  --flag_bits_;
+  --flagBits_;
   if (literal) {
     std::uint8_t b;
     if (!NextByte(b)) return false;
@@ -126,9 +126,9 @@ void Decoder::DecodeGroups() {
   // Whole flag groups while they cannot run past the input, the buffer or
   // the length: no check per byte.
   const std::size_t limit = kWindowSize + kAhead;
-  while (flag_bits_ == 0 && write_ < limit && length_ - decoded_ >= 8 * kMaxMatch) {
-    if (in_len_ - in_pos_ < kGroupInput && (!Refill() || in_len_ - in_pos_ < kGroupInput)) return;
-    const std::uint8_t* in = in_ + in_pos_;
+  while (flagBits_ == 0 && write_ < limit && length_ - decoded_ >= 8 * kMaxMatch) {
+    if (inLen_ - inPos_ < kGroupInput && (!Refill() || inLen_ - inPos_ < kGroupInput)) return;
+    const std::uint8_t* in = in_ + inPos_;
     std::uint8_t* const start = history_ + write_;
     std::uint8_t* to = start;
     unsigned f = *in++;
@@ -147,7 +147,7 @@ void Decoder::DecodeGroups() {
       const unsigned ringPos = in[0] | (unsigned{in[1]} & 0xF0u) << 4;
       const unsigned len = (in[1] & 0x0Fu) + kMinMatch;
       in += 2;
-      unsigned back = (static_cast<unsigned>(to - history_) + ring_offset_ - ringPos) & kWindowMask;
+      unsigned back = (static_cast<unsigned>(to - history_) + ringOffset_ - ringPos) & kWindowMask;
       if (back == 0) back = kWindowSize;
       const std::uint8_t* from = to - back;
       if (back >= 8) {
@@ -165,7 +165,7 @@ void Decoder::DecodeGroups() {
       }
       to += len;
     }
-    in_pos_ = static_cast<std::size_t>(in - in_);
+    inPos_ = static_cast<std::size_t>(in - in_);
     write_ += static_cast<std::size_t>(to - start);
     decoded_ += static_cast<std::uint32_t>(to - start);
   }
@@ -180,12 +180,12 @@ void Decoder::FinishData() {
   bool clean;
   if (overran_) {
     clean = false;
-  } else if (flag_bits_ == 0 && !NextByte(b)) {
-    clean = !read_failed_;
+  } else if (flagBits_ == 0 && !NextByte(b)) {
+    clean = !readFailed_;
   } else {
-    clean = !NextByte(b) && !read_failed_;
+    clean = !NextByte(b) && !readFailed_;
   }
-  if (!clean) pending_ = read_failed_ ? Status::kReadError : Status::kTooLong;
+  if (!clean) pending_ = readFailed_ ? Status::kReadError : Status::kTooLong;
 }
 
 void Decoder::Decode() {
@@ -193,7 +193,7 @@ void Decoder::Decode() {
     // Keep the window in front and start again at the top.
     const std::size_t shift = write_ - kWindowSize;
     std::memmove(history_, history_ + shift, kWindowSize);
-    ring_offset_ = (ring_offset_ + static_cast<unsigned>(shift)) & kWindowMask;
+    ringOffset_ = (ringOffset_ + static_cast<unsigned>(shift)) & kWindowMask;
     read_ = write_ = kWindowSize;
   }
   const std::size_t limit = kWindowSize + kAhead;
@@ -201,7 +201,7 @@ void Decoder::Decode() {
     DecodeGroups();
     if (decoded_ == length_ || write_ >= limit) break;
     if (!DecodeItem()) {
-      pending_ = read_failed_ ? Status::kReadError : Status::kTruncated;
+      pending_ = readFailed_ ? Status::kReadError : Status::kTruncated;
       return;
     }
   }

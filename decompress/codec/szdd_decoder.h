@@ -49,7 +49,7 @@ class Decoder {
 
   Status status() const { return status_; }
   std::uint32_t length() const { return length_; }
-  std::uint8_t missing_char() const { return missing_; }
+  std::uint8_t missingChar() const { return missing_; }
   // Bytes handed out so far.
   std::uint32_t produced() const { return decoded_ - static_cast<std::uint32_t>(write_ - read_); }
 
@@ -62,8 +62,8 @@ class Decoder {
   static constexpr std::size_t kGroupInput = 17;            // a flag byte and eight matches
 
   bool NextByte(std::uint8_t& b) {
-    if (in_pos_ == in_len_ && !Refill()) return false;
-    b = in_[in_pos_++];
+    if (inPos_ == inLen_ && !Refill()) return false;
+    b = in_[inPos_++];
     return true;
   }
   bool Refill();  // keeps what is left and reads behind it; false when nothing more
@@ -80,19 +80,19 @@ class Decoder {
   std::uint32_t length_ = 0;
   std::uint32_t decoded_ = 0;
   std::uint8_t missing_ = 0;
-  bool read_failed_ = false;
+  bool readFailed_ = false;
   bool finished_ = false;  // the end of the data has been checked
   bool overran_ = false;   // a match reached past the length
 
   unsigned flags_ = 0;
-  unsigned flag_bits_ = 0;
-  unsigned ring_offset_ = 0;  // ring position of history_[i] is (i + ring_offset_) & kWindowMask
+  unsigned flagBits_ = 0;
+  unsigned ringOffset_ = 0;  // ring position of history_[i] is (i + ringOffset_) & kWindowMask
 
   std::size_t read_ = 0;   // next byte to hand out
   std::size_t write_ = 0;  // next byte to decode
-  std::size_t in_pos_ = 0;
-  std::size_t in_len_ = 0;
-  bool in_end_ = false;
+  std::size_t inPos_ = 0;
+  std::size_t inLen_ = 0;
+  bool inEnd_ = false;
   std::uint8_t history_[kWindowSize + kAhead + kSlack];
   std::uint8_t in_[16384];  // a small disk file in one read
 };

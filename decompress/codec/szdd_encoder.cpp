@@ -75,15 +75,15 @@ class Writer {
  private:
   void Item(bool literal) {
     if (bits_ == 8) {
-      flag_at_ = out_.size();
+      flagAt_ = out_.size();
       out_.push_back(0);
       bits_ = 0;
     }
-    if (literal) out_[flag_at_] = static_cast<std::uint8_t>(out_[flag_at_] | 1u << bits_);
+    if (literal) out_[flagAt_] = static_cast<std::uint8_t>(out_[flagAt_] | 1u << bits_);
     ++bits_;
   }
   std::vector<std::uint8_t>& out_;
-  std::size_t flag_at_ = 0;
+  std::size_t flagAt_ = 0;
   unsigned bits_ = 8;
 };
 
@@ -92,7 +92,7 @@ class Writer {
 bool Encode(const std::uint8_t* data, std::size_t n, std::vector<std::uint8_t>& out,
             const EncodeOptions& options) {
   if (n > 0xFFFFFFFFu || (data == nullptr && n != 0)) return false;
-  const Matches m = FindMatches(data, n, options.max_chain ? options.max_chain : 1);
+  const Matches m = FindMatches(data, n, options.maxChain ? options.maxChain : 1);
 
   // cost[i]: fewest bits to code data[i, n); take[i]: 0 literal, else match length.
   std::vector<std::uint32_t> cost(n + 1, 0);
@@ -113,7 +113,7 @@ bool Encode(const std::uint8_t* data, std::size_t n, std::vector<std::uint8_t>& 
 
   out.insert(out.end(), kMagic, kMagic + sizeof kMagic);
   out.push_back(kModeLz);
-  out.push_back(options.missing_char);
+  out.push_back(options.missingChar);
   const auto len32 = static_cast<std::uint32_t>(n);
   for (unsigned s = 0; s < 32; s += 8) out.push_back(static_cast<std::uint8_t>(len32 >> s));
 

@@ -10,8 +10,8 @@
 namespace szdd {
 
 struct EncodeOptions {
-  std::uint8_t missing_char = 0;  // last character of the original extension
-  unsigned max_chain = 1024;      // window candidates tried per position
+  std::uint8_t missingChar = 0;  // last character of the original extension
+  unsigned maxChain = 1024;      // window candidates tried per position
 };
 
 // Appends the complete compressed file for data[0, n) to out. Fails (and

@@ -84,7 +84,7 @@ bool BuildDisk(const std::string& outDir, const std::vector<DiskEntry>& entries,
     out.clear();
     if (e.compressed) {
       szdd::EncodeOptions o;
-      o.missing_char = MissingChar(DiskName({e.input, false}));
+      o.missingChar = MissingChar(DiskName({e.input, false}));
       if (!szdd::Encode(data.data(), data.size(), out, o))
         return Fail(error, "cannot compress " + src, partial);
     }

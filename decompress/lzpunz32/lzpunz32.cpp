@@ -41,21 +41,21 @@ struct OpenState {
 
 // Made in zeroed storage when the library is loaded: an initialised global
 // would carry its buffers' bytes in the DLL file.
-alignas(OpenState) unsigned char g_storage[sizeof(OpenState)];
-OpenState* g_state = nullptr;
+alignas(OpenState) unsigned char stateStorage[sizeof(OpenState)];
+OpenState* openState = nullptr;
 
-bool IsOpen() { return g_state != nullptr && g_state->handle != INVALID_HANDLE_VALUE; }
+bool IsOpen() { return openState != nullptr && openState->handle != INVALID_HANDLE_VALUE; }
 
 void Release() {
   if (!IsOpen()) return;
-  CloseHandle(g_state->handle);
-  g_state->handle = INVALID_HANDLE_VALUE;
+  CloseHandle(openState->handle);
+  openState->handle = INVALID_HANDLE_VALUE;
 }
 
 }  // namespace
 
 extern "C" int __cdecl LzpUnzOpen(const char* path, int mode) {
-  if (path == nullptr || mode != LZPUNZ_MODE_READ || g_state == nullptr) return LZPUNZ_ERR_ARGS;
+  if (path == nullptr || mode != LZPUNZ_MODE_READ || openState == nullptr) return LZPUNZ_ERR_ARGS;
   if (IsOpen()) return LZPUNZ_ERR_BUSY;
   HANDLE h = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
@@ -66,7 +66,7 @@ extern "C" int __cdecl LzpUnzOpen(const char* path, int mode) {
     CloseHandle(h);
     return LZPUNZ_ERR_FILE;
   }
-  OpenState& file = *g_state;
+  OpenState& file = *openState;
   const std::uint64_t size = (std::uint64_t{high} << 32) | low;
   file.handle = h;
   file.source.Attach(h, size);
@@ -81,7 +81,7 @@ extern "C" int __cdecl LzpUnzOpen(const char* path, int mode) {
 extern "C" int __cdecl LzpUnzRead(void* buffer, int size) {
   if (!IsOpen() || buffer == nullptr || size < 0) return -1;
   const long got =
-      g_state->decoder.Read(static_cast<std::uint8_t*>(buffer), static_cast<std::size_t>(size));
+      openState->decoder.Read(static_cast<std::uint8_t*>(buffer), static_cast<std::size_t>(size));
   return got < 0 ? -1 : static_cast<int>(got);
 }
 
@@ -92,7 +92,8 @@ extern "C" int __cdecl LzpUnzClose(void) {
 }
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
-  if (reason == DLL_PROCESS_ATTACH && g_state == nullptr) g_state = new (g_storage) OpenState;
+  if (reason == DLL_PROCESS_ATTACH && openState == nullptr)
+    openState = new (stateStorage) OpenState;
   // A file left open when the library is unloaded is closed with it.
   if (reason == DLL_PROCESS_DETACH) Release();
   return TRUE;

@@ -33,34 +33,34 @@ const char kSample[] =
     "= third: Third Topic\n"
     "No number here.\n";
 
-HelpSource parse(const std::string& text) {
+HelpSource Parse(const std::string& text) {
   HelpSource src;
   SourceError err;
-  EXPECT_TRUE(parseHelpSource(text, src, err)) << err.line << ": " << err.message;
+  EXPECT_TRUE(ParseHelpSource(text, src, err)) << err.line << ": " << err.message;
   return src;
 }
 
-Bytes build(const HelpSource& src) {
+Bytes Build(const HelpSource& src) {
   Bytes out;
   std::string err;
-  EXPECT_TRUE(buildHelpFile(src, out, err)) << err;
+  EXPECT_TRUE(BuildHelpFile(src, out, err)) << err;
   return out;
 }
 
-size_t ctxSize(const uint8_t*, bool leaf) { return hlptest::longEntrySize(leaf, 4); }
+size_t CtxSize(const uint8_t*, bool leaf) { return hlptest::LongEntrySize(leaf, 4); }
 
-uint32_t contextOffset(const hlptest::HelpReader& r, const std::string& name, bool& found) {
+uint32_t ContextOffset(const hlptest::HelpReader& r, const std::string& name, bool& found) {
   hlptest::Slice s;
   found = false;
-  if (!r.find("|CONTEXT", s)) return 0;
-  int32_t h = contextHash(name);
-  const uint8_t* e = hlptest::btreeFind(s, ctxSize, [h](const uint8_t* p) {
-    int32_t k = static_cast<int32_t>(getU32(p));
+  if (!r.Find("|CONTEXT", s)) return 0;
+  int32_t h = ContextHash(name);
+  const uint8_t* e = hlptest::BtreeFind(s, CtxSize, [h](const uint8_t* p) {
+    int32_t k = static_cast<int32_t>(GetU32(p));
     return k < h ? -1 : (k > h ? 1 : 0);
   });
   if (!e) return 0;
   found = true;
-  return getU32(e + 4);
+  return GetU32(e + 4);
 }
 
 // A source written by our writer and read back by our reader, its topic
@@ -73,14 +73,14 @@ struct ReadBack {
   std::vector<hlptest::RecordSeen> records;
 };
 
-void writeAndRead(const std::string& text, ReadBack& b) {
-  b.src = parse(text);
-  b.file = build(b.src);
-  ASSERT_EQ(b.r.load(b.file), "");
-  ASSERT_EQ(b.r.walkTopics(b.topics, b.records), "");  // fails on a record crossing a block
+void WriteAndRead(const std::string& text, ReadBack& b) {
+  b.src = Parse(text);
+  b.file = Build(b.src);
+  ASSERT_EQ(b.r.Load(b.file), "");
+  ASSERT_EQ(b.r.WalkTopics(b.topics, b.records), "");  // fails on a record crossing a block
 }
 
-std::string shippedSource(const std::string& name) {
+std::string ShippedSource(const std::string& name) {
   std::ifstream in(std::string(HVT_HELP_SOURCES) + "/" + name, std::ios::binary);
   return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
@@ -88,45 +88,45 @@ std::string shippedSource(const std::string& name) {
 }  // namespace
 
 TEST(HelpFile, DirectoryHoldsEveryInternalFileInByteOrder) {
-  Bytes file = build(parse(kSample));
+  Bytes file = Build(Parse(kSample));
   hlptest::HelpReader r;
-  ASSERT_EQ(r.load(file), "");
+  ASSERT_EQ(r.Load(file), "");
   std::vector<std::string> expected = {"|CONTEXT", "|CTXOMAP", "|FONT",  "|KWBTREE", "|KWDATA",
                                        "|KWMAP",   "|SYSTEM",  "|TOPIC", "|TTLBTREE"};
-  EXPECT_EQ(r.names(), expected);
-  EXPECT_EQ(getU32(file.data()), kHelpMagic);
-  EXPECT_EQ(getU32(file.data() + 8), 0xFFFFFFFFu);
-  hlptest::Slice dir{file.data() + getU32(file.data() + 4) + 9, 0};
-  hlptest::BtreeInfo info = hlptest::btreeInfo(dir);
+  EXPECT_EQ(r.Names(), expected);
+  EXPECT_EQ(GetU32(file.data()), kHelpMagic);
+  EXPECT_EQ(GetU32(file.data() + 8), 0xFFFFFFFFu);
+  hlptest::Slice dir{file.data() + GetU32(file.data() + 4) + 9, 0};
+  hlptest::BtreeInfo info = hlptest::ReadBtreeInfo(dir);
   EXPECT_EQ(info.flags, 0x0402);
   EXPECT_EQ(info.pageSize, 1024);
   EXPECT_EQ(info.structure, "z4");
 }
 
 TEST(HelpFile, SystemRecordsGiveTitleContentsLcidAndCharset) {
-  HelpSource src = parse(kSample);
-  Bytes file = build(src);
+  HelpSource src = Parse(kSample);
+  Bytes file = Build(src);
   hlptest::HelpReader r;
-  ASSERT_EQ(r.load(file), "");
+  ASSERT_EQ(r.Load(file), "");
   uint16_t minor = 0, flags = 99;
-  auto rec = r.systemRecords(minor, flags);
+  auto rec = r.SystemRecords(minor, flags);
   EXPECT_EQ(minor, 33);
   EXPECT_EQ(flags, 0);
   ASSERT_TRUE(rec.count(1));
   EXPECT_STREQ(reinterpret_cast<const char*>(rec[1].data()), "Sample Help");
   ASSERT_EQ(rec[3].size(), 4u);
   bool found = false;
-  EXPECT_EQ(getU32(rec[3].data()), contextOffset(r, "second", found));
+  EXPECT_EQ(GetU32(rec[3].data()), ContextOffset(r, "second", found));
   EXPECT_TRUE(found);
   ASSERT_EQ(rec[9].size(), 8u);
-  EXPECT_EQ(getU16(rec[9].data()), 0x0407);
+  EXPECT_EQ(GetU16(rec[9].data()), 0x0407);
   ASSERT_EQ(rec[11].size(), 2u);
   EXPECT_EQ(rec[11][0], 0);
 }
 
 TEST(HelpFile, TopicsWalkInOrderAndContextsPointAtTheirHeaders) {
   ReadBack b;
-  ASSERT_NO_FATAL_FAILURE(writeAndRead(kSample, b));
+  ASSERT_NO_FATAL_FAILURE(WriteAndRead(kSample, b));
   const HelpSource& src = b.src;
   hlptest::HelpReader& r = b.r;
   const std::vector<hlptest::TopicSeen>& topics = b.topics;
@@ -136,7 +136,7 @@ TEST(HelpFile, TopicsWalkInOrderAndContextsPointAtTheirHeaders) {
   EXPECT_EQ(topics[2].title, "Third Topic");
   for (size_t i = 0; i < topics.size(); ++i) {
     bool found = false;
-    EXPECT_EQ(contextOffset(r, src.topics[i].name, found), topics[i].offset) << i;
+    EXPECT_EQ(ContextOffset(r, src.topics[i].name, found), topics[i].offset) << i;
     EXPECT_TRUE(found);
     ASSERT_FALSE(topics[i].paragraphs.empty());
     EXPECT_EQ(topics[i].paragraphs[0].text, src.topics[i].title + "\n");  // heading first
@@ -146,67 +146,67 @@ TEST(HelpFile, TopicsWalkInOrderAndContextsPointAtTheirHeaders) {
   EXPECT_EQ(p.text, "Plain text, bold and a jump.\n");
   EXPECT_EQ(p.fonts, (std::vector<uint16_t>{kFontBody, kFontBold, kFontBody}));
   ASSERT_EQ(p.jumps.size(), 1u);
-  EXPECT_EQ(p.jumps[0], contextHash("second"));
-  EXPECT_EQ(topics[1].paragraphs[1].jumps[0], contextHash("first"));
+  EXPECT_EQ(p.jumps[0], ContextHash("second"));
+  EXPECT_EQ(topics[1].paragraphs[1].jumps[0], ContextHash("first"));
   EXPECT_EQ(records.back().type, 2);  // the chain ends with an empty header
 }
 
 TEST(HelpFile, ContextNumbersMapToTheirTopics) {
-  HelpSource src = parse(kSample);
-  Bytes file = build(src);
+  HelpSource src = Parse(kSample);
+  Bytes file = Build(src);
   hlptest::HelpReader r;
-  ASSERT_EQ(r.load(file), "");
+  ASSERT_EQ(r.Load(file), "");
   hlptest::Slice m;
-  ASSERT_TRUE(r.find("|CTXOMAP", m));
-  ASSERT_EQ(getU16(m.data), 2);
+  ASSERT_TRUE(r.Find("|CTXOMAP", m));
+  ASSERT_EQ(GetU16(m.data), 2);
   ASSERT_EQ(m.size, 2u + 2 * 8);
   bool found = false;
-  EXPECT_EQ(getU32(m.data + 2), 3u);
-  EXPECT_EQ(getU32(m.data + 6), contextOffset(r, "second", found));
-  EXPECT_EQ(getU32(m.data + 10), 7u);
-  EXPECT_EQ(getU32(m.data + 14), contextOffset(r, "first", found));
+  EXPECT_EQ(GetU32(m.data + 2), 3u);
+  EXPECT_EQ(GetU32(m.data + 6), ContextOffset(r, "second", found));
+  EXPECT_EQ(GetU32(m.data + 10), 7u);
+  EXPECT_EQ(GetU32(m.data + 14), ContextOffset(r, "first", found));
 }
 
 TEST(HelpFile, TitleTreeAndKeywordIndex) {
   ReadBack b;
-  ASSERT_NO_FATAL_FAILURE(writeAndRead(kSample, b));
+  ASSERT_NO_FATAL_FAILURE(WriteAndRead(kSample, b));
   hlptest::HelpReader& r = b.r;
   const std::vector<hlptest::TopicSeen>& topics = b.topics;
 
   hlptest::Slice t;
-  ASSERT_TRUE(r.find("|TTLBTREE", t));
-  EXPECT_EQ(hlptest::btreeInfo(t).structure, "Lz");
+  ASSERT_TRUE(r.Find("|TTLBTREE", t));
+  EXPECT_EQ(hlptest::ReadBtreeInfo(t).structure, "Lz");
   auto ttlSize = [](const uint8_t* p, bool leaf) {
     return leaf ? 4 + std::strlen(reinterpret_cast<const char*>(p + 4)) + 1 : 6;
   };
-  EXPECT_EQ(hlptest::btreeCheck(t, ttlSize), "");
-  auto titles = hlptest::btreeLeafEntries(t, ttlSize);
+  EXPECT_EQ(hlptest::BtreeCheck(t, ttlSize), "");
+  auto titles = hlptest::BtreeLeafEntries(t, ttlSize);
   ASSERT_EQ(titles.size(), 3u);
   for (size_t i = 0; i < 3; ++i) {
-    EXPECT_EQ(getU32(titles[i]), topics[i].offset);
+    EXPECT_EQ(GetU32(titles[i]), topics[i].offset);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(titles[i] + 4)), topics[i].title);
   }
 
   hlptest::Slice kw, data, map;
-  ASSERT_TRUE(r.find("|KWBTREE", kw));
-  ASSERT_TRUE(r.find("|KWDATA", data));
-  ASSERT_TRUE(r.find("|KWMAP", map));
-  auto kwSize = [](const uint8_t* p, bool leaf) { return hlptest::zEntrySize(p, leaf, 6); };
-  EXPECT_EQ(hlptest::btreeCheck(kw, kwSize), "");
-  auto words = hlptest::btreeLeafEntries(kw, kwSize);
+  ASSERT_TRUE(r.Find("|KWBTREE", kw));
+  ASSERT_TRUE(r.Find("|KWDATA", data));
+  ASSERT_TRUE(r.Find("|KWMAP", map));
+  auto kwSize = [](const uint8_t* p, bool leaf) { return hlptest::ZEntrySize(p, leaf, 6); };
+  EXPECT_EQ(hlptest::BtreeCheck(kw, kwSize), "");
+  auto words = hlptest::BtreeLeafEntries(kw, kwSize);
   ASSERT_EQ(words.size(), 3u);  // Alpha merged with alpha
   std::vector<std::string> names;
   for (const uint8_t* w : words) names.push_back(reinterpret_cast<const char*>(w));
   EXPECT_EQ(names, (std::vector<std::string>{"Alpha", "beta", "Gamma"}));
   const uint8_t* alpha = words[0] + 6;
-  ASSERT_EQ(getU16(alpha), 2);
-  uint32_t at = getU32(alpha + 2);
-  EXPECT_EQ(getU32(data.data + at), topics[0].offset);
-  EXPECT_EQ(getU32(data.data + at + 4), topics[1].offset);
+  ASSERT_EQ(GetU16(alpha), 2);
+  uint32_t at = GetU32(alpha + 2);
+  EXPECT_EQ(GetU32(data.data + at), topics[0].offset);
+  EXPECT_EQ(GetU32(data.data + at + 4), topics[1].offset);
   EXPECT_EQ(data.size, 4u * 4);
   ASSERT_EQ(map.size, 6u);
-  EXPECT_EQ(getU32(map.data), 0u);
-  EXPECT_EQ(getU16(map.data + 4), 0);
+  EXPECT_EQ(GetU32(map.data), 0u);
+  EXPECT_EQ(GetU16(map.data + 4), 0);
 }
 
 TEST(HelpFile, LongTopicsSpreadOverBlocksWithoutCrossingThem) {
@@ -217,7 +217,7 @@ TEST(HelpFile, LongTopicsSpreadOverBlocksWithoutCrossingThem) {
     for (int p = 0; p < 6; ++p) text += std::string(300, static_cast<char>('a' + p)) + "\n\n";
   }
   ReadBack b;
-  ASSERT_NO_FATAL_FAILURE(writeAndRead(text, b));
+  ASSERT_NO_FATAL_FAILURE(WriteAndRead(text, b));
   const HelpSource& src = b.src;
   hlptest::HelpReader& r = b.r;
   const std::vector<hlptest::TopicSeen>& topics = b.topics;
@@ -225,7 +225,7 @@ TEST(HelpFile, LongTopicsSpreadOverBlocksWithoutCrossingThem) {
   ASSERT_EQ(topics.size(), 12u);
 
   hlptest::Slice topic;
-  ASSERT_TRUE(r.find("|TOPIC", topic));
+  ASSERT_TRUE(r.Find("|TOPIC", topic));
   ASSERT_EQ(topic.size % kTopicBlockSize, 0u);
   uint32_t blocks = static_cast<uint32_t>(topic.size / kTopicBlockSize);
   EXPECT_GE(blocks, 5u);
@@ -235,13 +235,13 @@ TEST(HelpFile, LongTopicsSpreadOverBlocksWithoutCrossingThem) {
     const uint8_t* h = topic.data + b * kTopicBlockSize;
     while (i < records.size() && ((records[i].pos - 12) >> 14) < b) ++i;
     ASSERT_LT(i, records.size());
-    EXPECT_EQ(getU32(h + 4), records[i].pos) << b;
-    EXPECT_EQ(getU32(h), i == 0 ? 0xFFFFFFFFu : records[i - 1].pos) << b;
-    EXPECT_EQ(records[i].pos, topicPos(b, (records[i].pos - 12) & 0x3FFF));
+    EXPECT_EQ(GetU32(h + 4), records[i].pos) << b;
+    EXPECT_EQ(GetU32(h), i == 0 ? 0xFFFFFFFFu : records[i - 1].pos) << b;
+    EXPECT_EQ(records[i].pos, TopicPos(b, (records[i].pos - 12) & 0x3FFF));
   }
   for (size_t t = 0; t < topics.size(); ++t) {
     bool found = false;
-    EXPECT_EQ(contextOffset(r, src.topics[t].name, found), topics[t].offset);
+    EXPECT_EQ(ContextOffset(r, src.topics[t].name, found), topics[t].offset);
     EXPECT_TRUE(found);
     EXPECT_EQ(topics[t].paragraphs.size(), 7u);
   }
@@ -251,34 +251,34 @@ TEST(HelpFile, LongTopicsSpreadOverBlocksWithoutCrossingThem) {
 
 TEST(HelpFile, ShippedSourcesBuildAndMapEveryNumber) {
   for (const char* name : {"kelvane.hsrc", "install.hsrc"}) {
-    std::string text = shippedSource(name);
+    std::string text = ShippedSource(name);
     ASSERT_FALSE(text.empty()) << name;
     ReadBack b;
-    ASSERT_NO_FATAL_FAILURE(writeAndRead(text, b)) << name;
+    ASSERT_NO_FATAL_FAILURE(WriteAndRead(text, b)) << name;
     const HelpSource& src = b.src;
     hlptest::HelpReader& r = b.r;
     hlptest::Slice m;
-    ASSERT_TRUE(r.find("|CTXOMAP", m));
+    ASSERT_TRUE(r.Find("|CTXOMAP", m));
     size_t numbered = 0;
     for (const Topic& t : src.topics) numbered += t.hasNumber;
-    EXPECT_EQ(getU16(m.data), numbered) << name;
+    EXPECT_EQ(GetU16(m.data), numbered) << name;
   }
 }
 
 TEST(HelpFile, InstallHelpMapsEveryContextSetupAsksFor) {
-  std::string text = shippedSource("install.hsrc");
+  std::string text = ShippedSource("install.hsrc");
   ASSERT_FALSE(text.empty());
   ReadBack b;
-  ASSERT_NO_FATAL_FAILURE(writeAndRead(text, b));
+  ASSERT_NO_FATAL_FAILURE(WriteAndRead(text, b));
   hlptest::HelpReader& r = b.r;
   const std::vector<hlptest::TopicSeen>& topics = b.topics;
   hlptest::Slice m;
-  ASSERT_TRUE(r.find("|CTXOMAP", m));
+  ASSERT_TRUE(r.Find("|CTXOMAP", m));
   for (uint32_t n : hlptest::kSetupContexts) {
     bool mapped = false;
-    for (uint16_t i = 0; i < getU16(m.data); ++i) {
-      if (getU32(m.data + 2 + 8 * i) != n) continue;
-      uint32_t offset = getU32(m.data + 6 + 8 * i);
+    for (uint16_t i = 0; i < GetU16(m.data); ++i) {
+      if (GetU32(m.data + 2 + 8 * i) != n) continue;
+      uint32_t offset = GetU32(m.data + 6 + 8 * i);
       for (const hlptest::TopicSeen& t : topics) mapped = mapped || t.offset == offset;
     }
     EXPECT_TRUE(mapped) << "help context " << n << " has no topic in install.hlp";

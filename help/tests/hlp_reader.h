@@ -25,17 +25,17 @@ using EntrySize = std::function<size_t(const uint8_t* p, bool leaf)>;
 // <0, 0, >0 as the entry's key compares with the wanted one.
 using EntryCompare = std::function<int(const uint8_t* p)>;
 
-BtreeInfo btreeInfo(Slice tree);
+BtreeInfo ReadBtreeInfo(Slice tree);
 // Every leaf entry, following the leaf chain from the leftmost leaf.
-std::vector<const uint8_t*> btreeLeafEntries(Slice tree, const EntrySize& size);
+std::vector<const uint8_t*> BtreeLeafEntries(Slice tree, const EntrySize& size);
 // Finds one entry by walking from the root, as a viewer does; nullptr if absent.
-const uint8_t* btreeFind(Slice tree, const EntrySize& size, const EntryCompare& compare);
+const uint8_t* BtreeFind(Slice tree, const EntrySize& size, const EntryCompare& compare);
 // Checks page headers: free-byte counts, leaf links, and that every page
 // number is in range. Returns an empty string when sound.
-std::string btreeCheck(Slice tree, const EntrySize& size);
+std::string BtreeCheck(Slice tree, const EntrySize& size);
 
-size_t zEntrySize(const uint8_t* p, bool leaf, size_t leafData);  // STRINGZ key
-size_t longEntrySize(bool leaf, size_t leafData);                 // 4-byte key
+size_t ZEntrySize(const uint8_t* p, bool leaf, size_t leafData);  // STRINGZ key
+size_t LongEntrySize(bool leaf, size_t leafData);                 // 4-byte key
 
 struct Paragraph {
   std::string text;
@@ -59,14 +59,14 @@ struct RecordSeen {
 class HelpReader {
  public:
   // Returns an empty string when the file's header and directory are sound.
-  std::string load(const std::vector<uint8_t>& file);
-  bool find(const std::string& name, Slice& out) const;  // data after the 9-byte header
-  std::vector<std::string> names() const;
+  std::string Load(const std::vector<uint8_t>& file);
+  bool Find(const std::string& name, Slice& out) const;  // data after the 9-byte header
+  std::vector<std::string> Names() const;
   const std::vector<uint8_t>& bytes() const { return file_; }
-  uint32_t fileOffset(const std::string& name) const;
+  uint32_t FileOffset(const std::string& name) const;
 
-  std::map<uint16_t, std::vector<uint8_t>> systemRecords(uint16_t& minor, uint16_t& flags) const;
-  std::string walkTopics(std::vector<TopicSeen>& topics, std::vector<RecordSeen>& records) const;
+  std::map<uint16_t, std::vector<uint8_t>> SystemRecords(uint16_t& minor, uint16_t& flags) const;
+  std::string WalkTopics(std::vector<TopicSeen>& topics, std::vector<RecordSeen>& records) const;
 
  private:
   std::vector<uint8_t> file_;

@@ -13,20 +13,20 @@ using namespace hlp;
 
 namespace {
 
-SourceError parseError(const std::string& text) {
+SourceError ParseError(const std::string& text) {
   HelpSource src;
   SourceError err;
-  EXPECT_FALSE(parseHelpSource(text, src, err));
+  EXPECT_FALSE(ParseHelpSource(text, src, err));
   return err;
 }
 
-std::string tempPath(const std::string& name) { return std::string(HVT_TEST_TMP) + "/" + name; }
+std::string TempPath(const std::string& name) { return std::string(HVT_TEST_TMP) + "/" + name; }
 
-void writeText(const std::string& path, const std::string& text) {
+void WriteText(const std::string& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
 }
 
-std::string readText(const std::string& path) {
+std::string ReadText(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
@@ -36,64 +36,64 @@ bool exists(const std::string& path) { return std::ifstream(path).good(); }
 }  // namespace
 
 TEST(SourceErrors, JumpToUnknownTopicNamesTheParagraphLine) {
-  SourceError e = parseError("title: T\n= a: A\ntext\n\nsee [there](nowhere)\n");
+  SourceError e = ParseError("title: T\n= a: A\ntext\n\nsee [there](nowhere)\n");
   EXPECT_EQ(e.line, 5);
   EXPECT_NE(e.message.find("nowhere"), std::string::npos);
 }
 
 TEST(SourceErrors, DuplicateContextNameIgnoresCase) {
-  SourceError e = parseError("title: T\n= Intro: A\nx\n= intro: B\ny\n");
+  SourceError e = ParseError("title: T\n= Intro: A\nx\n= intro: B\ny\n");
   EXPECT_EQ(e.line, 4);
   EXPECT_NE(e.message.find("duplicate context name"), std::string::npos);
 }
 
 TEST(SourceErrors, DuplicateContextNumber) {
-  SourceError e = parseError("title: T\n= a 5: A\nx\n= b 6: B\n= c 5: C\n");
+  SourceError e = ParseError("title: T\n= a 5: A\nx\n= b 6: B\n= c 5: C\n");
   EXPECT_EQ(e.line, 5);
   EXPECT_NE(e.message.find("duplicate context number 5"), std::string::npos);
 }
 
 TEST(SourceErrors, ContextNameOutsideTheHashCharacters) {
-  SourceError e = parseError("title: T\n= a: A\n\n= undo-restore: B\n");
+  SourceError e = ParseError("title: T\n= a: A\n\n= undo-restore: B\n");
   EXPECT_EQ(e.line, 4);
   EXPECT_NE(e.message.find("undo-restore"), std::string::npos);
 }
 
 TEST(SourceErrors, UnknownContentsTopicAndBrokenMarkup) {
-  EXPECT_EQ(parseError("title: T\ncontents: gone\n= a: A\n").line, 2);
-  EXPECT_EQ(parseError("title: T\n= a: A\nsome **bold\n").line, 3);
-  EXPECT_EQ(parseError("title: T\n= a: A\n[label(a)\n").line, 3);
-  EXPECT_EQ(parseError("title: T\n= a x: A\n").line, 2);
-  EXPECT_EQ(parseError("= a: A\n").line, 1);  // no title
+  EXPECT_EQ(ParseError("title: T\ncontents: gone\n= a: A\n").line, 2);
+  EXPECT_EQ(ParseError("title: T\n= a: A\nsome **bold\n").line, 3);
+  EXPECT_EQ(ParseError("title: T\n= a: A\n[label(a)\n").line, 3);
+  EXPECT_EQ(ParseError("title: T\n= a x: A\n").line, 2);
+  EXPECT_EQ(ParseError("= a: A\n").line, 1);  // no title
 }
 
 TEST(Compile, SourceErrorKeepsThePreviousOutput) {
-  std::string src = tempPath("broken.hsrc"), out = tempPath("broken.hlp");
-  writeText(src, "title: T\n= a: A\nsee [x](missing)\n");
-  writeText(out, "previous");
+  std::string src = TempPath("broken.hsrc"), out = TempPath("broken.hlp");
+  WriteText(src, "title: T\n= a: A\nsee [x](missing)\n");
+  WriteText(out, "previous");
   std::string message;
-  EXPECT_FALSE(compileHelpFile(src, out, message));
+  EXPECT_FALSE(CompileHelpFile(src, out, message));
   EXPECT_EQ(message, src + ":3: error: jump to unknown topic 'missing'");
-  EXPECT_EQ(readText(out), "previous");
+  EXPECT_EQ(ReadText(out), "previous");
   EXPECT_FALSE(exists(out + ".tmp"));
 }
 
 TEST(Compile, GoodSourceReplacesTheOutputWhole) {
-  std::string src = tempPath("good.hsrc"), out = tempPath("good.hlp");
-  writeText(src, "title: T\n= a 1: A\nhello\n");
+  std::string src = TempPath("good.hsrc"), out = TempPath("good.hlp");
+  WriteText(src, "title: T\n= a 1: A\nhello\n");
   std::remove(out.c_str());
   std::string message;
-  ASSERT_TRUE(compileHelpFile(src, out, message)) << message;
-  std::string bytes = readText(out);
+  ASSERT_TRUE(CompileHelpFile(src, out, message)) << message;
+  std::string bytes = ReadText(out);
   ASSERT_GE(bytes.size(), 16u);
   EXPECT_EQ(static_cast<uint8_t>(bytes[0]), 0x3F);
   EXPECT_FALSE(exists(out + ".tmp"));
 }
 
 TEST(Compile, UnwritableOutputLeavesNothing) {
-  std::string out = tempPath("no_such_folder/x.hlp");
+  std::string out = TempPath("no_such_folder/x.hlp");
   std::string err;
-  EXPECT_FALSE(saveFileAtomically(out, Bytes{1, 2, 3}, err));
+  EXPECT_FALSE(SaveFileAtomically(out, Bytes{1, 2, 3}, err));
   EXPECT_FALSE(err.empty());
   EXPECT_FALSE(exists(out));
 }

@@ -23,19 +23,19 @@
 
 namespace {
 
-std::string windowsPath(std::string p) {
+std::string WindowsPath(std::string p) {
   if (!p.empty() && p[0] == '/') p = "Z:" + p;
   for (char& c : p)
     if (c == '/') c = '\\';
   return p;
 }
 
-std::string helpDir() {
+std::string HelpDir() {
   const char* env = std::getenv("HVT_HELP_DIR");
-  return windowsPath(env && *env ? env : HVT_HELP_DIR);
+  return WindowsPath(env && *env ? env : HVT_HELP_DIR);
 }
 
-bool readFile(const std::string& path, std::string& text) {
+bool ReadTextFile(const std::string& path, std::string& text) {
   std::FILE* f = std::fopen(path.c_str(), "rb");
   if (!f) return false;
   char buf[4096];
@@ -45,13 +45,13 @@ bool readFile(const std::string& path, std::string& text) {
   return true;
 }
 
-std::string windowText(HWND w) {
+std::string WindowText(HWND w) {
   char buf[8192];
   int n = GetWindowTextA(w, buf, sizeof buf);
   return std::string(buf, n > 0 ? n : 0);
 }
 
-std::string lower(std::string s) {
+std::string Lower(std::string s) {
   for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return s;
 }
@@ -63,18 +63,18 @@ struct Viewer {
 };
 
 // The viewer's main window: Wine's and Windows' viewers both use this class.
-Viewer findViewer() {
+Viewer FindViewer() {
   Viewer v;
   v.main = FindWindowA("MS_WINHELP", nullptr);
   if (v.main) {
-    v.caption = windowText(v.main);
+    v.caption = WindowText(v.main);
     GetWindowThreadProcessId(v.main, &v.pid);
   }
   return v;
 }
 
 // The topic window belongs to another process: ask it for its text.
-std::string controlText(HWND w) {
+std::string ControlText(HWND w) {
   std::vector<char> buf(65536);
   DWORD_PTR n = 0;
   if (!SendMessageTimeoutA(w, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data()),
@@ -88,26 +88,26 @@ struct TextWindow {
   std::string text;
 };
 
-BOOL CALLBACK keepLongestText(HWND w, LPARAM lp) {
+BOOL CALLBACK KeepLongestText(HWND w, LPARAM lp) {
   TextWindow* best = reinterpret_cast<TextWindow*>(lp);
-  std::string t = controlText(w);
+  std::string t = ControlText(w);
   if (t.size() > best->text.size()) *best = {w, t};
   return TRUE;
 }
 
 // The child window that shows the topic: the one whose text is longest.
-TextWindow topicWindow(HWND main) {
+TextWindow TopicWindow(HWND main) {
   TextWindow best;
-  EnumChildWindows(main, keepLongestText, reinterpret_cast<LPARAM>(&best));
+  EnumChildWindows(main, KeepLongestText, reinterpret_cast<LPARAM>(&best));
   return best;
 }
 
-bool startsWithLine(const std::string& text, const std::string& line) {
+bool StartsWithLine(const std::string& text, const std::string& line) {
   return text.compare(0, line.size(), line) == 0 &&
          (text.size() == line.size() || text[line.size()] == '\r' || text[line.size()] == '\n');
 }
 
-void pump() {
+void Pump() {
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
     TranslateMessage(&msg);
@@ -116,17 +116,17 @@ void pump() {
 }
 
 // Waits for a condition, serving our own messages, until the deadline.
-bool waitFor(const std::function<bool()>& done, DWORD ms = 20000) {
+bool WaitFor(const std::function<bool()>& done, DWORD ms = 20000) {
   DWORD start = GetTickCount();
   for (;;) {
-    pump();
+    Pump();
     if (done()) return true;
     if (GetTickCount() - start > ms) return false;
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
   }
 }
 
-bool processRunning(DWORD pid) {
+bool ProcessRunning(DWORD pid) {
   HANDLE h = OpenProcess(SYNCHRONIZE, FALSE, pid);
   if (!h) return false;
   bool running = WaitForSingleObject(h, 0) == WAIT_TIMEOUT;
@@ -150,7 +150,7 @@ struct ViewerGuard {
   }
 };
 
-HWND ownerWindow() {
+HWND OwnerWindow() {
   static HWND owner = nullptr;
   if (owner) return owner;
   WNDCLASSA wc = {};
@@ -170,19 +170,19 @@ struct ShownTopic {
 
 // Waits until the viewer shows a topic that starts with this title; the
 // viewer's process is handed to the guard as soon as it is seen.
-bool waitForTopic(const std::string& topicTitle, ShownTopic& shown, ViewerGuard& guard) {
-  return waitFor([&] {
-    shown.viewer = findViewer();
+bool WaitForTopic(const std::string& topicTitle, ShownTopic& shown, ViewerGuard& guard) {
+  return WaitFor([&] {
+    shown.viewer = FindViewer();
     if (!shown.viewer.main) return false;
     if (std::find(guard.pids.begin(), guard.pids.end(), shown.viewer.pid) == guard.pids.end())
       guard.pids.push_back(shown.viewer.pid);
-    shown.text = topicWindow(shown.viewer.main);
-    return startsWithLine(shown.text.text, topicTitle);
+    shown.text = TopicWindow(shown.viewer.main);
+    return StartsWithLine(shown.text.text, topicTitle);
   });
 }
 
 // Character index of `needle` as the rich text control counts: "\r\n" is one.
-int controlIndex(const std::string& text, const std::string& needle) {
+int ControlIndex(const std::string& text, const std::string& needle) {
   size_t at = text.find(needle);
   if (at == std::string::npos) return -1;
   int index = 0;
@@ -199,12 +199,12 @@ TEST_P(HelpFileInViewer, OpensAtContentsEveryContextAndJumpAndQuits) {
   const std::string name = GetParam();
   const std::string sourceName = name == "KELVANE.HLP" ? "kelvane.hsrc" : "install.hsrc";
   std::string text;
-  ASSERT_TRUE(readFile(windowsPath(std::string(HVT_HELP_SOURCES) + "/" + sourceName), text));
+  ASSERT_TRUE(ReadTextFile(WindowsPath(std::string(HVT_HELP_SOURCES) + "/" + sourceName), text));
   hlp::HelpSource src;
   hlp::SourceError err;
-  ASSERT_TRUE(hlp::parseHelpSource(text, src, err)) << err.line << ": " << err.message;
+  ASSERT_TRUE(hlp::ParseHelpSource(text, src, err)) << err.line << ": " << err.message;
 
-  const std::string path = helpDir() + "\\" + name;
+  const std::string path = HelpDir() + "\\" + name;
   ASSERT_NE(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES) << path;
   if (name == "install.hlp")
     for (uint32_t n : hlptest::kSetupContexts) {
@@ -214,15 +214,15 @@ TEST_P(HelpFileInViewer, OpensAtContentsEveryContextAndJumpAndQuits) {
                           << " but install.hlp has no topic for it";
     }
 
-  HWND owner = ownerWindow();
+  HWND owner = OwnerWindow();
   ASSERT_NE(owner, nullptr);
   ViewerGuard guard;
   ShownTopic shown;
 
   // Contents.
-  const hlp::Topic& contents = src.topics[hlp::findTopic(src, src.contents)];
+  const hlp::Topic& contents = src.topics[hlp::FindTopic(src, src.contents)];
   ASSERT_TRUE(WinHelpA(owner, path.c_str(), HELP_CONTENTS, 0));
-  ASSERT_TRUE(waitForTopic(contents.title, shown, guard))
+  ASSERT_TRUE(WaitForTopic(contents.title, shown, guard))
       << "contents topic '" << contents.title
       << "' not shown; viewer text: " << shown.text.text.substr(0, 200);
   // Opened through WinHelpA, Wine's viewer keeps its own caption ("Wine
@@ -236,10 +236,10 @@ TEST_P(HelpFileInViewer, OpensAtContentsEveryContextAndJumpAndQuits) {
     if (!t.hasNumber) continue;
     ++numbered;
     ASSERT_TRUE(WinHelpA(owner, path.c_str(), HELP_CONTEXT, t.number));
-    EXPECT_TRUE(waitForTopic(t.title, shown, guard))
+    EXPECT_TRUE(WaitForTopic(t.title, shown, guard))
         << "context " << t.number << " should show '" << t.title
         << "'; viewer text: " << shown.text.text.substr(0, 120);
-    EXPECT_TRUE(processRunning(shown.viewer.pid)) << "viewer ended at context " << t.number;
+    EXPECT_TRUE(ProcessRunning(shown.viewer.pid)) << "viewer ended at context " << t.number;
   }
   EXPECT_GT(numbered, 0);
 
@@ -249,23 +249,23 @@ TEST_P(HelpFileInViewer, OpensAtContentsEveryContextAndJumpAndQuits) {
     for (const hlp::Span& s : p.spans)
       if (s.kind == hlp::Span::Jump && label.empty()) label = s.text, target = s.target;
   ASSERT_FALSE(label.empty());
-  const hlp::Topic& targetTopic = src.topics[hlp::findTopic(src, target)];
+  const hlp::Topic& targetTopic = src.topics[hlp::FindTopic(src, target)];
   ASSERT_TRUE(WinHelpA(owner, path.c_str(), HELP_CONTENTS, 0));
-  ASSERT_TRUE(waitForTopic(contents.title, shown, guard));
-  int index = controlIndex(shown.text.text, label);
+  ASSERT_TRUE(WaitForTopic(contents.title, shown, guard));
+  int index = ControlIndex(shown.text.text, label);
   ASSERT_GE(index, 0);
   LRESULT pos = SendMessageA(shown.text.hwnd, EM_POSFROMCHAR, static_cast<WPARAM>(index), 0);
   LPARAM at = MAKELPARAM(LOWORD(pos) + 4, HIWORD(pos) + 4);
   PostMessageA(shown.text.hwnd, WM_LBUTTONDOWN, MK_LBUTTON, at);
   PostMessageA(shown.text.hwnd, WM_LBUTTONUP, 0, at);
-  EXPECT_TRUE(waitForTopic(targetTopic.title, shown, guard))
+  EXPECT_TRUE(WaitForTopic(targetTopic.title, shown, guard))
       << "jump '" << label << "' should lead to '" << targetTopic.title
       << "'; viewer text: " << shown.text.text.substr(0, 120);
 
   // HELP_QUIT ends the viewer.
   DWORD pid = shown.viewer.pid;
   ASSERT_TRUE(WinHelpA(owner, path.c_str(), HELP_QUIT, 0));
-  EXPECT_TRUE(waitFor([pid] { return !processRunning(pid); }))
+  EXPECT_TRUE(WaitFor([pid] { return !ProcessRunning(pid); }))
       << "viewer still running after HELP_QUIT";
 }
 
@@ -274,13 +274,13 @@ TEST_P(HelpFileInViewer, OpensAtContentsEveryContextAndJumpAndQuits) {
 TEST_P(HelpFileInViewer, CaptionShowsTitleAndPath) {
   const std::string name = GetParam();
   std::string text;
-  ASSERT_TRUE(readFile(windowsPath(std::string(HVT_HELP_SOURCES) + "/" +
-                                   (name == "KELVANE.HLP" ? "kelvane.hsrc" : "install.hsrc")),
-                       text));
+  ASSERT_TRUE(ReadTextFile(WindowsPath(std::string(HVT_HELP_SOURCES) + "/" +
+                                       (name == "KELVANE.HLP" ? "kelvane.hsrc" : "install.hsrc")),
+                           text));
   hlp::HelpSource src;
   hlp::SourceError err;
-  ASSERT_TRUE(hlp::parseHelpSource(text, src, err));
-  const std::string path = helpDir() + "\\" + name;
+  ASSERT_TRUE(hlp::ParseHelpSource(text, src, err));
+  const std::string path = HelpDir() + "\\" + name;
 
   std::string cmd = "winhlp32.exe " + path;
   STARTUPINFOA si = {};
@@ -294,8 +294,8 @@ TEST_P(HelpFileInViewer, CaptionShowsTitleAndPath) {
   CloseHandle(pi.hProcess);
 
   Viewer v;
-  ASSERT_TRUE(waitFor([&] {
-    v = findViewer();
+  ASSERT_TRUE(WaitFor([&] {
+    v = FindViewer();
     return v.main && v.pid == pi.dwProcessId && v.caption.find(" - ") != std::string::npos;
   })) << "caption: "
       << v.caption;
@@ -303,7 +303,7 @@ TEST_P(HelpFileInViewer, CaptionShowsTitleAndPath) {
   // Wine cuts the caption to 50 characters, so the path may be cut short.
   std::string shownPath = v.caption.substr(v.caption.rfind(" - ") + 3);
   EXPECT_GE(shownPath.size(), 3u) << v.caption;
-  EXPECT_EQ(lower(path).compare(0, shownPath.size(), lower(shownPath)), 0) << v.caption;
+  EXPECT_EQ(Lower(path).compare(0, shownPath.size(), Lower(shownPath)), 0) << v.caption;
 }
 
 INSTANTIATE_TEST_SUITE_P(BothPrograms, HelpFileInViewer,

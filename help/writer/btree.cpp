@@ -13,25 +13,25 @@ struct Page {
   uint16_t firstChild = 0xFFFF;  // index pages: the "previous page" field
 };
 
-Bytes pageBytes(const Page& p, bool leaf, uint16_t pageSize, int16_t prev, int16_t next) {
+Bytes PageBytes(const Page& p, bool leaf, uint16_t pageSize, int16_t prev, int16_t next) {
   Bytes b;
   size_t header = leaf ? kLeafHeaderSize : kIndexHeaderSize;
-  putU16(b, static_cast<uint16_t>(pageSize - header - p.body.size()));
-  putU16(b, p.count);
+  PutU16(b, static_cast<uint16_t>(pageSize - header - p.body.size()));
+  PutU16(b, p.count);
   if (leaf) {
-    putU16(b, static_cast<uint16_t>(prev));
-    putU16(b, static_cast<uint16_t>(next));
+    PutU16(b, static_cast<uint16_t>(prev));
+    PutU16(b, static_cast<uint16_t>(next));
   } else {
-    putU16(b, p.firstChild);
+    PutU16(b, p.firstChild);
   }
-  append(b, p.body);
+  Append(b, p.body);
   b.resize(pageSize, 0);
   return b;
 }
 
 }  // namespace
 
-bool buildBtree(const BtreeLayout& layout, const std::vector<BtreeEntry>& entries, BuiltBtree& out,
+bool BuildBtree(const BtreeLayout& layout, const std::vector<BtreeEntry>& entries, BuiltBtree& out,
                 std::string& error) {
   const size_t leafRoom = layout.pageSize - kLeafHeaderSize;
   const size_t indexRoom = layout.pageSize - kIndexHeaderSize;
@@ -52,8 +52,8 @@ bool buildBtree(const BtreeLayout& layout, const std::vector<BtreeEntry>& entrie
     }
     Page& p = leaves.back();
     if (p.count == 0) p.firstKey = e.key;
-    append(p.body, e.key);
-    append(p.body, e.data);
+    Append(p.body, e.key);
+    Append(p.body, e.data);
     ++p.count;
     ++number;
   }
@@ -62,7 +62,7 @@ bool buildBtree(const BtreeLayout& layout, const std::vector<BtreeEntry>& entrie
   for (size_t i = 0; i < leaves.size(); ++i) {
     int16_t prev = i == 0 ? -1 : static_cast<int16_t>(i - 1);
     int16_t next = i + 1 == leaves.size() ? -1 : static_cast<int16_t>(i + 1);
-    pageImages.push_back(pageBytes(leaves[i], true, layout.pageSize, prev, next));
+    pageImages.push_back(PageBytes(leaves[i], true, layout.pageSize, prev, next));
   }
 
   // Build index levels until one page remains; each level's pages are
@@ -84,12 +84,12 @@ bool buildBtree(const BtreeLayout& layout, const std::vector<BtreeEntry>& entrie
         p->firstKey = level[i].firstKey;
         continue;
       }
-      append(p->body, level[i].firstKey);
-      putU16(p->body, child);
+      Append(p->body, level[i].firstKey);
+      PutU16(p->body, child);
       ++p->count;
     }
     levelStart = pageImages.size();
-    for (const Page& p : upper) pageImages.push_back(pageBytes(p, false, layout.pageSize, 0, 0));
+    for (const Page& p : upper) pageImages.push_back(PageBytes(p, false, layout.pageSize, 0, 0));
     level = upper;
     ++levels;
     if (pageImages.size() > 0x7FFF) {
@@ -100,20 +100,20 @@ bool buildBtree(const BtreeLayout& layout, const std::vector<BtreeEntry>& entrie
 
   Bytes& b = out.bytes;
   b.clear();
-  putU16(b, 0x293B);
-  putU16(b, layout.flags);
-  putU16(b, layout.pageSize);
+  PutU16(b, 0x293B);
+  PutU16(b, layout.flags);
+  PutU16(b, layout.pageSize);
   char structure[16] = {0};
   std::strncpy(structure, layout.structure.c_str(), sizeof structure - 1);
   b.insert(b.end(), structure, structure + 16);
-  putU16(b, 0);                                             // must be zero
-  putU16(b, 0);                                             // page splits
-  putU16(b, static_cast<uint16_t>(pageImages.size() - 1));  // root: the last page
-  putU16(b, 0xFFFF);
-  putU16(b, static_cast<uint16_t>(pageImages.size()));
-  putU16(b, levels);
-  putU32(b, static_cast<uint32_t>(entries.size()));
-  for (const Bytes& p : pageImages) append(b, p);
+  PutU16(b, 0);                                             // must be zero
+  PutU16(b, 0);                                             // page splits
+  PutU16(b, static_cast<uint16_t>(pageImages.size() - 1));  // root: the last page
+  PutU16(b, 0xFFFF);
+  PutU16(b, static_cast<uint16_t>(pageImages.size()));
+  PutU16(b, levels);
+  PutU32(b, static_cast<uint32_t>(entries.size()));
+  for (const Bytes& p : pageImages) Append(b, p);
   out.levels = levels;
   out.pages = static_cast<uint16_t>(pageImages.size());
   return true;

@@ -38,7 +38,7 @@ constexpr size_t kIndexHeaderSize = 6;
 
 // Entries must already be in the tree's key order. Fails (false) when one
 // entry does not fit in a page or the tree would need more than 32767 pages.
-bool buildBtree(const BtreeLayout& layout, const std::vector<BtreeEntry>& entries, BuiltBtree& out,
+bool BuildBtree(const BtreeLayout& layout, const std::vector<BtreeEntry>& entries, BuiltBtree& out,
                 std::string& error);
 
 }  // namespace hlp

@@ -7,7 +7,7 @@
 
 namespace hlp {
 
-bool compileHelpFile(const std::string& sourcePath, const std::string& outputPath,
+bool CompileHelpFile(const std::string& sourcePath, const std::string& outputPath,
                      std::string& message) {
   std::FILE* f = std::fopen(sourcePath.c_str(), "rb");
   if (!f) {
@@ -22,13 +22,13 @@ bool compileHelpFile(const std::string& sourcePath, const std::string& outputPat
 
   HelpSource src;
   SourceError serr;
-  if (!parseHelpSource(text, src, serr)) {
+  if (!ParseHelpSource(text, src, serr)) {
     message = sourcePath + ":" + std::to_string(serr.line) + ": error: " + serr.message;
     return false;
   }
   Bytes out;
   std::string error;
-  if (!buildHelpFile(src, out, error) || !saveFileAtomically(outputPath, out, error)) {
+  if (!BuildHelpFile(src, out, error) || !SaveFileAtomically(outputPath, out, error)) {
     message = sourcePath + ": error: " + error;
     return false;
   }

@@ -7,7 +7,7 @@ namespace hlp {
 
 // On failure `message` reads "SOURCE:LINE: error: ..." for source errors and
 // the output file is left as it was (absent or the previous version).
-bool compileHelpFile(const std::string& sourcePath, const std::string& outputPath,
+bool CompileHelpFile(const std::string& sourcePath, const std::string& outputPath,
                      std::string& message);
 
 }  // namespace hlp

@@ -4,7 +4,7 @@ namespace hlp {
 
 namespace {
 
-int charValue(char c) {
+int CharValue(char c) {
   if (c >= 'A' && c <= 'Z') return c - 'A' + 17;
   if (c >= 'a' && c <= 'z') return c - 'a' + 17;
   if (c >= '1' && c <= '9') return c - '0';
@@ -16,16 +16,16 @@ int charValue(char c) {
 
 }  // namespace
 
-bool isHashableContextName(const std::string& name) {
+bool IsHashableContextName(const std::string& name) {
   if (name.empty()) return false;
   for (char c : name)
-    if (charValue(c) == 0) return false;
+    if (CharValue(c) == 0) return false;
   return true;
 }
 
-int32_t contextHash(const std::string& name) {
+int32_t ContextHash(const std::string& name) {
   uint32_t h = 0;
-  for (char c : name) h = h * 43u + static_cast<uint32_t>(charValue(c));
+  for (char c : name) h = h * 43u + static_cast<uint32_t>(CharValue(c));
   return static_cast<int32_t>(h);
 }
 

@@ -10,10 +10,10 @@ namespace hlp {
 
 constexpr uint32_t kHelpMagic = 0x00035F3F;
 
-bool buildHelpFile(const HelpSource& src, Bytes& out, std::string& error);
+bool BuildHelpFile(const HelpSource& src, Bytes& out, std::string& error);
 
 // Writes through a temporary file in the same folder and renames it, so a
 // failed run leaves no partial file under the final name.
-bool saveFileAtomically(const std::string& path, const Bytes& data, std::string& error);
+bool SaveFileAtomically(const std::string& path, const Bytes& data, std::string& error);
 
 }  // namespace hlp

@@ -10,20 +10,20 @@ namespace hlp {
 
 namespace {
 
-std::string trim(const std::string& s) {
+std::string Trim(const std::string& s) {
   size_t b = 0, e = s.size();
   while (b < e && std::isspace(static_cast<unsigned char>(s[b]))) ++b;
   while (e > b && std::isspace(static_cast<unsigned char>(s[e - 1]))) --e;
   return s.substr(b, e - b);
 }
 
-bool fail(SourceError& error, int line, const std::string& message) {
+bool Fail(SourceError& error, int line, const std::string& message) {
   error.line = line;
   error.message = message;
   return false;
 }
 
-bool parseNumber(const std::string& s, uint32_t& v) {
+bool ParseNumber(const std::string& s, uint32_t& v) {
   if (s.empty()) return false;
   char* end = nullptr;
   unsigned long n = std::strtoul(s.c_str(), &end, 0);
@@ -33,7 +33,7 @@ bool parseNumber(const std::string& s, uint32_t& v) {
 }
 
 // Splits one paragraph's text into plain, bold and jump spans.
-bool parseInline(const std::string& text, int line, Paragraph& para, SourceError& error) {
+bool ParseInline(const std::string& text, int line, Paragraph& para, SourceError& error) {
   std::string plain;
   auto flush = [&]() {
     if (!plain.empty()) para.spans.push_back({Span::Plain, plain, ""});
@@ -43,20 +43,20 @@ bool parseInline(const std::string& text, int line, Paragraph& para, SourceError
   while (i < text.size()) {
     if (text.compare(i, 2, "**") == 0) {
       size_t close = text.find("**", i + 2);
-      if (close == std::string::npos) return fail(error, line, "bold text without closing '**'");
-      if (close == i + 2) return fail(error, line, "empty bold text");
+      if (close == std::string::npos) return Fail(error, line, "bold text without closing '**'");
+      if (close == i + 2) return Fail(error, line, "empty bold text");
       flush();
       para.spans.push_back({Span::Bold, text.substr(i + 2, close - i - 2), ""});
       i = close + 2;
     } else if (text[i] == '[') {
       size_t mid = text.find("](", i);
       size_t close = mid == std::string::npos ? mid : text.find(')', mid);
-      if (close == std::string::npos) return fail(error, line, "jump without '](target)'");
+      if (close == std::string::npos) return Fail(error, line, "jump without '](target)'");
       std::string label = text.substr(i + 1, mid - i - 1);
-      std::string target = trim(text.substr(mid + 2, close - mid - 2));
+      std::string target = Trim(text.substr(mid + 2, close - mid - 2));
       if (label.empty() || label.find('[') != std::string::npos)
-        return fail(error, line, "jump with an empty or broken label");
-      if (target.empty()) return fail(error, line, "jump without a target");
+        return Fail(error, line, "jump with an empty or broken label");
+      if (target.empty()) return Fail(error, line, "jump without a target");
       flush();
       para.spans.push_back({Span::Jump, label, target});
       i = close + 1;
@@ -68,60 +68,60 @@ bool parseInline(const std::string& text, int line, Paragraph& para, SourceError
   return true;
 }
 
-bool parseTopicLine(const std::string& rest, int line, Topic& t, SourceError& error) {
+bool ParseTopicLine(const std::string& rest, int line, Topic& t, SourceError& error) {
   size_t colon = rest.find(':');
   if (colon == std::string::npos)
-    return fail(error, line, "topic line needs '= name [number]: title'");
-  std::string head = trim(rest.substr(0, colon));
-  t.title = trim(rest.substr(colon + 1));
+    return Fail(error, line, "topic line needs '= name [number]: title'");
+  std::string head = Trim(rest.substr(0, colon));
+  t.title = Trim(rest.substr(colon + 1));
   t.line = line;
   size_t space = head.find_first_of(" \t");
-  t.name = trim(head.substr(0, space));
+  t.name = Trim(head.substr(0, space));
   if (space != std::string::npos) {
-    std::string num = trim(head.substr(space));
-    if (!parseNumber(num, t.number)) return fail(error, line, "bad context number '" + num + "'");
+    std::string num = Trim(head.substr(space));
+    if (!ParseNumber(num, t.number)) return Fail(error, line, "bad context number '" + num + "'");
     t.hasNumber = true;
   }
-  if (t.title.empty()) return fail(error, line, "topic without a title");
-  if (!isHashableContextName(t.name))
-    return fail(error, line,
+  if (t.title.empty()) return Fail(error, line, "topic without a title");
+  if (!IsHashableContextName(t.name))
+    return Fail(error, line,
                 "context name '" + t.name + "' may use only letters, digits, '.' and '_'");
   return true;
 }
 
-std::vector<std::string> splitKeywords(const std::string& s) {
+std::vector<std::string> SplitKeywords(const std::string& s) {
   std::vector<std::string> out;
   size_t start = 0;
   while (start <= s.size()) {
     size_t semi = s.find(';', start);
     if (semi == std::string::npos) semi = s.size();
-    std::string k = trim(s.substr(start, semi - start));
+    std::string k = Trim(s.substr(start, semi - start));
     if (!k.empty()) out.push_back(k);
     start = semi + 1;
   }
   return out;
 }
 
-bool checkReferences(const HelpSource& src, SourceError& error) {
+bool CheckReferences(const HelpSource& src, SourceError& error) {
   std::map<std::string, int> names;
   std::map<int32_t, int> hashes;
   std::map<uint32_t, int> numbers;
   for (const Topic& t : src.topics) {
-    std::string key = foldCase(t.name);
+    std::string key = FoldCase(t.name);
     if (names.count(key))
-      return fail(error, t.line,
+      return Fail(error, t.line,
                   "duplicate context name '" + t.name + "' (first on line " +
                       std::to_string(names[key]) + ")");
     names[key] = t.line;
-    int32_t h = contextHash(t.name);
+    int32_t h = ContextHash(t.name);
     if (hashes.count(h))
-      return fail(error, t.line,
+      return Fail(error, t.line,
                   "context name '" + t.name + "' has the same hash as the one on line " +
                       std::to_string(hashes[h]));
     hashes[h] = t.line;
     if (t.hasNumber) {
       if (numbers.count(t.number))
-        return fail(error, t.line,
+        return Fail(error, t.line,
                     "duplicate context number " + std::to_string(t.number) + " (first on line " +
                         std::to_string(numbers[t.number]) + ")");
       numbers[t.number] = t.line;
@@ -130,29 +130,29 @@ bool checkReferences(const HelpSource& src, SourceError& error) {
   for (const Topic& t : src.topics)
     for (const Paragraph& p : t.paragraphs)
       for (const Span& s : p.spans)
-        if (s.kind == Span::Jump && findTopic(src, s.target) < 0)
-          return fail(error, p.line, "jump to unknown topic '" + s.target + "'");
-  if (!src.contents.empty() && findTopic(src, src.contents) < 0)
-    return fail(error, src.contentsLine, "contents topic '" + src.contents + "' does not exist");
+        if (s.kind == Span::Jump && FindTopic(src, s.target) < 0)
+          return Fail(error, p.line, "jump to unknown topic '" + s.target + "'");
+  if (!src.contents.empty() && FindTopic(src, src.contents) < 0)
+    return Fail(error, src.contentsLine, "contents topic '" + src.contents + "' does not exist");
   return true;
 }
 
 }  // namespace
 
-std::string foldCase(std::string s) {
+std::string FoldCase(std::string s) {
   for (char& c : s)
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   return s;
 }
 
-int findTopic(const HelpSource& src, const std::string& name) {
-  std::string key = foldCase(name);
+int FindTopic(const HelpSource& src, const std::string& name) {
+  std::string key = FoldCase(name);
   for (size_t i = 0; i < src.topics.size(); ++i)
-    if (foldCase(src.topics[i].name) == key) return static_cast<int>(i);
+    if (FoldCase(src.topics[i].name) == key) return static_cast<int>(i);
   return -1;
 }
 
-bool parseHelpSource(const std::string& text, HelpSource& out, SourceError& error) {
+bool ParseHelpSource(const std::string& text, HelpSource& out, SourceError& error) {
   out = HelpSource();
   std::string paraText;
   int paraLine = 0;
@@ -161,7 +161,7 @@ bool parseHelpSource(const std::string& text, HelpSource& out, SourceError& erro
     if (paraText.empty()) return true;
     Paragraph p;
     p.line = paraLine;
-    bool ok = parseInline(paraText, paraLine, p, error);
+    bool ok = ParseInline(paraText, paraLine, p, error);
     out.topics.back().paragraphs.push_back(p);
     paraText.clear();
     return ok;
@@ -174,7 +174,7 @@ bool parseHelpSource(const std::string& text, HelpSource& out, SourceError& erro
     pos = nl + 1;
     ++lineNo;
     if (!raw.empty() && raw.back() == '\r') raw.pop_back();
-    std::string line = trim(raw);
+    std::string line = Trim(raw);
     if (!line.empty() && line[0] == '#') continue;
     if (line.empty()) {
       if (!out.topics.empty() && !endParagraph()) return false;
@@ -183,14 +183,14 @@ bool parseHelpSource(const std::string& text, HelpSource& out, SourceError& erro
     if (line[0] == '=') {
       if (!out.topics.empty() && !endParagraph()) return false;
       Topic t;
-      if (!parseTopicLine(line.substr(1), lineNo, t, error)) return false;
+      if (!ParseTopicLine(line.substr(1), lineNo, t, error)) return false;
       out.topics.push_back(t);
       continue;
     }
     if (out.topics.empty()) {
       size_t colon = line.find(':');
-      std::string key = colon == std::string::npos ? "" : trim(line.substr(0, colon));
-      std::string value = colon == std::string::npos ? "" : trim(line.substr(colon + 1));
+      std::string key = colon == std::string::npos ? "" : Trim(line.substr(0, colon));
+      std::string value = colon == std::string::npos ? "" : Trim(line.substr(colon + 1));
       uint32_t n = 0;
       if (key == "title") {
         out.title = value;
@@ -198,19 +198,19 @@ bool parseHelpSource(const std::string& text, HelpSource& out, SourceError& erro
         out.contents = value;
         out.contentsLine = lineNo;
       } else if (key == "lcid") {
-        if (!parseNumber(value, n) || n > 0xFFFF) return fail(error, lineNo, "bad lcid");
+        if (!ParseNumber(value, n) || n > 0xFFFF) return Fail(error, lineNo, "bad lcid");
         out.lcid = static_cast<uint16_t>(n);
       } else if (key == "charset") {
-        if (!parseNumber(value, n) || n > 0xFF) return fail(error, lineNo, "bad charset");
+        if (!ParseNumber(value, n) || n > 0xFF) return Fail(error, lineNo, "bad charset");
         out.charset = static_cast<uint8_t>(n);
       } else {
-        return fail(error, lineNo,
+        return Fail(error, lineNo,
                     "expected 'title:', 'contents:', 'lcid:', 'charset:' or a topic");
       }
       continue;
     }
     if (paraText.empty() && line.compare(0, 9, "keywords:") == 0) {
-      for (const std::string& k : splitKeywords(line.substr(9)))
+      for (const std::string& k : SplitKeywords(line.substr(9)))
         out.topics.back().keywords.push_back(k);
       continue;
     }
@@ -222,9 +222,9 @@ bool parseHelpSource(const std::string& text, HelpSource& out, SourceError& erro
     }
   }
   if (!out.topics.empty() && !endParagraph()) return false;
-  if (out.topics.empty()) return fail(error, lineNo, "no topics");
-  if (out.title.empty()) return fail(error, 1, "missing 'title:'");
-  return checkReferences(out, error);
+  if (out.topics.empty()) return Fail(error, lineNo, "no topics");
+  if (out.title.empty()) return Fail(error, 1, "missing 'title:'");
+  return CheckReferences(out, error);
 }
 
 }  // namespace hlp

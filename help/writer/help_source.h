@@ -57,13 +57,13 @@ struct SourceError {
 // Parses and checks the source: every jump and the contents topic name an
 // existing topic, context names and numbers are unique, names use only the
 // characters the context hash covers. Stops at the first error.
-bool parseHelpSource(const std::string& text, HelpSource& out, SourceError& error);
+bool ParseHelpSource(const std::string& text, HelpSource& out, SourceError& error);
 
 // ASCII letters folded to lower case, as context names and keywords compare.
-std::string foldCase(std::string s);
+std::string FoldCase(std::string s);
 
 // Index of the topic with this context name (compared as the hash does,
 // without regard to case), or -1.
-int findTopic(const HelpSource& src, const std::string& name);
+int FindTopic(const HelpSource& src, const std::string& name);
 
 }  // namespace hlp

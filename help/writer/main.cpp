@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   std::string message;
-  if (!hlp::compileHelpFile(argv[1], argv[2], message)) {
+  if (!hlp::CompileHelpFile(argv[1], argv[2], message)) {
     std::fprintf(stderr, "%s\n", message.c_str());
     return 1;
   }

@@ -21,12 +21,12 @@ enum FontNumber : uint16_t { kFontBody = 0, kFontBold = 1, kFontHeading = 2 };
 // TOPICPOS: where a record starts (block in the high bits, byte in the block
 // data after the 12-byte block header). Records never cross a block, so the
 // form is the same for readers that count blocks in 4084 or 16384 bytes.
-inline uint32_t topicPos(uint32_t block, uint32_t offset) {
+inline uint32_t TopicPos(uint32_t block, uint32_t offset) {
   return (block << 14) + offset + kTopicBlockHeader;
 }
 // TOPICOFFSET: block in the high bits, then the text characters of the
 // records before this point in the same block.
-inline uint32_t topicOffset(uint32_t block, uint32_t chars) { return (block << 15) + chars; }
+inline uint32_t TopicOffset(uint32_t block, uint32_t chars) { return (block << 15) + chars; }
 
 struct BuiltTopics {
   Bytes bytes;                         // the whole |TOPIC file
@@ -34,6 +34,6 @@ struct BuiltTopics {
   std::vector<uint32_t> headerPositions;
 };
 
-bool buildTopicFile(const HelpSource& src, BuiltTopics& out, std::string& error);
+bool BuildTopicFile(const HelpSource& src, BuiltTopics& out, std::string& error);
 
 }  // namespace hlp

@@ -21,6 +21,12 @@ namespace {
 const int kSelectionDependent[] = {ids::cmdBackup, ids::mnuBackup, ids::cmdRestore, ids::mnuRestore,
                                    ids::mnuUndo};
 
+// The other windows, in the order startup loads them and Exit unloads them.
+const FormId kSecondaryOrder[] = {
+    FormId::About,         FormId::Backup,         FormId::Error,
+    FormId::NoBackupFiles, FormId::NoBackupFolder, FormId::NoUndoFiles,
+    FormId::NoUndoFolder,  FormId::Restore,        FormId::Undo};
+
 std::array<std::unique_ptr<Form>, kSecondaryFormCount>& SecondaryForms() {
   static std::array<std::unique_ptr<Form>, kSecondaryFormCount> forms;
   return forms;
@@ -35,7 +41,7 @@ MainForm& Main() {
 
 Form& Secondary(FormId id) {
   auto& slot = SecondaryForms()[static_cast<int>(id)];
-  if (!slot) slot = MakeSecondaryForm(id);
+  if (!slot) slot = MakeSecondaryForm(id, Main());
   // Startup processes pending events before it loads the other windows: a
   // command that arrives then loads the window it uses. Once the main
   // window is unloaded (Exit), nothing is loaded again.
@@ -70,13 +76,16 @@ bool MainForm::Form_Load() {
   SetFocus(Control(ids::cmdBackup));
   app::DoEvents();
 
-  static const FormId kLoadOrder[] = {
-      FormId::About,         FormId::Backup,         FormId::Error,
-      FormId::NoBackupFiles, FormId::NoBackupFolder, FormId::NoUndoFiles,
-      FormId::NoUndoFolder,  FormId::Restore,        FormId::Undo};
-  for (FormId id : kLoadOrder) Secondary(id).Load(Handle());
+  for (FormId id : kSecondaryOrder) Secondary(id).Load(Handle());
   InitHelp(Handle());
   return true;
+}
+
+void MainForm::ShowForm(FormId form) { Secondary(form).ShowModal(); }
+
+void MainForm::UnloadAll() {
+  Unload();
+  for (FormId id : kSecondaryOrder) Secondary(id).Unload();
 }
 
 void MainForm::SelectionRule(int checkBoxId) {
@@ -116,18 +125,18 @@ void MainForm::OnClick(int id) {
       return cmdSelectDefault_Click();
     case ids::cmdBackup:
     case ids::mnuBackup:
-      return cmdBackup_Click();
+      return cmdBackup_Click(*this);
     case ids::cmdRestore:
     case ids::mnuRestore:
-      return cmdRestore_Click();
+      return cmdRestore_Click(*this);
     case ids::mnuUndo:
-      return mnuUndo_Click();
+      return mnuUndo_Click(*this);
     case ids::cmdRestart:
     case ids::mnuRestart:
       return cmdRestart_Click();
     case ids::cmdExit:
     case ids::mnuExit:
-      return cmdExit_Click();
+      return cmdExit_Click(*this);
     case ids::mnuNotepad:
       return StartTool(Tool::Notepad);
     case ids::mnuSysEdit:
@@ -139,12 +148,12 @@ void MainForm::OnClick(int id) {
     case ids::mnuQuillmereWebSite:
       return mnuQuillmereWebSite_Click();
     case ids::mnuAbout:
-      Secondary(FormId::About).ShowModal();
+      ShowForm(FormId::About);
       app::DoEvents();
       return;
   }
 }
 
-void MainForm::OnClose() { cmdExit_Click(); }
+void MainForm::OnClose() { cmdExit_Click(*this); }
 
 }  // namespace kelvane

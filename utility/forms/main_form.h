@@ -1,12 +1,15 @@
 // The main window: eight check boxes, the command buttons and the menus.
 #pragma once
 
+#include "commands/exit.h"
 #include "core/protected_files.h"
+#include "operations/operation_view.h"
 #include "runtime/form.h"
 
 namespace kelvane {
 
-class MainForm : public Form {
+// The operations and Exit reach it through OperationView and ProgramWindows.
+class MainForm : public Form, public OperationView, public ProgramWindows {
  public:
   MainForm() : Form(MainFormLayout()) {}
 
@@ -16,8 +19,12 @@ class MainForm : public Form {
   bool Form_Load();
 
   // The check box of a protected file (row 0..7 of the table).
-  int RowValue(int row) const { return Value(ids::chkFirst + row); }
-  void SetRowValue(int row, int value) { SetValue(ids::chkFirst + row, value); }
+  int RowValue(int row) const override { return Value(ids::chkFirst + row); }
+  void SetRowValue(int row, int value) override { SetValue(ids::chkFirst + row, value); }
+  void EnableCommand(int id) override { SetEnabled(id, true); }
+  void ShowForm(FormId form) override;
+
+  void UnloadAll() override;
 
   void SelectionRule(int checkBoxId);
   void cmdSelectAll_Click();

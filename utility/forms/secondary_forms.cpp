@@ -1,6 +1,5 @@
 #include "forms/secondary_forms.h"
 
-#include "commands/exit.h"
 #include "commands/help.h"
 #include "commands/tools.h"
 
@@ -19,7 +18,7 @@ void ErrorForm::OnClick(int id) {
       Hide();
       break;
     case ids::cmdExitHaventide:
-      cmdExit_Click();
+      cmdExit_Click(windows_);
       break;
     case ids::cmdCancel:
       Hide();
@@ -38,12 +37,12 @@ void AboutForm::OnClick(int id) {
   }
 }
 
-std::unique_ptr<Form> MakeSecondaryForm(FormId id) {
+std::unique_ptr<Form> MakeSecondaryForm(FormId id, ProgramWindows& windows) {
   switch (id) {
     case FormId::About:
       return std::make_unique<AboutForm>();
     case FormId::Error:
-      return std::make_unique<ErrorForm>();
+      return std::make_unique<ErrorForm>(windows);
     default:
       return std::make_unique<NoticeForm>(id);
   }

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "commands/exit.h"
 #include "runtime/form.h"
 
 namespace kelvane {
@@ -19,10 +20,15 @@ class NoticeForm : public Form {
 
 class ErrorForm : public Form {
  public:
-  ErrorForm() : Form(SecondaryFormLayout(FormId::Error)) {}
+  // Its Exit button unloads the program's windows.
+  explicit ErrorForm(ProgramWindows& windows)
+      : Form(SecondaryFormLayout(FormId::Error)), windows_(windows) {}
 
  protected:
   void OnClick(int id) override;
+
+ private:
+  ProgramWindows& windows_;
 };
 
 class AboutForm : public Form {
@@ -33,6 +39,6 @@ class AboutForm : public Form {
   void OnClick(int id) override;
 };
 
-std::unique_ptr<Form> MakeSecondaryForm(FormId id);
+std::unique_ptr<Form> MakeSecondaryForm(FormId id, ProgramWindows& windows);
 
 }  // namespace kelvane

@@ -2,7 +2,6 @@
 // folder, over any earlier copy.
 #include <windows.h>
 
-#include "forms/main_form.h"
 #include "operations/operation_steps.h"
 #include "operations/operations.h"
 #include "runtime/application.h"
@@ -10,28 +9,28 @@
 
 namespace kelvane {
 
-void cmdBackup_Click() {
+void cmdBackup_Click(OperationView& view) {
   const std::string winDir = WinDir();
   // A failure before the first copy takes the same path as a failed copy.
-  if (!NormalizeAttributes()) return CopyFailurePath();
+  if (!NormalizeAttributes()) return CopyFailurePath(view);
   app::SetPointer(app::Pointer::Hourglass);
   if (!FolderExists(BackupFolder(winDir)) && !MakeFolder(BackupFolder(winDir)))
-    return CopyFailurePath();
+    return CopyFailurePath(view);
   for (int row = 0; row < kProtectedFileCount; ++row) {
-    if (!Main().RowValue(row)) continue;
+    if (!view.RowValue(row)) continue;
     const ProtectedFile& f = ProtectedFiles()[row];
-    if (!UnlockSystemFile(f)) return CopyFailurePath();
+    if (!UnlockSystemFile(f)) return CopyFailurePath(view);
     if (!ExistsPlain(f.LivePath(winDir))) {
-      MissingFileNotice(row, Operation::Backup);
+      MissingFileNotice(view, row, Operation::Backup);
       continue;
     }
-    if (!CopyOver(f.LivePath(winDir), f.BackupPath(winDir))) return CopyFailurePath();
+    if (!CopyOver(f.LivePath(winDir), f.BackupPath(winDir))) return CopyFailurePath(view);
   }
   RelockSystemFiles();
   app::SetPointer(app::Pointer::Default);
-  if (CompletionNotice(FormId::Backup)) {
-    Main().SetEnabled(ids::cmdRestore, true);
-    Main().SetEnabled(ids::mnuRestore, true);
+  if (CompletionNotice(view, FormId::Backup)) {
+    view.EnableCommand(ids::cmdRestore);
+    view.EnableCommand(ids::mnuRestore);
   }
 }
 

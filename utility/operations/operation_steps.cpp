@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include "forms/main_form.h"
 #include "runtime/application.h"
 #include "runtime/file_system.h"
 
@@ -42,28 +41,28 @@ void RelockSystemFiles() {
     if (ExistsAny(path)) SetAttributeWord(path, kAttrLockedSystem);
 }
 
-void MissingFileNotice(int row, Operation op) {
+void MissingFileNotice(OperationView& view, int row, Operation op) {
   app::MsgBox(MissingFileMessage(ProtectedFiles()[row], op), MB_OK | MB_ICONEXCLAMATION,
               "File Not Found");
-  Main().SetRowValue(row, 0);
+  view.SetRowValue(row, 0);
 }
 
-void CopyFailurePath() {
+void CopyFailurePath(OperationView& view) {
   app::SetPointer(app::Pointer::Default);
   // A failed operation must not leave the boot files unprotected.
   RelockSystemFiles();
   app::Beep();
-  Secondary(FormId::Error).ShowModal();
+  view.ShowForm(FormId::Error);
   app::DoEvents();
 }
 
-bool CompletionNotice(FormId notice) {
+bool CompletionNotice(OperationView& view, FormId notice) {
   bool anyTicked = false;
   for (int row = 0; row < kProtectedFileCount && !anyTicked; ++row)
-    anyTicked = Main().RowValue(row) != 0;
+    anyTicked = view.RowValue(row) != 0;
   if (!anyTicked) return false;
   app::Beep();
-  Secondary(notice).ShowModal();
+  view.ShowForm(notice);
   app::DoEvents();
   return true;
 }
@@ -75,9 +74,9 @@ bool AnyCopyPresent(CopyPathOf copyPath) {
   return false;
 }
 
-void RefusalNotice(FormId notice) {
+void RefusalNotice(OperationView& view, FormId notice) {
   app::Beep();
-  Secondary(notice).ShowModal();
+  view.ShowForm(notice);
   app::DoEvents();
 }
 

@@ -3,6 +3,7 @@
 
 #include "core/form_layout.h"
 #include "core/protected_files.h"
+#include "operations/operation_view.h"
 
 namespace kelvane {
 
@@ -19,14 +20,14 @@ void RelockSystemFiles();
 
 // Reports a missing file with the operation's three lines and clears the
 // row's check box.
-void MissingFileNotice(int row, Operation op);
+void MissingFileNotice(OperationView& view, int row, Operation op);
 
 // An operation's copy failed: the error form, then the operation ends.
-void CopyFailurePath();
+void CopyFailurePath(OperationView& view);
 
 // Shows the notice when at least one box is still ticked; returns whether
 // it was shown.
-bool CompletionNotice(FormId notice);
+bool CompletionNotice(OperationView& view, FormId notice);
 
 // Whether ExistsPlain finds any of the eight copies of one folder (the
 // search stops at the first found): &ProtectedFile::BackupPath or UndoPath.
@@ -34,6 +35,6 @@ using CopyPathOf = std::string (ProtectedFile::*)(const std::string&) const;
 bool AnyCopyPresent(CopyPathOf copyPath);
 
 // A refusal notice that ends an operation before it touches any file.
-void RefusalNotice(FormId notice);
+void RefusalNotice(OperationView& view, FormId notice);
 
 }  // namespace kelvane

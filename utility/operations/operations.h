@@ -1,10 +1,12 @@
 // The three operations on the protected files.
 #pragma once
 
+#include "operations/operation_view.h"
+
 namespace kelvane {
 
-void cmdBackup_Click();
-void cmdRestore_Click();
-void mnuUndo_Click();
+void cmdBackup_Click(OperationView& view);
+void cmdRestore_Click(OperationView& view);
+void mnuUndo_Click(OperationView& view);
 
 }  // namespace kelvane

@@ -2,7 +2,6 @@
 // the live file it overwrites into the undo folder.
 #include <windows.h>
 
-#include "forms/main_form.h"
 #include "operations/operation_steps.h"
 #include "operations/operations.h"
 #include "runtime/application.h"
@@ -10,37 +9,38 @@
 
 namespace kelvane {
 
-void cmdRestore_Click() {
+void cmdRestore_Click(OperationView& view) {
   const std::string winDir = WinDir();
-  if (!NormalizeAttributes()) return CopyFailurePath();
-  if (!FolderExists(BackupFolder(winDir))) return RefusalNotice(FormId::NoBackupFolder);
-  if (!AnyCopyPresent(&ProtectedFile::BackupPath)) return RefusalNotice(FormId::NoBackupFiles);
+  if (!NormalizeAttributes()) return CopyFailurePath(view);
+  if (!FolderExists(BackupFolder(winDir))) return RefusalNotice(view, FormId::NoBackupFolder);
+  if (!AnyCopyPresent(&ProtectedFile::BackupPath))
+    return RefusalNotice(view, FormId::NoBackupFiles);
   app::SetPointer(app::Pointer::Hourglass);
   if (!FolderExists(UndoFolder(winDir)) && !MakeFolder(UndoFolder(winDir)))
-    return CopyFailurePath();
+    return CopyFailurePath(view);
   for (int row = 0; row < kProtectedFileCount; ++row) {
-    if (!Main().RowValue(row)) continue;
+    if (!view.RowValue(row)) continue;
     const ProtectedFile& f = ProtectedFiles()[row];
     if (!ExistsPlain(f.BackupPath(winDir))) {
-      MissingFileNotice(row, Operation::Restore);
+      MissingFileNotice(view, row, Operation::Restore);
       continue;
     }
-    if (!UnlockSystemFile(f)) return CopyFailurePath();
+    if (!UnlockSystemFile(f)) return CopyFailurePath(view);
     if (ExistsPlain(f.LivePath(winDir)) && !CopyOver(f.LivePath(winDir), f.UndoPath(winDir)))
-      return CopyFailurePath();
-    if (!CopyOver(f.BackupPath(winDir), f.LivePath(winDir))) return CopyFailurePath();
+      return CopyFailurePath(view);
+    if (!CopyOver(f.BackupPath(winDir), f.LivePath(winDir))) return CopyFailurePath(view);
   }
   RelockSystemFiles();
   app::SetPointer(app::Pointer::Default);
-  if (CompletionNotice(FormId::Restore)) Main().SetEnabled(ids::mnuUndo, true);
+  if (CompletionNotice(view, FormId::Restore)) view.EnableCommand(ids::mnuUndo);
 }
 
-void mnuUndo_Click() {
+void mnuUndo_Click(OperationView& view) {
   const std::string winDir = WinDir();
-  if (!NormalizeAttributes()) return CopyFailurePath();
+  if (!NormalizeAttributes()) return CopyFailurePath(view);
   if (!FolderExists(BackupFolder(winDir)) || !FolderExists(UndoFolder(winDir)))
-    return RefusalNotice(FormId::NoUndoFolder);
-  if (!AnyCopyPresent(&ProtectedFile::UndoPath)) return RefusalNotice(FormId::NoUndoFiles);
+    return RefusalNotice(view, FormId::NoUndoFolder);
+  if (!AnyCopyPresent(&ProtectedFile::UndoPath)) return RefusalNotice(view, FormId::NoUndoFiles);
   int answer = app::MsgBox(
       "Do you really want to undo the last restored checked configuration and system files and "
       "return to their "
@@ -49,18 +49,18 @@ void mnuUndo_Click() {
   if (answer == IDNO) return;
   app::SetPointer(app::Pointer::Hourglass);
   for (int row = 0; row < kProtectedFileCount; ++row) {
-    if (!Main().RowValue(row)) continue;
+    if (!view.RowValue(row)) continue;
     const ProtectedFile& f = ProtectedFiles()[row];
     if (!ExistsPlain(f.UndoPath(winDir))) {
-      MissingFileNotice(row, Operation::UndoRestore);
+      MissingFileNotice(view, row, Operation::UndoRestore);
       continue;
     }
-    if (!UnlockSystemFile(f)) return CopyFailurePath();
-    if (!CopyOver(f.UndoPath(winDir), f.LivePath(winDir))) return CopyFailurePath();
+    if (!UnlockSystemFile(f)) return CopyFailurePath(view);
+    if (!CopyOver(f.UndoPath(winDir), f.LivePath(winDir))) return CopyFailurePath(view);
   }
   RelockSystemFiles();
   app::SetPointer(app::Pointer::Default);
-  CompletionNotice(FormId::Undo);
+  CompletionNotice(view, FormId::Undo);
 }
 
 }  // namespace kelvane

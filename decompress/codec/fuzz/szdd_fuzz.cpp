@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size > 20000) return 0;
   std::vector<std::uint8_t> z;
   szdd::EncodeOptions o;
-  o.max_chain = 64;
+  o.maxChain = 64;
   if (!szdd::Encode(data, size, z, o)) std::abort();
   szdd::MemorySource src(z.data(), z.size());
   szdd::Decoder dec;

@@ -30,14 +30,14 @@ class PlainDecoder {
 
   Status status() const { return status_; }
   std::uint32_t length() const { return length_; }
-  std::uint8_t missing_char() const { return missing_; }
+  std::uint8_t missingChar() const { return missing_; }
   std::uint32_t produced() const { return produced_; }
 
  private:
   // false at the end or on a read error
   bool NextByte(std::uint8_t& b) {
-    if (in_pos_ == in_len_) return Refill(b);
-    b = in_[in_pos_++];
+    if (inPos_ == inLen_) return Refill(b);
+    b = in_[inPos_++];
     return true;
   }
   bool Refill(std::uint8_t& b);
@@ -55,17 +55,17 @@ class PlainDecoder {
   std::uint32_t produced_ = 0;
   std::uint8_t missing_ = 0;
   bool ended_ = false;
-  bool read_failed_ = false;
+  bool readFailed_ = false;
 
   unsigned cur_ = kFirstWrite;
   unsigned flags_ = 0;
-  unsigned flag_bits_ = 0;
-  unsigned match_pos_ = 0;
-  unsigned match_left_ = 0;
+  unsigned flagBits_ = 0;
+  unsigned matchPos_ = 0;
+  unsigned matchLeft_ = 0;
 
-  std::size_t in_pos_ = 0;
-  std::size_t in_len_ = 0;
-  bool in_end_ = false;
+  std::size_t inPos_ = 0;
+  std::size_t inLen_ = 0;
+  bool inEnd_ = false;
   std::uint8_t window_[kWindowSize];
   std::uint8_t in_[4096];
 };

@@ -93,12 +93,12 @@ TEST(SzddReadContract, ExactMultipleEndsWithZero) {
 TEST(SzddReadContract, HeaderFieldsAreReported) {
   Bytes z;
   szdd::EncodeOptions o;
-  o.missing_char = 'E';
+  o.missingChar = 'E';
   ASSERT_TRUE(szdd::Encode(reinterpret_cast<const std::uint8_t*>("hello"), 5, z, o));
   szdd::MemorySource src(z.data(), z.size());
   szdd::Decoder dec;
   ASSERT_TRUE(dec.Begin(&src));
-  EXPECT_EQ(dec.missing_char(), 'E');
+  EXPECT_EQ(dec.missingChar(), 'E');
   EXPECT_EQ(dec.length(), 5u);
 }
 
@@ -113,7 +113,7 @@ TEST(SzddEncoder, ParseIsNoWorseThanGreedy) {
   // "abcab" style data where taking a literal first gives a longer match.
   const Bytes data = Prose(30000, 11);
   szdd::EncodeOptions shallow;
-  shallow.max_chain = 1;
+  shallow.maxChain = 1;
   Bytes deep, quick;
   szdd::Encode(data.data(), data.size(), deep);
   szdd::Encode(data.data(), data.size(), quick, shallow);

@@ -103,7 +103,7 @@ TEST_F(DiskBuilder, WritesEveryFileUnderItsDiskName) {
     szdd::MemorySource src(onDisk.data(), onDisk.size());
     szdd::Decoder dec;
     ASSERT_TRUE(dec.Begin(&src, onDisk.size())) << e.input;
-    EXPECT_EQ(dec.missing_char(), disk::DiskName({e.input, false}).back());
+    EXPECT_EQ(dec.missingChar(), disk::DiskName({e.input, false}).back());
     Bytes back(original.size() + 1);
     ASSERT_EQ(dec.Read(back.data(), back.size()), static_cast<long>(original.size()));
     back.pop_back();
