@@ -29,7 +29,7 @@
 #include "base/short_paths.h"
 #include "base/version_question.h"
 #include "fileops/copy_strategies.h"
-#include "fileops/operation_recorder.h"
+#include "install_log/operation_recorder.h"
 
 // Drive kinds answered by DriveType.
 enum DriveKind {
