@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "fileops/install_log_format.h"
+#include "install_log/install_log_format.h"
 #include "win32_machine.h"
 
 namespace {

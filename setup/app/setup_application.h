@@ -14,7 +14,7 @@
 #include "base/path_buffer.h"
 #include "base/title_line.h"
 #include "fileops/file_operations.h"
-#include "fileops/install_log_recorder.h"
+#include "install_log/install_log_recorder.h"
 #include "fileops/win32_log_file.h"
 #include "product/install_info.h"
 #include "shell/program_manager_link.h"

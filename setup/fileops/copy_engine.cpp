@@ -7,9 +7,9 @@
 //    source decompressed first; the temporary file is compared with the
 //    destination and then renamed over it (or kept for the restart).
 // Only the net copy is recorded. The temporary file, its rename and the
-// deletion of the old destination go through an auxiliary FileOperations
-// object whose recorder records nothing. Once the recorder has failed no
-// copy is begun, and a copy whose record fails answers failure.
+// deletion of the old destination are the same object's steps with the
+// NullRecorder in place of its recorder (UnrecordedSteps). Once the recorder
+// has failed no copy is begun, and a copy whose record fails answers failure.
 #include <memory>
 #include <new>
 
@@ -22,6 +22,7 @@
 #include "fileops/file_facts.h"
 #include "fileops/file_names.h"
 #include "fileops/quiet_guard.h"
+#include "fileops/unrecorded_steps.h"
 
 namespace {
 
@@ -170,39 +171,35 @@ void ClearGuardedAttributes(FileOperations& ops, const char* path) {
 // What became of a destination about to be replaced.
 enum Removal { kRemoved, kInUse, kNotRemoved };
 
-// Deletes the destination through the helper without a word. kInUse: it is
+// Deletes the destination, unrecorded, without a word. kInUse: it is
 // there and cannot be deleted, so it is replaced at restart. kNotRemoved:
 // it cannot even be looked at (reported), or the change of its attributes
 // could not be recorded (it is left as it is; the caller reports the log).
-Removal RemoveDestination(FileOperations& ops, FileOperations& helper, const char* path) {
+Removal RemoveDestination(FileOperations& ops, const char* path) {
   ClearGuardedAttributes(ops, path);
   if (ops.RecorderFailed()) return kNotRemoved;
   {
-    QuietGuard quiet(helper);
-    if (helper.Delete(path)) return kRemoved;
+    UnrecordedSteps unrecorded(ops);
+    QuietGuard quiet(ops);
+    if (ops.Delete(path)) return kRemoved;
   }
   if (GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES) return kInUse;
   ops.Report(kFileOpGeneral, kStrGetAttributes, path);
   return kNotRemoved;
 }
 
-// Removes the copy's own temporary file: nothing of it is recorded, so it
-// needs no recording object.
-void RemoveTemporary(FileOperations& helper, const char* path) {
-  QuietGuard quiet(helper);
-  helper.Delete(path);
+// Removes the copy's own temporary file, of which nothing is recorded.
+void RemoveTemporary(FileOperations& ops, const char* path) {
+  UnrecordedSteps unrecorded(ops);
+  QuietGuard quiet(ops);
+  ops.Delete(path);
 }
 
-struct TemporaryCopy {
-  bool atRestart = false;
-  int helperError = kFileOpOk;  // the helper's code when a step of it failed
-};
-
 // The temporary routes: through a temporary file next to the destination,
-// compared with it first on the comparing route.
-int ViaTemporary(FileOperations& ops, FileOperations& helper, bool comparing, const char* source,
-                 PathBuffer& destination, const CopyRequest& request, ProgressSink& progress,
-                 TemporaryCopy& outcome) {
+// compared with it first on the comparing route. atRestart: the temporary
+// file replaces the destination at the next restart.
+int ViaTemporary(FileOperations& ops, bool comparing, const char* source, PathBuffer& destination,
+                 const CopyRequest& request, ProgressSink& progress, bool& atRestart) {
   PathBuffer directory, temporary;
   if (!path_names::DirectoryOf(destination.Get(), directory) ||
       !TemporaryName(directory.Get(), kTemporaryPrefix, temporary)) {
@@ -210,46 +207,51 @@ int ViaTemporary(FileOperations& ops, FileOperations& helper, bool comparing, co
     ops.ReportOutOfMemory();
     return kCopyFailed;
   }
-  helper.SetQuiet(ops.Quiet());
   AlwaysCopyPolicy always;
   CopyRequest first = request;
   first.policy = &always;
-  const int copied = helper.Copy(source, temporary, 0, first, progress);
-  if (copied == kCopyFailed || copied == kCopyCancelled) {
-    outcome.helperError = helper.LastError();
-    return copied;
+  {
+    UnrecordedSteps unrecorded(ops);
+    const int copied = ops.Copy(source, temporary, 0, first, progress);
+    if (copied == kCopyFailed || copied == kCopyCancelled) {
+      unrecorded.KeepErrorCode();
+      return copied;
+    }
   }
   if (comparing) {
     // The user may answer the version question with another destination.
     const int answer = CompareVersionStamps(ops, temporary.Get(), destination);
     if (answer != kPolicyCopy) {
       if (answer != kPolicyKeep) ops.Report(kFileOpGeneral, kStrCompareVersions);
-      RemoveTemporary(helper, temporary.Get());
+      RemoveTemporary(ops, temporary.Get());
       return answer == kPolicyKeep ? kCopySkipped : kCopyFailed;
     }
     if (ops.EnsureDirectoryOf(destination.Get()) != 0) {
-      RemoveTemporary(helper, temporary.Get());
+      RemoveTemporary(ops, temporary.Get());
       return kCopyFailed;
     }
   }
-  const Removal removal = RemoveDestination(ops, helper, destination.Get());
+  const Removal removal = RemoveDestination(ops, destination.Get());
   if (removal == kNotRemoved) {
-    RemoveTemporary(helper, temporary.Get());
+    RemoveTemporary(ops, temporary.Get());
     return kCopyFailed;
   }
   if (removal == kRemoved) {
-    if (helper.Move(temporary.Get(), destination.Get())) return kCopyDone;
-    outcome.helperError = helper.LastError();
-    RemoveTemporary(helper, temporary.Get());
+    {
+      UnrecordedSteps unrecorded(ops);
+      if (ops.Move(temporary.Get(), destination.Get())) return kCopyDone;
+      unrecorded.KeepErrorCode();
+    }
+    RemoveTemporary(ops, temporary.Get());
     return kCopyFailed;
   }
   // The destination is in use.
   if (!ReplaceAtRestart(temporary.Get(), destination.Get())) {
     ops.Report(kFileOpWrite, kStrWriteFile, kWininitFile);
-    RemoveTemporary(helper, temporary.Get());
+    RemoveTemporary(ops, temporary.Get());
     return kCopyFailed;
   }
-  outcome.atRestart = true;
+  atRestart = true;
   return kCopyDone;
 }
 
@@ -261,8 +263,6 @@ int FileOperations::Copy(const char* source, PathBuffer& destination, int32_t fl
     FileInProgress file(progress);
     return kCopyFailed;
   }
-  FileOperations helper(Boxes());
-  LendUserInterface(helper);
   CopyPolicy& policy = *request.policy;
   const bool comparing = policy.DecompressFirst() != 0;
   bool temporary = comparing;
@@ -277,7 +277,7 @@ int FileOperations::Copy(const char* source, PathBuffer& destination, int32_t fl
     if (!request.writer->KeepsExisting()) {
       // A destination in use is replaced through a temporary file, not this
       // copy's failure.
-      const Removal removal = RemoveDestination(*this, helper, destination.Get());
+      const Removal removal = RemoveDestination(*this, destination.Get());
       if (removal == kNotRemoved) {
         RecordsLost();
         { FileInProgress file(progress); }
@@ -286,16 +286,15 @@ int FileOperations::Copy(const char* source, PathBuffer& destination, int32_t fl
       temporary = removal == kInUse;
     }
   }
-  TemporaryCopy outcome;
-  const int result = temporary ? ViaTemporary(*this, helper, comparing, source, destination,
-                                              request, progress, outcome)
-                               : DirectCopy(*this, source, destination.Get(), request, progress);
-  if (outcome.helperError != kFileOpOk) SetErrorCode(outcome.helperError);
+  bool atRestart = false;
+  const int result =
+      temporary ? ViaTemporary(*this, comparing, source, destination, request, progress, atRestart)
+                : DirectCopy(*this, source, destination.Get(), request, progress);
   // A route stopped by the recorder's failure reports it here.
   if (result == kCopyFailed) RecordsLost();
   if (result != kCopyDone) return result;
   policy.AfterCopy();
   request.writer->Record(Recorder(), source, destination.Get(), flag);
   if (RecordsLost()) return kCopyFailed;
-  return outcome.atRestart ? kCopyAtRestart : kCopyDone;
+  return atRestart ? kCopyAtRestart : kCopyDone;
 }

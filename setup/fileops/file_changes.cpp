@@ -5,6 +5,8 @@
 #include "fileops/path_names.h"
 #include "resources/string_ids.h"
 #include "fileops/file_facts.h"
+#include "fileops/quiet_guard.h"
+#include "fileops/unrecorded_steps.h"
 
 namespace {
 
@@ -79,13 +81,12 @@ bool FileOperations::Move(const char* from, const char* to) {
   if (!MoveFileA(from, to)) {
     // Across drives a rename cannot do it: copy and delete, both unrecorded,
     // so that the log holds one move whichever way it was made.
-    FileOperations helper(Boxes());
-    LendUserInterface(helper);
-    if (!helper.PlainCopy(from, to) || !helper.Delete(from)) {
-      SetErrorCode(helper.LastError());
+    UnrecordedSteps unrecorded(*this);
+    if (!PlainCopy(from, to) || !Delete(from)) {
+      unrecorded.KeepErrorCode();
       // A failed move leaves the one file it started with.
-      helper.SetQuiet(true);
-      if (PathExists(from)) helper.Delete(to);
+      QuietGuard quiet(*this);
+      if (PathExists(from)) Delete(to);
       return false;
     }
   }

@@ -35,14 +35,6 @@ ProgressSink& FileOperations::IdleProgress() const {
   return idleProgress_ ? *idleProgress_ : unwatched;
 }
 
-void FileOperations::LendUserInterface(FileOperations& helper) const {
-  helper.boxes_ = boxes_;
-  helper.versionQuestion_ = versionQuestion_;
-  helper.idleProgress_ = idleProgress_;
-  helper.quiet_ = quiet_;
-  helper.owner_ = owner_;
-}
-
 void FileOperations::PushOwner(HWND owner) {
   savedOwner_ = owner_;
   owner_ = owner;

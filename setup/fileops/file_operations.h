@@ -29,7 +29,7 @@
 #include "base/short_paths.h"
 #include "base/version_question.h"
 #include "fileops/copy_strategies.h"
-#include "fileops/operation_recorder.h"
+#include "install_log/operation_recorder.h"
 
 // Drive kinds answered by DriveType.
 enum DriveKind {
@@ -39,8 +39,6 @@ enum DriveKind {
   kDriveRemote = 2,
   kDriveCdRom = 3,
 };
-
-class ProgramManagerLink;
 
 class FileOperations : public FailureReport,
                        public DiskSpace,
@@ -64,9 +62,6 @@ class FileOperations : public FailureReport,
   // across drives); without one they go unwatched.
   void SetIdleProgress(ProgressSink* progress) { idleProgress_ = progress; }
   ProgressSink& IdleProgress() const;
-  // A helper object shows, asks and serves through what this one was lent,
-  // owned by the same window and as quiet.
-  void LendUserInterface(FileOperations& helper) const;
 
   // --- state ---------------------------------------------------------------
   int LastError() const { return lastError_; }
@@ -137,14 +132,12 @@ class FileOperations : public FailureReport,
   // The platform's short (8.3) form of an existing path; nothing reported.
   bool ShortPath(const char* path, std::string& shortPath) override;
 
-  // --- Program Manager ------------------------------------------------------
-  ProgramManagerLink* ProgramManager() const { return programManager_; }
-
  protected:
   void SetErrorCode(int code) { lastError_ = code; }
 
  private:
   friend class QuietGuard;
+  friend class UnrecordedSteps;
 
   // Whether the current recorder has failed; if so the failure is reported
   // (shown only the first time the object is not quiet) and its code set.
@@ -158,7 +151,6 @@ class FileOperations : public FailureReport,
   bool recordsLostShown_ = false;
   HWND owner_ = nullptr;
   HWND savedOwner_ = nullptr;
-  ProgramManagerLink* programManager_ = nullptr;
   OperationRecorder* recorder_;
   OperationRecorder* savedRecorder_ = nullptr;
 };

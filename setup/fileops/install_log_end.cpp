@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "fileops/install_log_reader.h"
-#include "fileops/log_chain.h"
-#include "fileops/log_stream.h"
+#include "install_log/install_log_reader.h"
+#include "install_log/log_chain.h"
+#include "install_log/log_stream.h"
 #include "fileops/path_names.h"
 #include "fileops/version_stamp.h"
 #include "fileops/win32_log_file.h"

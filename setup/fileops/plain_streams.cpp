@@ -2,7 +2,7 @@
 #include "fileops/copy_readers_writers.h"
 
 #include "fileops/legacy_file.h"
-#include "fileops/operation_recorder.h"
+#include "install_log/operation_recorder.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "fileops/install_log_recorder.h"
-#include "fileops/log_file.h"
+#include "install_log/install_log_recorder.h"
+#include "install_log/log_file.h"
 
 class Win32LogFile : public LogFile {
  public:

@@ -1,64 +1,79 @@
 #!/usr/bin/env bash
-# The setup engine's layers, as architecture.md draws them: app may include
-# every folder; product, ui, fileops and shell only base, resources and
-# themselves; base only itself and resources. The install log library
-# includes neither windows.h nor the file operations. The uninstaller
-# (uninstall/) includes of the setup engine only base, shell and the install
-# log library, and its core is platform-free. Tests, benchmarks and fuzz
-# targets may cross. Fails naming every include that goes the wrong way.
+# The include directions of the setup engine and the uninstaller, checked by
+# folder against the one list of what each folder may include: the table
+# "What each folder may include" of architecture.md. A folder marked
+# platform-free includes windows.h neither itself nor through a header it
+# includes. An include names its folder ("base/setup_string.h"): of setup/
+# for setup's folders, of uninstall/ first for the uninstaller's ("core/").
+# Tests, benchmarks and fuzz targets may cross. Fails naming every include
+# that goes the wrong way.
 set -uo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
-cd "$top/setup" || exit 1
+cd "$top" || exit 1
 fail=0
 
-allowed() { # folder -> the folders it may include
-  case $1 in
-    app) echo "app product ui fileops shell base resources" ;;
-    product) echo "product base" ;;
-    ui | fileops | shell) echo "$1 base resources" ;;
-    base) echo "base resources" ;;
-    *) echo "" ;;
-  esac
+# Rows of the table: | `folder/` | `a` `b` ... | yes or no |
+rules=$(sed -n '/^### What each folder may include/,/^#/p' architecture.md |
+        grep -E '^\| `[a-z_/]+/` \|' |
+        sed -E 's/^\| `([a-z_/]+)\/` \| ([^|]*)\| *(yes|no) *\|.*/\1|\2|\3/; s/`//g')
+if [ -z "$rules" ]; then
+  echo "FAIL architecture.md has no table of what each folder may include"
+  exit 1
+fi
+folders=$(cut -d'|' -f1 <<<"$rules")
+
+# The file an include "dir/name.h" of a file in folder names, if it is ours.
+resolve() { # folder include
+  local root=${1%%/*}
+  if [ "$root" = uninstall ] && [ -f "uninstall/$2" ]; then echo "uninstall/$2"
+  elif [ -f "setup/$2" ]; then echo "setup/$2"
+  fi
 }
 
-for folder in app product ui fileops shell base; do
-  [ -d "$folder" ] || continue
-  ok=" $(allowed "$folder") "
-  while IFS=: read -r file line text; do
-    target=$(sed -n 's/^#include "\([a-z0-9_]*\)\/.*/\1/p' <<<"$text")
-    [ -n "$target" ] || continue
-    case $ok in
-      *" $target "*) ;;
-      *) echo "FAIL setup/$file:$line: $folder includes $target ($text)"; fail=1 ;;
-    esac
-  done < <(grep -rn --include='*.cpp' --include='*.h' '^#include "' "$folder" |
-           grep -v -E '/(tests|bench|fuzz)/')
-done
+# The folder's own files: not its tests, benchmarks, fuzz targets, nor a
+# subfolder with a row of its own.
+own_files() { # folder
+  local prune=()
+  for other in $folders; do
+    [ "$other" != "$1" ] && [ "${other#"$1"/}" != "$other" ] && prune+=(-path "$other" -prune -o)
+  done
+  find "$1" "${prune[@]}" \( -name tests -o -name bench -o -name fuzz \) -prune -o \
+    -type f \( -name '*.cpp' -o -name '*.h' \) -print
+}
 
-# The install log: platform-free, and free of the file operations.
-for f in install_log_format.h log_encoder.h log_encoder.cpp log_file.h log_stream.h \
-         log_stream.cpp operation_recorder.h operation_recorder.cpp install_log_recorder.h \
-         install_log_recorder.cpp install_log_reader.h install_log_reader.cpp log_chain.h \
-         log_chain.cpp; do
-  grep -n -E '#include [<"](windows\.h|fileops/file_operations\.h)' "fileops/$f" |
-    sed "s|^|FAIL setup/fileops/$f:|" | grep . && fail=1
-done
+# Whether file includes windows.h, itself or through our headers it includes.
+declare -A seen
+uses_windows() { # folder file
+  [ -n "${seen[$2]:-}" ] && return 1
+  seen[$2]=1
+  grep -q '^#include <windows\.h>' "$2" && return 0
+  local include header
+  for include in $(sed -n 's/^#include "\([a-z0-9_]*\/[a-z0-9_.]*\)".*/\1/p' "$2"); do
+    header=$(resolve "$1" "$include")
+    [ -n "$header" ] && uses_windows "$1" "$header" && return 0
+  done
+  return 1
+}
 
-# The uninstaller: of setup's folders only base, shell and the install log.
-log_headers=" install_log_format.h install_log_reader.h log_chain.h "
-while IFS=: read -r file line text; do
-  target=$(sed -n 's/^#include "\([a-z0-9_]*\)\/\([a-z0-9_.]*\)".*/\1 \2/p' <<<"$text")
-  [ -n "$target" ] || continue
-  read -r dir header <<<"$target"
-  case $dir in
-    core | base | shell) ;;
-    fileops) case $log_headers in *" $header "*) ;; *) echo "FAIL $file:$line: $text"; fail=1 ;; esac ;;
-    *) echo "FAIL $file:$line: the uninstaller includes $dir ($text)"; fail=1 ;;
-  esac
-done < <(cd "$top" && grep -rn --include='*.cpp' --include='*.h' '^#include "' uninstall |
-         grep -v '^uninstall/tests/')
-grep -rn -E '#include [<"](windows\.h|shell/program_manager_link\.h|shell/dde_conversation\.h)' \
-  "$top/uninstall/core" | sed 's|^|FAIL the uninstaller core is platform-free: |' | grep . && fail=1
+while IFS='|' read -r folder allowed platform_free; do
+  [ -d "$folder" ] || { echo "FAIL architecture.md names $folder/, which is not there"; fail=1; continue; }
+  ok=" $allowed "
+  for file in $(own_files "$folder"); do
+    while IFS=: read -r line text; do
+      target=$(sed -n 's/^#include "\([a-z0-9_]*\)\/.*/\1/p' <<<"$text")
+      [ -n "$target" ] || continue
+      case $ok in
+        *" $target "*) ;;
+        *) echo "FAIL $file:$line: $folder includes $target ($text)"; fail=1 ;;
+      esac
+    done < <(grep -n '^#include "' "$file")
+    if [ "$platform_free" = yes ]; then
+      seen=()
+      uses_windows "$folder" "$file" &&
+        { echo "FAIL $file: $folder is platform-free but includes windows.h"; fail=1; }
+    fi
+  done
+done <<<"$rules"
 
-[ $fail -eq 0 ] && echo "setup's and the uninstaller's includes keep to their layers"
+[ $fail -eq 0 ] && echo "setup's and the uninstaller's includes keep to their folders"
 exit $fail

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "fileops/install_log_format.h"
+#include "install_log/install_log_format.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "fileops/install_log_reader.h"
+#include "install_log/install_log_reader.h"
 
 struct RemovalLog {
   std::string path;

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "fileops/install_log_recorder.h"
+#include "install_log/install_log_recorder.h"
 #include "memory_log_file.h"
 #include "memory_machine.h"
 

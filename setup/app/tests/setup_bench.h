@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "fileops/install_log_reader.h"
+#include "install_log/install_log_reader.h"
 #include "test_files.h"
 #include "uidriver.h"
 #include "resource_ids.h"

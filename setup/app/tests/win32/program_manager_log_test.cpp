@@ -8,8 +8,8 @@
 #include <cstring>
 #include <string>
 
-#include "fileops/install_log_reader.h"
-#include "fileops/install_log_recorder.h"
+#include "install_log/install_log_reader.h"
+#include "install_log/install_log_recorder.h"
 #include "memory_log_file.h"
 #include "ui/engine_error_boxes.h"
 #include "bench_program_manager.h"

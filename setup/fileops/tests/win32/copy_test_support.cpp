@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "fileops/install_log_reader.h"
+#include "install_log/install_log_reader.h"
 
 namespace copytest {
 

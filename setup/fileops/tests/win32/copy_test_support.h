@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "fileops/file_operations.h"
-#include "fileops/install_log_recorder.h"
+#include "install_log/install_log_recorder.h"
 #include "memory_log_file.h"
 #include "ui/engine_error_boxes.h"
 #include "ui/file_attribute_question.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "fileops/install_log_reader.h"
+#include "install_log/install_log_reader.h"
 #include "fileops/version_stamp.h"
 #include "fileops/win32_log_file.h"
 #include "test_folder.h"

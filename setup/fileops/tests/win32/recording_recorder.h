@@ -1,7 +1,7 @@
 // A recorder that keeps what it is told, for tests to compare.
 #pragma once
 
-#include "fileops/operation_recorder.h"
+#include "install_log/operation_recorder.h"
 
 #include <cstdint>
 #include <string>

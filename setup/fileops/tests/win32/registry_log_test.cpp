@@ -1,7 +1,7 @@
 // The registry and font records as the uninstaller reads them from the log.
 #include "fileops/file_operations.h"
-#include "fileops/install_log_reader.h"
-#include "fileops/install_log_recorder.h"
+#include "install_log/install_log_reader.h"
+#include "install_log/install_log_recorder.h"
 #include "fileops/win32_log_file.h"
 #include "registry_test_key.h"
 #include "test_folder.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "fileops/install_log_reader.h"
+#include "install_log/install_log_reader.h"
 #include "test_folder.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "fileops/install_log_format.h"
+#include "install_log/install_log_format.h"
 
 struct LogHeader {
   char chain_name[install_log::kChainNameSize] = {};

@@ -1,4 +1,4 @@
-#include "fileops/operation_recorder.h"
+#include "install_log/operation_recorder.h"
 
 NullRecorder& NullRecorder::Instance() {
   static NullRecorder instance;

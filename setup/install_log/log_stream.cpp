@@ -1,4 +1,4 @@
-#include "fileops/log_stream.h"
+#include "install_log/log_stream.h"
 
 bool LogStream::Open(const char* path, const char* mode) {
   Close();

@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "expected_bytes.h"
-#include "fileops/install_log_format.h"
-#include "fileops/log_encoder.h"
-#include "fileops/log_stream.h"
+#include "install_log/install_log_format.h"
+#include "install_log/log_encoder.h"
+#include "install_log/log_stream.h"
 #include "memory_log_file.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "fileops/install_log_reader.h"
+#include "install_log/install_log_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "expected_bytes.h"
-#include "fileops/install_log_recorder.h"
+#include "install_log/install_log_recorder.h"
 #include "memory_log_file.h"
 
 namespace {

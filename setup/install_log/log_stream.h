@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
-#include "fileops/log_encoder.h"
-#include "fileops/log_file.h"
+#include "install_log/log_encoder.h"
+#include "install_log/log_file.h"
 
 class LogStream {
  public:

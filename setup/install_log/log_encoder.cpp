@@ -1,8 +1,8 @@
-#include "fileops/log_encoder.h"
+#include "install_log/log_encoder.h"
 
 #include <cstring>
 
-#include "fileops/install_log_format.h"
+#include "install_log/install_log_format.h"
 
 void LogEncoder::Int32(uint32_t value) {
   for (int shift = 0; shift < 32; shift += 8)

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "fileops/log_file.h"
+#include "install_log/log_file.h"
 
 class MemoryLogFile : public LogFile {
  public:

@@ -1,4 +1,4 @@
-#include "fileops/install_log_recorder.h"
+#include "install_log/install_log_recorder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "fileops/install_log_recorder.h"
+#include "install_log/install_log_recorder.h"
 
 bool InstallLogRecorder::OpenAt(const char* path, const char* title) {
   if (!stream_.Open(path, "wb")) return false;

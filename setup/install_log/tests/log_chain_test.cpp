@@ -1,4 +1,4 @@
-#include "fileops/log_chain.h"
+#include "install_log/log_chain.h"
 
 #include <gtest/gtest.h>
 

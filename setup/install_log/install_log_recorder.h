@@ -6,10 +6,10 @@
 // would misread.
 #pragma once
 
-#include "fileops/install_log_format.h"
-#include "fileops/log_encoder.h"
-#include "fileops/log_stream.h"
-#include "fileops/operation_recorder.h"
+#include "install_log/install_log_format.h"
+#include "install_log/log_encoder.h"
+#include "install_log/log_stream.h"
+#include "install_log/operation_recorder.h"
 
 class InstallLogRecorder : public OperationRecorder {
  public:

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "fileops/install_log_reader.h"
+#include "install_log/install_log_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   LogHeader header;

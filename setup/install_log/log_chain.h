@@ -7,8 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "fileops/install_log_format.h"
-#include "fileops/install_log_reader.h"
+#include "install_log/install_log_format.h"
+#include "install_log/install_log_reader.h"
 
 namespace log_chain {
 
