@@ -23,7 +23,7 @@ constexpr CompletionBoxKind kKinds[] = {
 }  // namespace
 
 int SetupApplication::CompletionBox() {
-  int kind = ProductDefinition()->RestartKind();
+  int kind = product_.RestartKind();
   if (kind == 3) kind = DecideRestartKind(systemIniChanged_, dosRestart_, replacedAtRestart_);
   if (kind >= 0 && kind <= 3) {
     const CompletionBoxKind& look = kKinds[kind];

@@ -76,7 +76,7 @@ void BackupNotice(HWND owner, unsigned textId, const char* path, const char* bac
 }  // namespace
 
 bool SetupApplication::CopyPhase() {
-  InstallInfo& product = *ProductDefinition();
+  InstallInfo& product = product_;
   const int rows = product.FileRowCount();
   bool anySelected = false;
   for (int row = 0; row < rows; ++row) anySelected = anySelected || files_.Selected(row);

@@ -3,15 +3,11 @@
 // usage box is shown.
 #include <windows.h>
 
-#include <new>
-
-#include "app/product_setup.h"
 #include "app/setup_entry.h"
+#include "product/haventide_tables.h"
+#include "product/table_product.h"
 
-namespace {
-
-SetupApplication* MakeHaventideSetup() { return new (std::nothrow) ProductSetup; }
-
-}  // namespace
-
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return RunSetupProgram(MakeHaventideSetup); }
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  TableProduct product(kHaventideTables);
+  return RunSetupProgram(product);
+}

@@ -1,7 +1,6 @@
 // The script of a product: welcome, components, folder, copy, Program
 // Manager items, registry values, completion. Any step that answers false
 // ends it with kSetupFailed, without the completion box.
-#include "app/product_options.h"
 #include "app/setup_application.h"
 
 #include <cstdio>
@@ -27,7 +26,7 @@ bool CopyText(char (&field)[N], const char* text) {
 
 }  // namespace
 
-int SetupApplication::RunProductScript() {
+int SetupApplication::Run() {
   const bool registered = Register3dControls();
   CreateBackgroundControls();
   int result = kSetupFailed;
@@ -40,7 +39,7 @@ int SetupApplication::RunProductScript() {
 }
 
 bool SetupApplication::FillDirectories() {
-  ProductDirectories& folders = ProductDefinition()->Directories();
+  ProductDirectories& folders = product_.Directories();
   const UINT windows = GetWindowsDirectoryA(folders.windows, kDirectoryChars);
   return CopyText(folders.source, SourceDirectory()) && windows != 0 &&
          windows < static_cast<UINT>(kDirectoryChars) &&
@@ -57,7 +56,7 @@ bool SetupApplication::Welcome() {
   LoadMessage(title, kStrWelcomeTitle);
   MessageDialog box;
   box.SetText("%s\n%s\n%s\n%s\n%s", line1.Text(), line2.Text(), line3.Text(), "",
-              ProductDefinition()->CopyrightLine());
+              product_.CopyrightLine());
   box.SetOwnIcon("ICONFINSTALL");
   box.SetLabels(install.Text(), dontInstall.Text());
   box.SetCancelButton(1);
@@ -67,9 +66,8 @@ bool SetupApplication::Welcome() {
 
 // A product that offers no components shows no selection.
 bool SetupApplication::SelectComponents() {
-  ProductOptions options(*ProductDefinition());
-  return RunComponentSelection(options, *this, operations_, operations_, *this, Background(),
-                               Help());
+  return RunComponentSelection(product_.Tables(), *this, operations_, operations_, *this,
+                               Background(), Help());
 }
 
 void SetupApplication::SetOptionState(int option, int state) {
@@ -89,7 +87,7 @@ bool SetupApplication::AskFolder() {
   prompt.folder = 1;
   prompt.checkSpace = 1;
   prompt.required = static_cast<unsigned>(requiredK_);
-  CopyText(prompt.initial, ProductDefinition()->DefaultFolder());
+  CopyText(prompt.initial, product_.DefaultFolder());
   const unsigned lines[kPromptLines] = {kStrFolderLine1, kStrFolderLine2, kStrFolderLine3,
                                         kStrPressEnterForDefault};
   for (int i = 0; i < kPromptLines; ++i) {
@@ -98,5 +96,5 @@ bool SetupApplication::AskFolder() {
     CopyText(prompt.lines[i], text.Text());
   }
   if (!RunFolderPrompt(operations_, operations_, *this, Background(), Help(), prompt)) return false;
-  return CopyText(ProductDefinition()->Directories().install, prompt.answer);
+  return CopyText(product_.Directories().install, prompt.answer);
 }

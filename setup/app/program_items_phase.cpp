@@ -6,7 +6,7 @@
 #include "ui/message_pump.h"
 
 bool SetupApplication::ProgramItemsPhase() {
-  InstallInfo& product = *ProductDefinition();
+  InstallInfo& product = product_;
   const int count = product.ProgramItemCount();
   if (count <= 0) return true;
   BusyScope busy(Meter(), 1);

@@ -58,7 +58,7 @@ bool SetupApplication::SetRegistryEntry(const RegistryEntry& entry) {
 }
 
 bool SetupApplication::RegistryPhase() {
-  InstallInfo& product = *ProductDefinition();
+  InstallInfo& product = product_;
   const int count = product.RegistryEntryCount();
   if (count <= 0) return true;
   PhaseStatus status(operations_, background_.Handle(), productName_);

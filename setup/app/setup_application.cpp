@@ -15,9 +15,6 @@
 
 namespace {
 
-// The one help object of the process.
-ContextHelp* g_help = nullptr;
-
 constexpr int kAbortHelpContext = 4;
 constexpr char kHelpViewerTitle[] = "Installation Online Help";
 
@@ -40,7 +37,7 @@ bool Selection::Allocate(int count) {
   return true;
 }
 
-SetupApplication::SetupApplication() {
+SetupApplication::SetupApplication(TableProduct& product) : product_(product) {
   icon_.SetBackground(&background_);
   operations_.SetVersionQuestion(&versionQuestion_);
   operations_.SetIdleProgress(&idleProgress_);
@@ -48,10 +45,7 @@ SetupApplication::SetupApplication() {
 
 SetupApplication::~SetupApplication() {
   DestroyBackgroundControls();
-  if (g_help) {
-    delete g_help;  // tells the help viewer to quit
-    g_help = nullptr;
-  }
+  help_.reset();  // tells the help viewer to quit
   background_.Destroy();
   icon_.Destroy();
   SetErrorMode(savedErrorMode_);
@@ -64,7 +58,7 @@ SetupApplication::~SetupApplication() {
   if (setupIcon_) DestroyIcon(setupIcon_);
 }
 
-ContextHelp* SetupApplication::Help() const { return g_help; }
+ContextHelp* SetupApplication::Help() const { return help_.get(); }
 
 bool SetupApplication::Initialise(const char* tail) {
   savedErrorMode_ = SetErrorMode(SEM_FAILCRITICALERRORS);
@@ -72,13 +66,8 @@ bool SetupApplication::Initialise(const char* tail) {
   ModuleDirectory(moduleDirectory);
   if (!sourceDirectory_.Set(tail)) return false;
 
-  InstallInfo* product = ProductDefinition();
-  if (!product) {
-    operations_.Report(kFileOpGeneral, kStrNoInstallInfo);
-    return false;
-  }
-  if (!product->ProductName(productName_, sizeof productName_)) return false;
-  titles_.SetProduct(product);
+  if (!product_.ProductName(productName_, sizeof productName_)) return false;
+  titles_.SetProduct(&product_);
 
   char windows[MAX_PATH];
   const UINT length = GetWindowsDirectoryA(windows, MAX_PATH);
@@ -91,7 +80,7 @@ bool SetupApplication::Initialise(const char* tail) {
   operations_.PushRecorder(recorder_);
   recorderPushed_ = true;
 
-  if (!InitialiseProduct(*product)) return false;
+  if (!InitialiseProduct()) return false;
 
   if (!icon_.Create(operations_, productName_) || !background_.Create(operations_, productName_))
     return false;
@@ -101,18 +90,19 @@ bool SetupApplication::Initialise(const char* tail) {
   operations_.PushOwner(background_.Handle());
 
   PathBuffer helpFile;
-  JoinPath(moduleDirectory.Get(), product->HelpFileChoice() ? "setup.hlp" : "install.hlp",
+  JoinPath(moduleDirectory.Get(), product_.HelpFileChoice() ? "setup.hlp" : "install.hlp",
            helpFile);
-  g_help = new (std::nothrow) ContextHelp(helpFile.Get(), background_.Handle(), kHelpCommand);
-  if (!g_help || !g_help->Register(background_.Handle(), 0)) {
+  help_.reset(new (std::nothrow) ContextHelp(helpFile.Get(), background_.Handle(), kHelpCommand));
+  if (!help_ || !help_->Register(background_.Handle(), 0)) {
     operations_.Report(kFileOpGeneral, kStrNoHelpObject);
     return false;
   }
-  background_.SetHelp(g_help);
+  background_.SetHelp(help_.get());
   return true;
 }
 
-bool SetupApplication::InitialiseProduct(InstallInfo& product) {
+bool SetupApplication::InitialiseProduct() {
+  InstallInfo& product = product_;
   if (!options_.Allocate(product.OptionCount()) || !files_.Allocate(product.FileRowCount()) ||
       !items_.Allocate(product.ProgramItemCount()) ||
       !iniEntries_.Allocate(product.IniEntryCount()) ||
@@ -147,6 +137,6 @@ bool SetupApplication::ConfirmAbort(HWND owner) {
   box.SetSystemIcon(MB_ICONQUESTION);
   box.SetStandardButtons(kSetYesNo);
   box.SetCancelButton(1);
-  box.SetHelp(g_help, kAbortHelpContext);
+  box.SetHelp(help_.get(), kAbortHelpContext);
   return box.Show(operations_.Owner() ? operations_.Owner() : owner, title.Text()) == 0;
 }

@@ -1,7 +1,7 @@
-// SetupApplication: the engine part of the installation object. It holds the
-// install state, the windows, the install log's recorder and the file
-// operations, and carries out the phases of a product's script. The product
-// definition is the other part of the same object (ProductDefinition).
+// SetupApplication: the installation object of one run. It holds the install
+// state, the windows, the help object, the install log's recorder and the
+// file operations, and carries out the phases of the script for the product
+// definition it is given.
 #pragma once
 
 #include <windows.h>
@@ -17,6 +17,7 @@
 #include "install_log/install_log_recorder.h"
 #include "fileops/win32_log_file.h"
 #include "product/install_info.h"
+#include "product/table_product.h"
 #include "shell/program_manager_link.h"
 #include "ui/background_controls.h"
 #include "ui/background_window.h"
@@ -59,17 +60,14 @@ class ProductTitles : public TitleSource {
 
 class SetupApplication : public AbortQuestion, public ComponentChoices {
  public:
-  SetupApplication();
-  virtual ~SetupApplication();
+  explicit SetupApplication(TableProduct& product);
+  ~SetupApplication() override;
   SetupApplication(const SetupApplication&) = delete;
   SetupApplication& operator=(const SetupApplication&) = delete;
 
-  // The product's script; a SetupResult.
-  virtual int Run() = 0;
-  // The script every product of this engine runs (Run of ProductSetup).
-  int RunProductScript();
-  // The product definition part of this object, null when there is none.
-  virtual InstallInfo* ProductDefinition() = 0;
+  // The script every product of this engine runs; a SetupResult.
+  int Run();
+  InstallInfo& ProductDefinition() { return product_; }
 
   // From the command-line tail (the source directory): windows shown, log
   // open, help ready. False after the failure was shown (if it has a
@@ -124,7 +122,7 @@ class SetupApplication : public AbortQuestion, public ComponentChoices {
   Selection options_, files_, items_, iniEntries_, registryEntries_;
 
  private:
-  bool InitialiseProduct(InstallInfo& product);
+  bool InitialiseProduct();
   bool FillDirectories();
   bool Welcome();
   bool SelectComponents();
@@ -136,6 +134,7 @@ class SetupApplication : public AbortQuestion, public ComponentChoices {
   bool BackupRowStep(InstallInfo& product, int row, CopyProgress& progress, HWND progressWindow);
   bool SetRegistryEntry(const RegistryEntry& entry);
 
+  TableProduct& product_;
   UINT savedErrorMode_ = 0;
   char productName_[kProductNameChars] = {0};
   double requiredSpace_ = 0;
@@ -155,5 +154,6 @@ class SetupApplication : public AbortQuestion, public ComponentChoices {
   LoggedProgramManagerRecords programManagerRecords_{operations_};
   ProgramManagerLink programManager_{operations_, operations_, programManagerRecords_};
   std::unique_ptr<BackgroundControls> controls_;
+  std::unique_ptr<ContextHelp> help_;
   bool recorderPushed_ = false;
 };

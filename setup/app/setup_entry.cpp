@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <new>
 
 #include "app/command_tail.h"
 #include "app/setup_application.h"
@@ -36,7 +37,7 @@ void FillShellInfo() {
 int EndInstallation(SetupApplication& setup, int result) {
   PathBuffer folder;
   if (result != kSetupFailed &&
-      (!setup.ProductDefinition()->InstallDirectory(folder) || folder.Get()[0] == '\0' ||
+      (!setup.ProductDefinition().InstallDirectory(folder) || folder.Get()[0] == '\0' ||
        setup.Operations().CreateDirectoryTree(folder.Get()) != kFileOpOk ||
        setup.Operations().RecorderFailed()))
     result = kSetupFailed;
@@ -51,7 +52,7 @@ int EndInstallation(SetupApplication& setup, int result) {
 
 }  // namespace
 
-int RunSetupProgram(MakeInstallation make) {
+int RunSetupProgram(TableProduct& product) {
   FillShellInfo();
   char source[kDirectoryChars];
   switch (SourceDirectoryOf(CommandTail(GetCommandLineA()), source, sizeof source)) {
@@ -64,7 +65,7 @@ int RunSetupProgram(MakeInstallation make) {
     case TailKind::kDirectory:
       break;
   }
-  std::unique_ptr<SetupApplication> setup(make());
+  std::unique_ptr<SetupApplication> setup(new (std::nothrow) SetupApplication(product));
   if (!setup) {
     ShowOutOfMemory();
     return kSetupFailed;

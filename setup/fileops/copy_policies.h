@@ -4,17 +4,10 @@
 #include <cstdint>
 
 #include "base/path_buffer.h"
+#include "base/policy_kind.h"
 #include "fileops/copy_strategies.h"
 
 class FileOperations;
-
-enum PolicyKind {
-  kPolicyAlways = 0,
-  kPolicyVersion = 1,
-  kPolicyRecordedVersion = 2,
-  kPolicyTimeStamp = 3,
-  kPolicySize = 4,
-};
 
 // Copies whatever is there.
 class AlwaysCopyPolicy : public CopyPolicy {

@@ -2,12 +2,11 @@
 
 #include <cstdio>
 
-void FileEntry::Unpack(int flags) {
-  storedPlain = (flags & kStoredPlain) ? 1 : 0;
-  shared = (flags & kSharedFile) ? 1 : 0;
-  append = (flags & kAppendFile) ? 1 : 0;
-  font = (flags & kFontFile) ? 1 : 0;
-  policy = (flags & kPolicyMask) >> kPolicyShift;
+void FileEntry::SetFlags(int copyFlags) {
+  storedPlain = (copyFlags & kStoredPlain) != 0;
+  shared = (copyFlags & kSharedFile) != 0;
+  append = (copyFlags & kAppendFile) != 0;
+  font = (copyFlags & kFontFile) != 0;
 }
 
 double CopyRowBytes(InstallInfo& product) {

@@ -6,42 +6,30 @@
 
 #include "base/option_record.h"
 #include "base/path_buffer.h"
+#include "base/product_tables.h"
 #include "base/title_line.h"
-
-// What a file-list row does.
-enum FileOpKind { kRowCopy = 0, kRowRename = 1, kRowDelete = 2, kRowBackup = 3 };
 
 constexpr int kRowLabelChars = 128;
 
-// The flags of a file-list row, packed as the product's table holds them.
-enum FileEntryFlag {
-  kStoredPlain = 0x01,  // copied as it is, else decompressed from its compressed name
-  kSharedFile = 0x02,   // recorded with log flag 0 (counted), else 1
-  kAppendFile = 0x04,   // appended to the destination
-  kFontFile = 0x08,     // installed as a font after the copy
-};
-constexpr int kPolicyShift = 4;  // bits 4-7: the copy policy
-constexpr int kPolicyMask = 0xF0;
-
 // A copy row.
 struct FileEntry {
-  int storedPlain = 0;
-  int shared = 0;
-  int append = 0;
-  int font = 0;
-  int policy = 0;  // 0 always, 1 version resource, 2 fiver.ini, 3 time stamp, 4 size
-  int size = 0;    // bytes of the installed file
+  bool storedPlain = false;
+  bool shared = false;
+  bool append = false;
+  bool font = false;
+  PolicyKind policy = kPolicyAlways;
+  int size = 0;  // bytes of the installed file
   char label[kRowLabelChars] = {0};
   char diskLabel[kRowLabelChars] = {0};
   PathBuffer source;
   PathBuffer destination;
 
-  // Fills the five flags from the table's packed form.
-  void Unpack(int flags);
+  // Fills the four flags from a row's CopyFlag bits.
+  void SetFlags(int copyFlags);
 };
 
 struct RenameRow {
-  int required = 0;  // 1: a missing source fails the copy phase
+  bool required = false;  // a missing source fails the copy phase
   char label[kRowLabelChars] = {0};
   PathBuffer from;
   PathBuffer to;
@@ -52,11 +40,8 @@ struct DeleteRow {
   PathBuffer path;
 };
 
-// Modes of a backup row.
-enum BackupMode { kBackupSilent = 0, kBackupAnnounce = 1, kBackupReport = 2 };
-
 struct BackupRow {
-  int mode = kBackupSilent;
+  BackupMode mode = kBackupSilent;
   char label[kRowLabelChars] = {0};
   PathBuffer path;
 };
@@ -87,7 +72,7 @@ constexpr int kRegistryKeyChars = 256;
 constexpr int kRegistryDataChars = 2048;
 
 struct RegistryEntry {
-  int root = 0;  // RootKind: 0 classes root, 1 current user, 2 local machine, 3 users
+  RootKind root = kRootClasses;
   char key[kRegistryKeyChars] = {0};
   char valueName[kRegistryKeyChars] = {0};
   char data[kRegistryDataChars] = {0};  // a text, a file name (binary) or CR LF pieces

@@ -15,7 +15,7 @@ class ComponentChoices {
   virtual ~ComponentChoices() = default;
   // state: 0 unchecked, 1 checked, 2 mixed. option < the option count.
   virtual void SetOptionState(int option, int state) = 0;
-  // flag 0 or 1; index < the count the OptionSource gives for that list.
+  // flag 0 or 1; index < the count of that list in the product's tables.
   virtual void SetSelected(ChoiceList list, int index, int flag) = 0;
   // K (bytes / 1024).
   virtual void SetRequiredSpace(double kilobytes) = 0;

@@ -1,13 +1,13 @@
 #include "ui/component_dialog.h"
 
 #include "base/option_record.h"
+#include "base/product_tables.h"
 #include "resources/dialog_ids.h"
 #include "ui/component_space.h"
 #include "ui/drive_list.h"
 #include "ui/message_pump.h"
 #include "ui/option_forest.h"
 #include "ui/option_node.h"
-#include "ui/option_source.h"
 #include "ui/option_states.h"
 
 void ComponentTree::SelectionChanged(OptionNode& node) {
@@ -18,9 +18,9 @@ void ComponentTree::ChangesDone() {
   if (dialog_) dialog_->Resynchronise();
 }
 
-ComponentDialog::ComponentDialog(ComponentTree& tree, OptionSource& source, OptionForest& forest,
-                                 DiskSpace& disk, ContextHelp* help)
-    : HelpDialog(help), tree_(tree), source_(source), forest_(forest), disk_(disk) {}
+ComponentDialog::ComponentDialog(ComponentTree& tree, const ProductTables& tables,
+                                 OptionForest& forest, DiskSpace& disk, ContextHelp* help)
+    : HelpDialog(help), tree_(tree), tables_(tables), forest_(forest), disk_(disk) {}
 
 ComponentDialog::~ComponentDialog() { tree_.SetDialog(nullptr); }
 
@@ -79,7 +79,7 @@ bool ComponentDialog::OnCommand(int id) {
 
 void ComponentDialog::ShowDescription(const OptionNode& node) {
   OptionRecord record;
-  const bool described = source_.GetOptionRecord(node.option, record);
+  const bool described = ReadOptionRecord(tables_, node.option, record);
   record.description[kOptionDescriptionChars - 1] = '\0';
   SetDlgItemTextA(Handle(), kComponentDescription, described ? record.description : "");
 }
@@ -90,7 +90,7 @@ void ComponentDialog::Resynchronise() {
 }
 
 void ComponentDialog::UpdateFigures() {
-  SpaceFigures f = ComputeSpaceFigures(source_, forest_);
+  SpaceFigures f = ComputeSpaceFigures(tables_, forest_);
   SetWindowTextFormat(GetDlgItem(Handle(), kComponentTotal), "%lu K", f.totalShown);
   SetWindowTextFormat(GetDlgItem(Handle(), kComponentRequired), "%lu K", f.chosenShown);
   gauge_.SetValue(f.percent);

@@ -10,7 +10,7 @@
 
 class DiskSpace;
 class OptionForest;
-class OptionSource;
+struct ProductTables;
 class ComponentDialog;
 
 constexpr int kComponentHelpContext = 11;
@@ -35,8 +35,8 @@ class ComponentTree : public OptionTree {
 
 class ComponentDialog : public HelpDialog {
  public:
-  ComponentDialog(ComponentTree& tree, OptionSource& source, OptionForest& forest, DiskSpace& disk,
-                  ContextHelp* help);
+  ComponentDialog(ComponentTree& tree, const ProductTables& tables, OptionForest& forest,
+                  DiskSpace& disk, ContextHelp* help);
   ~ComponentDialog() override;
 
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -51,7 +51,7 @@ class ComponentDialog : public HelpDialog {
   void UpdateFigures();
 
   ComponentTree& tree_;
-  OptionSource& source_;
+  const ProductTables& tables_;
   OptionForest& forest_;
   DiskSpace& disk_;
   Gauge gauge_;

@@ -2,17 +2,18 @@
 
 #include "base/abort_question.h"
 #include "base/failure_report.h"
+#include "base/product_tables.h"
 #include "resources/dialog_ids.h"
 #include "ui/component_dialog.h"
 #include "ui/component_space.h"
 #include "ui/option_forest.h"
-#include "ui/option_source.h"
 
-bool RunComponentSelection(OptionSource& source, ComponentChoices& choices, FailureReport& reports,
-                           DiskSpace& disk, AbortQuestion& abort, HWND owner, ContextHelp* help) {
-  if (source.OptionCount() <= 0) return true;
+bool RunComponentSelection(const ProductTables& tables, ComponentChoices& choices,
+                           FailureReport& reports, DiskSpace& disk, AbortQuestion& abort,
+                           HWND owner, ContextHelp* help) {
+  if (tables.options.count <= 0) return true;
   OptionForest forest;
-  switch (forest.Build(source)) {
+  switch (forest.Build(tables)) {
     case kBuilt:
       break;
     case kBuildNoMemory:
@@ -25,11 +26,11 @@ bool RunComponentSelection(OptionSource& source, ComponentChoices& choices, Fail
   tree.SetRoots(forest.FirstRoot());
   tree.Finish();
   for (;;) {
-    ComponentDialog dialog(tree, source, forest, disk, help);
+    ComponentDialog dialog(tree, tables, forest, disk, help);
     const INT_PTR end = RunModalDialog(dialog, owner, MAKEINTRESOURCEA(kDlgComponents));
     if (end == kComponentsChosen && dialog.Initialised()) break;
     if (abort.ConfirmAbort(owner)) return false;
   }
-  StoreChoices(source, forest, choices);
+  StoreChoices(tables, forest, choices);
   return true;
 }

@@ -10,7 +10,7 @@ class ComponentChoices;
 class ContextHelp;
 class DiskSpace;
 class FailureReport;
-class OptionSource;
+struct ProductTables;
 
 // True to go on: the choices are stored (option states, the selections of
 // files, items, INI and registry entries, the required space). False when
@@ -20,5 +20,6 @@ class OptionSource;
 // ran out (reported). After an abort question answered No the dialog comes
 // back as it was. The dialog is modal under owner; help may be null; the
 // drive list's free space is asked of disk.
-bool RunComponentSelection(OptionSource& source, ComponentChoices& choices, FailureReport& reports,
-                           DiskSpace& disk, AbortQuestion& abort, HWND owner, ContextHelp* help);
+bool RunComponentSelection(const ProductTables& tables, ComponentChoices& choices,
+                           FailureReport& reports, DiskSpace& disk, AbortQuestion& abort,
+                           HWND owner, ContextHelp* help);

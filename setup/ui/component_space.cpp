@@ -1,9 +1,9 @@
 #include "ui/component_space.h"
 
 #include "base/numeric.h"
+#include "base/product_tables.h"
 #include "ui/component_choices.h"
 #include "ui/option_forest.h"
-#include "ui/option_source.h"
 
 #include <climits>
 
@@ -17,64 +17,50 @@ bool CheckedLeaf(const OptionForest& forest, int option) {
   return node && node->leaf && node->state == kChecked;
 }
 
-int ListCount(OptionSource& source, ChoiceList list) {
+int ListCount(const ProductTables& tables, ChoiceList list) {
   switch (list) {
     case kChoiceFiles:
-      return source.FileRowCount();
+      return tables.rows.count;
     case kChoiceItems:
-      return source.ProgramItemCount();
+      return tables.items.count;
     case kChoiceIniEntries:
-      return source.IniEntryCount();
+      return tables.iniEntries.count;
     case kChoiceRegistryEntries:
-      return source.RegistryEntryCount();
+      return tables.values.count;
   }
   return 0;
 }
 
-int ListedCount(OptionSource& source, ChoiceList list, int option) {
+const IndexList& Listed(const ProductOption& option, ChoiceList list) {
   switch (list) {
-    case kChoiceFiles:
-      return source.OptionFileCount(option);
     case kChoiceItems:
-      return source.OptionItemCount(option);
+      return option.items;
     case kChoiceIniEntries:
-      return source.OptionIniCount(option);
+      return option.iniEntries;
     case kChoiceRegistryEntries:
-      return source.OptionRegistryCount(option);
-  }
-  return 0;
-}
-
-int Listed(OptionSource& source, ChoiceList list, int option, int j) {
-  switch (list) {
+      return option.values;
     case kChoiceFiles:
-      return source.OptionFile(option, j);
-    case kChoiceItems:
-      return source.OptionItem(option, j);
-    case kChoiceIniEntries:
-      return source.OptionIni(option, j);
-    case kChoiceRegistryEntries:
-      return source.OptionRegistry(option, j);
+      break;
   }
-  return -1;
+  return option.rows;
 }
 
 // Whether a checked leaf option lists the index. Asked afresh each time
 // instead of kept in an array: the lists are short, and nothing here can
 // run out of memory.
-bool Chosen(OptionSource& source, const OptionForest& forest, ChoiceList list, int index) {
+bool Chosen(const ProductTables& tables, const OptionForest& forest, ChoiceList list, int index) {
   for (int option = 0; option < forest.OptionCount(); ++option) {
-    if (!CheckedLeaf(forest, option)) continue;
-    const int listed = ListedCount(source, list, option);
-    for (int j = 0; j < listed; ++j)
-      if (Listed(source, list, option, j) == index) return true;
+    const ProductOption* o = tables.options.At(option);
+    if (!o || !CheckedLeaf(forest, option)) continue;
+    const IndexList& listed = Listed(*o, list);
+    for (int j = 0; j < listed.count; ++j)
+      if (listed.index[j] == index) return true;
   }
   return false;
 }
 
-double CountedBytes(OptionSource& source, int row) {
-  if (source.LeftOutOfSizeSums(row)) return 0;
-  const int size = source.RowSize(row);
+double CountedBytes(const ProductTables& tables, int row) {
+  const int size = CopyRowSize(tables, row);
   return size > 0 ? size : 0;
 }
 
@@ -86,13 +72,13 @@ unsigned long WholeKilobytes(double kilobytes) {
   return static_cast<unsigned long>(kilobytes);
 }
 
-SpaceFigures ComputeSpaceFigures(OptionSource& source, const OptionForest& forest) {
-  const int files = source.FileRowCount();
+SpaceFigures ComputeSpaceFigures(const ProductTables& tables, const OptionForest& forest) {
+  const int files = tables.rows.count;
   double total = 0, chosen = 0;
   for (int row = 0; row < files; ++row) {
-    const double bytes = CountedBytes(source, row);
+    const double bytes = CountedBytes(tables, row);
     total += bytes;
-    if (bytes > 0 && Chosen(source, forest, kChoiceFiles, row)) chosen += bytes;
+    if (bytes > 0 && Chosen(tables, forest, kChoiceFiles, row)) chosen += bytes;
   }
   SpaceFigures f;
   f.totalK = total / 1024;
@@ -103,15 +89,16 @@ SpaceFigures ComputeSpaceFigures(OptionSource& source, const OptionForest& fores
   return f;
 }
 
-void StoreChoices(OptionSource& source, const OptionForest& forest, ComponentChoices& choices) {
+void StoreChoices(const ProductTables& tables, const OptionForest& forest,
+                  ComponentChoices& choices) {
   for (int option = 0; option < forest.OptionCount(); ++option) {
     const OptionNode* node = forest.Newest(option);
     choices.SetOptionState(option, node ? node->state : kUnchecked);
   }
   for (ChoiceList list : kLists) {
-    const int count = ListCount(source, list);
+    const int count = ListCount(tables, list);
     for (int i = 0; i < count; ++i)
-      choices.SetSelected(list, i, Chosen(source, forest, list, i) ? 1 : 0);
+      choices.SetSelected(list, i, Chosen(tables, forest, list, i) ? 1 : 0);
   }
-  choices.SetRequiredSpace(ComputeSpaceFigures(source, forest).chosenK);
+  choices.SetRequiredSpace(ComputeSpaceFigures(tables, forest).chosenK);
 }

@@ -5,10 +5,10 @@
 
 class ComponentChoices;
 class OptionForest;
-class OptionSource;
+struct ProductTables;
 
 struct SpaceFigures {
-  double totalK = 0;             // every file not left out of size sums
+  double totalK = 0;             // every copy row
   double chosenK = 0;            // the chosen ones among them
   unsigned long totalShown = 0;  // whole K, as "%lu K" shows them
   unsigned long chosenShown = 0;
@@ -19,9 +19,10 @@ struct SpaceFigures {
 // most ULONG_MAX.
 unsigned long WholeKilobytes(double kilobytes);
 
-SpaceFigures ComputeSpaceFigures(OptionSource& source, const OptionForest& forest);
+SpaceFigures ComputeSpaceFigures(const ProductTables& tables, const OptionForest& forest);
 
 // The option states by option index; the files, items, INI and registry
 // entries the checked leaf options list (everything else unselected); and
 // the space the chosen files need.
-void StoreChoices(OptionSource& source, const OptionForest& forest, ComponentChoices& choices);
+void StoreChoices(const ProductTables& tables, const OptionForest& forest,
+                  ComponentChoices& choices);

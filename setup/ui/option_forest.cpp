@@ -1,19 +1,19 @@
 #include "ui/option_forest.h"
 
 #include "base/setup_heap.h"
-#include "ui/option_source.h"
+#include "base/product_tables.h"
 
 #include <cstring>
 
-BuildResult OptionForest::Build(OptionSource& source) {
+BuildResult OptionForest::Build(const ProductTables& tables) {
   Clear();
-  int count = source.OptionCount();
+  int count = tables.options.count;
   if (count <= 0) return kBuilt;
   newest_ = static_cast<OptionNode**>(SetupAllocate(sizeof(OptionNode*) * count));
   if (!newest_) return kBuildNoMemory;
   std::memset(newest_, 0, sizeof(OptionNode*) * count);
   count_ = count;
-  BuildResult result = BuildPasses(source);
+  BuildResult result = BuildPasses(tables);
   // Whatever was made, finished or not, hangs from a node without a parent
   // in some option's chain: gathered as roots, it is all destroyed at once.
   GatherRoots();
@@ -21,13 +21,13 @@ BuildResult OptionForest::Build(OptionSource& source) {
   return result;
 }
 
-BuildResult OptionForest::BuildPasses(OptionSource& source) {
+BuildResult OptionForest::BuildPasses(const ProductTables& tables) {
   for (;;) {
     bool progress = false, waiting = false;
     for (int option = 0; option < count_; ++option) {
       if (newest_[option]) continue;
       OptionRecord record;
-      if (!source.GetOptionRecord(option, record)) return kBuildRefused;
+      if (!ReadOptionRecord(tables, option, record)) return kBuildRefused;
       if (record.isOption) {
         OptionNode* leaf =
             OptionNode::MakeLeaf(option, record.text, record.exclusive, record.state, record.kind);
@@ -36,10 +36,10 @@ BuildResult OptionForest::BuildPasses(OptionSource& source) {
         progress = true;
         continue;
       }
-      int children = source.OptionChildCount(option);
+      const IndexList& children = tables.options.rows[option].children;
       bool ready = true;
-      for (int j = 0; j < children; ++j) {
-        int child = source.OptionChild(option, j);
+      for (int j = 0; j < children.count; ++j) {
+        int child = children.index[j];
         if (child < 0 || child >= count_) return kBuildRefused;
         if (!newest_[child]) ready = false;
       }
@@ -47,7 +47,7 @@ BuildResult OptionForest::BuildPasses(OptionSource& source) {
         waiting = true;
         continue;
       }
-      BuildResult built = BuildGroup(source, option, record);
+      BuildResult built = BuildGroup(tables, option, record);
       if (built != kBuilt) return built;
       progress = true;
     }
@@ -56,15 +56,16 @@ BuildResult OptionForest::BuildPasses(OptionSource& source) {
   }
 }
 
-BuildResult OptionForest::BuildGroup(OptionSource& source, int option, const OptionRecord& record) {
+BuildResult OptionForest::BuildGroup(const ProductTables& tables, int option,
+                                     const OptionRecord& record) {
   OptionNode* group = OptionNode::MakeGroup(option, record.text, record.exclusive, record.expanded);
   if (!group) return kBuildNoMemory;
   // Chained before its children come, so that a failure half-way still
   // leaves it where the clean-up finds it.
   Chain(*group);
-  int children = source.OptionChildCount(option);
-  for (int j = 0; j < children; ++j) {
-    int child = source.OptionChild(option, j);
+  const IndexList& children = tables.options.rows[option].children;
+  for (int j = 0; j < children.count; ++j) {
+    int child = children.index[j];
     if (child < 0 || child >= count_ || !newest_[child]) return kBuildRefused;
     OptionNode* node = NodeToAdopt(child);
     if (!node) return kBuildNoMemory;

@@ -7,8 +7,8 @@
 
 #include "ui/option_node.h"
 
-class OptionSource;
 struct OptionRecord;
+struct ProductTables;
 
 enum BuildResult {
   kBuilt = 0,
@@ -26,7 +26,7 @@ class OptionForest {
   OptionForest& operator=(const OptionForest&) = delete;
 
   // Replaces what the forest held; on failure it is left empty.
-  BuildResult Build(OptionSource& source);
+  BuildResult Build(const ProductTables& tables);
   void Clear();
 
   int OptionCount() const { return count_; }
@@ -36,8 +36,8 @@ class OptionForest {
   OptionNode* FirstRoot() const { return firstRoot_; }
 
  private:
-  BuildResult BuildPasses(OptionSource& source);
-  BuildResult BuildGroup(OptionSource& source, int option, const OptionRecord& record);
+  BuildResult BuildPasses(const ProductTables& tables);
+  BuildResult BuildGroup(const ProductTables& tables, int option, const OptionRecord& record);
   // A child node for a group: the option's newest node, or a copy of it
   // when that one already has a parent.
   OptionNode* NodeToAdopt(int option);

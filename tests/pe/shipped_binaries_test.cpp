@@ -11,7 +11,8 @@
 #include <dirent.h>
 
 #include "import_gate.h"
-#include "product/haventide_product.h"
+#include "product/haventide_tables.h"
+#include "product/table_product.h"
 #include "pe_image.h"
 
 namespace {
@@ -90,7 +91,7 @@ TEST(ShippedBinaries, KelvaneIsAWindows95Program) {
 // Setup's space estimate and progress bar count each file at the size its
 // product row declares: the programs we ship are no larger.
 TEST(ShippedBinaries, ProgramsWithinTheirDeclaredSizes) {
-  HaventideProduct product;
+  TableProduct product{kHaventideTables};
   ProductDirectories& folders = product.Directories();
   std::snprintf(folders.source, sizeof folders.source, "A:\\");
   int checked = 0;

@@ -1,6 +1,8 @@
 // The sampler's tables against the files its disk is made of, and against
 // the rule that a row or value no option lists is never installed.
-#include "sampler_product.h"
+#include "sampler_tables.h"
+
+#include "product/table_product.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +20,7 @@ class SamplerProductTest : public ::testing::Test {
     ProductDirectories& folders = product.Directories();
     std::snprintf(folders.source, sizeof folders.source, "%s", HVT_SAMPLER_DISK);
   }
-  SamplerProduct product;
+  TableProduct product{kSamplerTables};
 };
 
 long long SizeOf(const std::string& path) {

@@ -2,16 +2,11 @@
 // tests, from the sampler's disk.
 #include <windows.h>
 
-#include <new>
-
-#include "app/product_setup.h"
 #include "app/setup_entry.h"
-#include "sampler_product.h"
+#include "product/table_product.h"
+#include "sampler_tables.h"
 
-namespace {
-
-SetupApplication* MakeSamplerSetup() { return new (std::nothrow) ProductSetupOf<SamplerProduct>; }
-
-}  // namespace
-
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return RunSetupProgram(MakeSamplerSetup); }
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  TableProduct product(kSamplerTables);
+  return RunSetupProgram(product);
+}

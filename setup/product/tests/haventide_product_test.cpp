@@ -1,4 +1,5 @@
-#include "product/haventide_product.h"
+#include "product/haventide_tables.h"
+#include "product/table_product.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +17,7 @@ class HaventideProductTest : public ::testing::Test {
     std::snprintf(folders.install, sizeof folders.install,
                   "C:\\Program Files\\Configuration Haventide");
   }
-  HaventideProduct product;
+  TableProduct product{kHaventideTables};
 };
 
 TEST_F(HaventideProductTest, RequiredSpaceOfTheCopyRows) {

@@ -1,12 +1,13 @@
-// A product's options for tests, held in tables: each option with its
-// record, children and lists, each file-list row with its size. Also the
+// A product's options for tests, held in vectors and read as the product's
+// tables: each option with its record, children and lists, each file-list
+// row with its size. Also the
 // sample product the tree and dialog tests share: a nested group, an
 // exclusive pair, an option under two groups, a grey box, a label-only
 // node, and more rows than a small tree shows.
 #pragma once
 
 #include "ui/component_choices.h"
-#include "ui/option_source.h"
+#include "base/product_tables.h"
 
 #include <cstdio>
 #include <map>
@@ -54,55 +55,71 @@ inline Option Group(const std::string& text, std::vector<int> children, int expa
   return o;
 }
 
-class TableSource : public OptionSource {
+// Builds the product's tables from the vectors each time it is read as
+// them, so a test may change the vectors in between.
+class TableSource {
  public:
   std::vector<Option> options;
   std::vector<FileRow> files;
   int items = 0, iniEntries = 0, registryEntries = 0;
-  int refusedRecord = -1;  // GetOptionRecord fails for this option
-  int recordCalls = 0;
+  int refusedRecord = -1;  // this option's record cannot be given: its text does not fit
 
-  int OptionCount() override { return static_cast<int>(options.size()); }
-  bool GetOptionRecord(int option, OptionRecord& r) override {
-    ++recordCalls;
-    if (option == refusedRecord || !Valid(option)) return false;
-    const Option& o = options[option];
-    r.isOption = o.isOption;
-    r.exclusive = o.exclusive;
-    r.state = o.state;
-    r.kind = o.kind;
-    r.expanded = o.expanded;
-    std::snprintf(r.text, sizeof r.text, "%s", o.text.c_str());
-    std::snprintf(r.description, sizeof r.description, "%s", o.description.c_str());
-    return true;
-  }
-  int OptionChildCount(int o) override { return Count(&Option::children, o); }
-  int OptionChild(int o, int j) override { return At(&Option::children, o, j); }
-  int OptionFileCount(int o) override { return Count(&Option::files, o); }
-  int OptionFile(int o, int j) override { return At(&Option::files, o, j); }
-  int OptionItemCount(int o) override { return Count(&Option::items, o); }
-  int OptionItem(int o, int j) override { return At(&Option::items, o, j); }
-  int OptionIniCount(int o) override { return Count(&Option::ini, o); }
-  int OptionIni(int o, int j) override { return At(&Option::ini, o, j); }
-  int OptionRegistryCount(int o) override { return Count(&Option::registry, o); }
-  int OptionRegistry(int o, int j) override { return At(&Option::registry, o, j); }
-  int FileRowCount() override { return static_cast<int>(files.size()); }
-  int ProgramItemCount() override { return items; }
-  int IniEntryCount() override { return iniEntries; }
-  int RegistryEntryCount() override { return registryEntries; }
-  int RowSize(int row) override { return row >= 0 && row < FileRowCount() ? files[row].size : 0; }
-  bool LeftOutOfSizeSums(int row) override {
-    return row >= 0 && row < FileRowCount() && files[row].leftOut;
+  operator const ProductTables&() {
+    built_.Fill(*this);
+    return built_.tables;
   }
 
  private:
-  bool Valid(int o) const { return o >= 0 && o < static_cast<int>(options.size()); }
-  int Count(std::vector<int> Option::*list, int o) const {
-    return Valid(o) ? static_cast<int>((options[o].*list).size()) : 0;
-  }
-  int At(std::vector<int> Option::*list, int o, int j) const {
-    return Valid(o) && j >= 0 && j < Count(list, o) ? (options[o].*list)[j] : -1;
-  }
+  // What the tables point into; a copy of the source builds its own.
+  struct Built {
+    Built() = default;
+    Built(const Built&) {}
+    Built& operator=(const Built&) { return *this; }
+
+    void Fill(const TableSource& source) {
+      texts.clear();
+      for (std::size_t i = 0; i < source.options.size(); ++i) {
+        const Option& o = source.options[i];
+        texts.push_back(static_cast<int>(i) == source.refusedRecord
+                            ? std::string(kOptionTextChars, 'x')
+                            : o.text);
+        texts.push_back(o.description);
+      }
+      optionRows.clear();
+      for (std::size_t i = 0; i < source.options.size(); ++i) {
+        const Option& o = source.options[i];
+        optionRows.push_back({o.isOption, o.exclusive, o.state, o.kind, o.expanded,
+                              texts[2 * i].c_str(), texts[2 * i + 1].c_str(), List(o.children),
+                              List(o.files), List(o.items), List(o.ini), List(o.registry)});
+      }
+      fileRows.clear();
+      for (const FileRow& f : source.files)
+        fileRows.push_back(f.leftOut ? DeleteRowOf(kInstallFolder, "", "")
+                                     : CopyRowOf("", kInstallFolder, 0, kPolicyAlways, f.size, ""));
+      itemRows.assign(source.items, ProductItem{"", "", ""});
+      iniRows.assign(source.iniEntries, ProductIniEntry{"", "", "", ""});
+      valueRows.assign(source.registryEntries, ProductValue{kRootCurrentUser, "", "", 1, "", 0});
+      tables = ProductTables{};
+      tables.rows = {fileRows.data(), static_cast<int>(fileRows.size())};
+      tables.options = {optionRows.data(), static_cast<int>(optionRows.size())};
+      tables.items = {itemRows.data(), static_cast<int>(itemRows.size())};
+      tables.iniEntries = {iniRows.data(), static_cast<int>(iniRows.size())};
+      tables.values = {valueRows.data(), static_cast<int>(valueRows.size())};
+    }
+
+    static IndexList List(const std::vector<int>& indices) {
+      return {indices.data(), static_cast<int>(indices.size())};
+    }
+
+    ProductTables tables{};
+    std::vector<std::string> texts;
+    std::vector<ProductOption> optionRows;
+    std::vector<ProductRow> fileRows;
+    std::vector<ProductItem> itemRows;
+    std::vector<ProductIniEntry> iniRows;
+    std::vector<ProductValue> valueRows;
+  };
+  Built built_;
 };
 
 // Records what the selection leaves after OK.

@@ -9,7 +9,8 @@
 #include <string>
 
 #include "app/setup_application.h"
-#include "product/haventide_product.h"
+#include "product/haventide_tables.h"
+#include "product/table_product.h"
 #include "ui/engine_error_boxes.h"
 #include "ui/icon_window.h"
 
@@ -47,7 +48,7 @@ class CopyProgressTest : public ::testing::Test {
 
   EngineErrorBoxes boxes;
   FileOperations ops{boxes};
-  HaventideProduct product;
+  TableProduct product{kHaventideTables};
   Selection files;
   IconWindow icon;
   CountingAbort abort;
