@@ -1,6 +1,7 @@
 #include "ui/message_pump.h"
 #include "ui/wait_message.h"
 #include "resources/dialog_ids.h"
+#include "uidriver.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +39,8 @@ TEST(WaitMessage, ClosedEarlyStaysTheRestOfItsTimeServingInput) {
   DWORD closed = GetTickCount();
   KillTimer(nullptr, timer);
   EXPECT_GE(closed - opened, 3000u);
-  EXPECT_LT(closed - opened, 3800u);
+  // The 800 ms beyond the wait stretch on a route that runs in an emulator.
+  EXPECT_LT(closed - opened, 3000u + uidriver::Deadline(800));
   EXPECT_GE(closed - closing, 2300u);
   EXPECT_GE(g_served, 15);  // about 25 ticks of 100 ms were served
   EXPECT_FALSE(wait.IsOpen());
