@@ -200,6 +200,14 @@ TEST_F(MachineTest, SharedCounts) {
   const std::string path = Path("shared.dll");
   SharedUse use;
   EXPECT_FALSE(machine_.ReadSharedUse(path, use));
+  // The uninstaller rewrites counts setup made, so the key is there, as
+  // setup leaves it; in a fresh prefix no earlier test has made it.
+  HKEY shared;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE,
+                            "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs", 0, nullptr,
+                            0, KEY_SET_VALUE, nullptr, &shared, nullptr),
+            ERROR_SUCCESS);
+  RegCloseKey(shared);
   for (const uint32_t type : {uint32_t{REG_BINARY}, uint32_t{REG_DWORD}}) {
     ASSERT_EQ(machine_.WriteSharedUse(path, SharedUse{258, type}), Change::kDone);
     ASSERT_TRUE(machine_.ReadSharedUse(path, use));
