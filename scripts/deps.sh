@@ -32,5 +32,7 @@ if [ "$(id -u)" != 0 ]; then
 fi
 dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
 export DEBIAN_FRONTEND=noninteractive
-apt-get update -q
+# A mirror in mid-sync can fail one index (seen: bookworm-security's i386
+# list); the install below still fails if a package cannot be found.
+apt-get update -q || echo "deps.sh: some package lists could not be read; going on with the others" >&2
 apt-get install -y -q --no-install-recommends "${missing[@]}"
