@@ -4,7 +4,6 @@
 #include "billboard_test_ids.h"
 #include "dialog_driver.h"
 #include "gauge_window.h"
-#include "base/drawing_surface.h"
 #include "ui/billboard_dialog.h"
 #include "ui/billboard_layout.h"
 #include "ui/message_pump.h"
@@ -20,14 +19,19 @@ constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kYellow = RGB(
 constexpr COLORREF kGreen = RGB(0, 255, 0), kMagenta = RGB(255, 0, 255);
 
 TEST(ResourcePicture, ALargerBitmapIsStretchedIntoTheRectangle) {
-  DrawingSurface screen, canvas;
-  ASSERT_TRUE(screen.OpenDevice() && canvas.OpenMemory(screen));
-  HBITMAP bitmap = CreateCompatibleBitmap(screen.Dc(), 80, 60);
-  HGDIOBJ old = canvas.Select(bitmap);
-  canvas.FillWithColour({0, 0, 79, 59}, uitest::kWhite);
+  HDC screen = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
+  ASSERT_NE(screen, nullptr);
+  HDC canvas = CreateCompatibleDC(screen);
+  ASSERT_NE(canvas, nullptr);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 80, 60);
+  HGDIOBJ old = SelectObject(canvas, bitmap);
+  const RECT whole = {0, 0, 80, 60};
+  HBRUSH white = CreateSolidBrush(uitest::kWhite);
+  FillRect(canvas, &whole, white);
+  DeleteObject(white);
   ResourcePicture picture;
   ASSERT_TRUE(picture.Load({"PICLARGE256", "PICLARGE"}));  // no variant: the plain name
-  picture.Draw(canvas.Dc(), RECT{10, 10, 70, 50});
+  picture.Draw(canvas, RECT{10, 10, 70, 50});
   // PICLARGE is 120 × 80 with 30 green columns: halved, 15; centred, none.
   const struct {
     int x, y;
@@ -37,9 +41,11 @@ TEST(ResourcePicture, ALargerBitmapIsStretchedIntoTheRectangle) {
                 {69, 49, kMagenta},
                 {9, 30, uitest::kWhite},
                 {70, 50, uitest::kWhite}};
-  for (const auto& p : probes) EXPECT_EQ(canvas.PixelColour(p.x, p.y), p.colour) << p.x;
-  canvas.Select(old);
+  for (const auto& p : probes) EXPECT_EQ(GetPixel(canvas, p.x, p.y), p.colour) << p.x;
+  SelectObject(canvas, old);
   DeleteObject(bitmap);
+  DeleteDC(canvas);
+  DeleteDC(screen);
   EXPECT_FALSE(picture.Load({"PICMISSING"}));
 }
 
