@@ -7,12 +7,9 @@
 #include <cstdio>
 #include <cstring>
 
-namespace {
-
-// The hook procedure has no data of its own; there is one help object.
-ContextHelp* g_active = nullptr;
-
-}  // namespace
+// One for the class, not one per thread: the engine runs on one thread, and
+// each hook is installed for the thread that registers.
+ContextHelp* ContextHelp::active_ = nullptr;
 
 ContextHelp::ContextHelp(const char* helpFile, HWND owner, int command)
     : owner_(owner), command_(command) {
@@ -51,7 +48,7 @@ bool ContextHelp::Register(HWND dialog, int context) {
     hook_ = SetWindowsHookExA(WH_KEYBOARD, KeyboardHook, nullptr, GetCurrentThreadId());
     if (!hook_) return false;
   }
-  g_active = this;
+  active_ = this;
   Push(current_);
   current_ = context;
   dialog_ = dialog;
@@ -63,7 +60,7 @@ void ContextHelp::Unregister() {
     UnhookWindowsHookEx(hook_);
     hook_ = nullptr;
   }
-  if (g_active == this) g_active = nullptr;
+  if (active_ == this) active_ = nullptr;
   if (depth_ > 0) current_ = saved_[--depth_];
   dialog_ = nullptr;
 }
@@ -83,6 +80,6 @@ bool ContextHelp::OnKey(WPARAM key, LPARAM flags) {
 }
 
 LRESULT CALLBACK ContextHelp::KeyboardHook(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HC_ACTION && g_active && g_active->OnKey(wParam, lParam)) return 1;
+  if (code == HC_ACTION && active_ && active_->OnKey(wParam, lParam)) return 1;
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }

@@ -52,6 +52,10 @@ class ContextHelp {
   static LRESULT CALLBACK KeyboardHook(int code, WPARAM wParam, LPARAM lParam);
   void Push(int context);
 
+  // The object registered last, through which KeyboardHook finds its help:
+  // a keyboard hook procedure is handed no data of its own.
+  static ContextHelp* active_;
+
   char file_[MAX_PATH] = {0};
   HWND owner_;
   int command_;
