@@ -7,14 +7,18 @@
 //    source decompressed first; the temporary file is compared with the
 //    destination and then renamed over it (or kept for the restart).
 // Only the net copy is recorded. The temporary file, its rename and the
-// deletion of the old destination are the same object's steps with the
-// NullRecorder in place of its recorder (UnrecordedSteps). Once the recorder
-// has failed no copy is begun, and a copy whose record fails answers failure.
+// deletion of the old destination are the same file changes with the
+// NullRecorder in place of the context's recorder (UnrecordedSteps). Once
+// the recorder has failed no copy is begun, and a copy whose record fails
+// answers failure.
+#include "fileops/copy_engine.h"
+
 #include <memory>
 #include <new>
 
 #include "fileops/copy_policies.h"
-#include "fileops/file_operations.h"
+#include "fileops/file_changes.h"
+#include "fileops/operation_context.h"
 #include "fileops/path_names.h"
 #include "fileops/restart_replacement.h"
 #include "fileops/version_compare.h"
@@ -86,21 +90,21 @@ class Destination {
 };
 
 // The direct route: source into destination, chunk by chunk.
-int DirectCopy(FileOperations& ops, const char* source, const char* destination,
-               const CopyRequest& request, ProgressSink& progress) {
+int DirectCopy(OperationContext& context, FileChanges& files, const char* source,
+               const char* destination, const CopyRequest& request, ProgressSink& progress) {
   FileInProgress file(progress);
   if (!PathExists(source)) {
-    ops.Report(kFileOpNotFound, kStrFileNotFound, source);
+    context.Report(kFileOpNotFound, kStrFileNotFound, source);
     return kCopyFailed;
   }
   SourceReader& reader = *request.reader;
   if (!reader.Open(source)) {
-    ops.Report(kFileOpOpen, kStrOpenFile, source);
+    context.Report(kFileOpOpen, kStrOpenFile, source);
     return kCopyFailed;
   }
   Destination target(*request.writer, destination);
   if (!target.Open()) {
-    ops.Report(kFileOpOpen, kStrOpenFile, destination);
+    context.Report(kFileOpOpen, kStrOpenFile, destination);
     reader.Close();
     return kCopyFailed;
   }
@@ -108,7 +112,7 @@ int DirectCopy(FileOperations& ops, const char* source, const char* destination,
   if (size == 0) size = kDefaultCopyBuffer;
   std::unique_ptr<char[]> buffer(size <= kLargestBuffer ? new (std::nothrow) char[size] : nullptr);
   if (!buffer) {
-    ops.ReportOutOfMemory();
+    context.ReportOutOfMemory();
     target.Abandon();
     reader.Close();
     return kCopyFailed;
@@ -118,13 +122,13 @@ int DirectCopy(FileOperations& ops, const char* source, const char* destination,
     const int32_t got = reader.Read(buffer.get(), chunk);
     // More than was asked for would mean the reader overran the buffer.
     if (got < 0 || got > chunk) {
-      ops.Report(kFileOpRead, kStrReadFile, source);
+      context.Report(kFileOpRead, kStrReadFile, source);
       target.Abandon();
       reader.Close();
       return kCopyFailed;
     }
     if (request.writer->Write(buffer.get(), got) != got) {
-      ops.Report(kFileOpWrite, kStrWriteFile, destination);
+      context.Report(kFileOpWrite, kStrWriteFile, destination);
       target.Abandon();
       reader.Close();
       return kCopyFailed;
@@ -137,12 +141,12 @@ int DirectCopy(FileOperations& ops, const char* source, const char* destination,
     if (got < chunk) break;
   }
   if (!reader.Close()) {
-    ops.Report(kFileOpClose, kStrCloseFile, source);
+    context.Report(kFileOpClose, kStrCloseFile, source);
     target.Abandon();
     return kCopyFailed;
   }
   if (!target.Close()) {
-    ops.Report(kFileOpClose, kStrCloseFile, destination);
+    context.Report(kFileOpClose, kStrCloseFile, destination);
     target.Abandon();
     return kCopyFailed;
   }
@@ -150,7 +154,7 @@ int DirectCopy(FileOperations& ops, const char* source, const char* destination,
     // The new file is whole and the old one may be gone already: a time
     // stamp that cannot be passed on is reported, and the copy stands.
     SYSTEMTIME stamp;
-    if (ops.GetTimeStamp(source, stamp)) ops.SetTimeStamp(destination, stamp);
+    if (files.GetTimeStamp(source, stamp)) files.SetTimeStamp(destination, stamp);
   }
   return kCopyDone;
 }
@@ -159,13 +163,13 @@ int DirectCopy(FileOperations& ops, const char* source, const char* destination,
 // system attributes through the recording object, so the log can give
 // them back; a failure here only means the deletion will fail and the
 // file is replaced at restart instead, so it is not reported.
-void ClearGuardedAttributes(FileOperations& ops, const char* path) {
+void ClearGuardedAttributes(OperationContext& context, FileChanges& files, const char* path) {
   const DWORD attributes = GetFileAttributesA(path);
   if (attributes == INVALID_FILE_ATTRIBUTES ||
       !(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)))
     return;
-  QuietGuard quiet(ops);
-  ops.SetAttributes(path, FILE_ATTRIBUTE_NORMAL);
+  QuietGuard quiet(context);
+  files.SetAttributes(path, FILE_ATTRIBUTE_NORMAL);
 }
 
 // What became of a destination about to be replaced.
@@ -175,44 +179,45 @@ enum Removal { kRemoved, kInUse, kNotRemoved };
 // there and cannot be deleted, so it is replaced at restart. kNotRemoved:
 // it cannot even be looked at (reported), or the change of its attributes
 // could not be recorded (it is left as it is; the caller reports the log).
-Removal RemoveDestination(FileOperations& ops, const char* path) {
-  ClearGuardedAttributes(ops, path);
-  if (ops.RecorderFailed()) return kNotRemoved;
+Removal RemoveDestination(OperationContext& context, FileChanges& files, const char* path) {
+  ClearGuardedAttributes(context, files, path);
+  if (context.RecorderFailed()) return kNotRemoved;
   {
-    UnrecordedSteps unrecorded(ops);
-    QuietGuard quiet(ops);
-    if (ops.Delete(path)) return kRemoved;
+    UnrecordedSteps unrecorded(context);
+    QuietGuard quiet(context);
+    if (files.Delete(path)) return kRemoved;
   }
   if (GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES) return kInUse;
-  ops.Report(kFileOpGeneral, kStrGetAttributes, path);
+  context.Report(kFileOpGeneral, kStrGetAttributes, path);
   return kNotRemoved;
 }
 
 // Removes the copy's own temporary file, of which nothing is recorded.
-void RemoveTemporary(FileOperations& ops, const char* path) {
-  UnrecordedSteps unrecorded(ops);
-  QuietGuard quiet(ops);
-  ops.Delete(path);
+void RemoveTemporary(OperationContext& context, FileChanges& files, const char* path) {
+  UnrecordedSteps unrecorded(context);
+  QuietGuard quiet(context);
+  files.Delete(path);
 }
 
 // The temporary routes: through a temporary file next to the destination,
 // compared with it first on the comparing route. atRestart: the temporary
 // file replaces the destination at the next restart.
-int ViaTemporary(FileOperations& ops, bool comparing, const char* source, PathBuffer& destination,
-                 const CopyRequest& request, ProgressSink& progress, bool& atRestart) {
+int ViaTemporary(CopyEngine& engine, OperationContext& context, FileChanges& files, bool comparing,
+                 const char* source, PathBuffer& destination, const CopyRequest& request,
+                 ProgressSink& progress, bool& atRestart) {
   PathBuffer directory, temporary;
   if (!path_names::DirectoryOf(destination.Get(), directory) ||
       !TemporaryName(directory.Get(), kTemporaryPrefix, temporary)) {
     { FileInProgress file(progress); }
-    ops.ReportOutOfMemory();
+    context.ReportOutOfMemory();
     return kCopyFailed;
   }
   AlwaysCopyPolicy always;
   CopyRequest first = request;
   first.policy = &always;
   {
-    UnrecordedSteps unrecorded(ops);
-    const int copied = ops.Copy(source, temporary, 0, first, progress);
+    UnrecordedSteps unrecorded(context);
+    const int copied = engine.Copy(source, temporary, 0, first, progress);
     if (copied == kCopyFailed || copied == kCopyCancelled) {
       unrecorded.KeepErrorCode();
       return copied;
@@ -220,35 +225,35 @@ int ViaTemporary(FileOperations& ops, bool comparing, const char* source, PathBu
   }
   if (comparing) {
     // The user may answer the version question with another destination.
-    const int answer = CompareVersionStamps(ops, temporary.Get(), destination);
+    const int answer = CompareVersionStamps(context, temporary.Get(), destination);
     if (answer != kPolicyCopy) {
-      if (answer != kPolicyKeep) ops.Report(kFileOpGeneral, kStrCompareVersions);
-      RemoveTemporary(ops, temporary.Get());
+      if (answer != kPolicyKeep) context.Report(kFileOpGeneral, kStrCompareVersions);
+      RemoveTemporary(context, files, temporary.Get());
       return answer == kPolicyKeep ? kCopySkipped : kCopyFailed;
     }
-    if (ops.EnsureDirectoryOf(destination.Get()) != 0) {
-      RemoveTemporary(ops, temporary.Get());
+    if (files.EnsureDirectoryOf(destination.Get()) != 0) {
+      RemoveTemporary(context, files, temporary.Get());
       return kCopyFailed;
     }
   }
-  const Removal removal = RemoveDestination(ops, destination.Get());
+  const Removal removal = RemoveDestination(context, files, destination.Get());
   if (removal == kNotRemoved) {
-    RemoveTemporary(ops, temporary.Get());
+    RemoveTemporary(context, files, temporary.Get());
     return kCopyFailed;
   }
   if (removal == kRemoved) {
     {
-      UnrecordedSteps unrecorded(ops);
-      if (ops.Move(temporary.Get(), destination.Get())) return kCopyDone;
+      UnrecordedSteps unrecorded(context);
+      if (files.Move(temporary.Get(), destination.Get())) return kCopyDone;
       unrecorded.KeepErrorCode();
     }
-    RemoveTemporary(ops, temporary.Get());
+    RemoveTemporary(context, files, temporary.Get());
     return kCopyFailed;
   }
   // The destination is in use.
   if (!ReplaceAtRestart(temporary.Get(), destination.Get())) {
-    ops.Report(kFileOpWrite, kStrWriteFile, kWininitFile);
-    RemoveTemporary(ops, temporary.Get());
+    context.Report(kFileOpWrite, kStrWriteFile, kWininitFile);
+    RemoveTemporary(context, files, temporary.Get());
     return kCopyFailed;
   }
   atRestart = true;
@@ -257,9 +262,9 @@ int ViaTemporary(FileOperations& ops, bool comparing, const char* source, PathBu
 
 }  // namespace
 
-int FileOperations::Copy(const char* source, PathBuffer& destination, int32_t flag,
-                         const CopyRequest& request, ProgressSink& progress) {
-  if (RecordsLost() || EnsureDirectoryOf(destination.Get()) != 0) {
+int CopyEngine::Copy(const char* source, PathBuffer& destination, int32_t flag,
+                     const CopyRequest& request, ProgressSink& progress) {
+  if (context_.RecordsLost() || files_.EnsureDirectoryOf(destination.Get()) != 0) {
     FileInProgress file(progress);
     return kCopyFailed;
   }
@@ -271,15 +276,15 @@ int FileOperations::Copy(const char* source, PathBuffer& destination, int32_t fl
     if (answer != kPolicyCopy) {
       { FileInProgress file(progress); }
       if (answer == kPolicyKeep) return kCopySkipped;
-      Report(kFileOpGeneral, kStrCompareFiles);
+      context_.Report(kFileOpGeneral, kStrCompareFiles);
       return kCopyFailed;
     }
     if (!request.writer->KeepsExisting()) {
       // A destination in use is replaced through a temporary file, not this
       // copy's failure.
-      const Removal removal = RemoveDestination(*this, destination.Get());
+      const Removal removal = RemoveDestination(context_, files_, destination.Get());
       if (removal == kNotRemoved) {
-        RecordsLost();
+        context_.RecordsLost();
         { FileInProgress file(progress); }
         return kCopyFailed;
       }
@@ -288,13 +293,14 @@ int FileOperations::Copy(const char* source, PathBuffer& destination, int32_t fl
   }
   bool atRestart = false;
   const int result =
-      temporary ? ViaTemporary(*this, comparing, source, destination, request, progress, atRestart)
-                : DirectCopy(*this, source, destination.Get(), request, progress);
+      temporary ? ViaTemporary(*this, context_, files_, comparing, source, destination, request,
+                               progress, atRestart)
+                : DirectCopy(context_, files_, source, destination.Get(), request, progress);
   // A route stopped by the recorder's failure reports it here.
-  if (result == kCopyFailed) RecordsLost();
+  if (result == kCopyFailed) context_.RecordsLost();
   if (result != kCopyDone) return result;
   policy.AfterCopy();
-  request.writer->Record(Recorder(), source, destination.Get(), flag);
-  if (RecordsLost()) return kCopyFailed;
+  request.writer->Record(context_.Recorder(), source, destination.Get(), flag);
+  if (context_.RecordsLost()) return kCopyFailed;
   return atRestart ? kCopyAtRestart : kCopyDone;
 }

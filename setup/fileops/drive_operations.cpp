@@ -1,9 +1,11 @@
 // Free space, drive kinds and short paths. GetDiskFreeSpaceA is what every
 // Windows 95 has; its figures are multiplied in double precision so that
 // large drives do not wrap.
-#include "fileops/file_operations.h"
+#include "fileops/drive_operations.h"
 
-bool FileOperations::FreeSpace(const char* drivePath, double& kilobytes) {
+#include <windows.h>
+
+bool DriveOperations::FreeSpace(const char* drivePath, double& kilobytes) {
   DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, clusters = 0;
   if (!GetDiskFreeSpaceA(drivePath, &sectorsPerCluster, &bytesPerSector, &freeClusters, &clusters))
     return false;
@@ -11,7 +13,7 @@ bool FileOperations::FreeSpace(const char* drivePath, double& kilobytes) {
   return true;
 }
 
-int FileOperations::DriveType(const char* rootPath) {
+int DriveOperations::DriveType(const char* rootPath) {
   switch (GetDriveTypeA(rootPath)) {
     case DRIVE_REMOVABLE:
       return kDriveRemovable;
@@ -26,7 +28,7 @@ int FileOperations::DriveType(const char* rootPath) {
   }
 }
 
-bool FileOperations::ShortPath(const char* path, std::string& shortPath) {
+bool DriveOperations::ShortPath(const char* path, std::string& shortPath) {
   shortPath.clear();
   char text[MAX_PATH];
   const DWORD length = path ? GetShortPathNameA(path, text, MAX_PATH) : 0;

@@ -1,7 +1,10 @@
 // Directories, deletion, moves and attributes. Each change is told to the
 // current recorder once it has succeeded; each failure is reported. Nothing
 // is changed once the recorder has failed.
-#include "fileops/file_operations.h"
+#include "fileops/file_changes.h"
+
+#include "fileops/copy_engine.h"
+#include "fileops/operation_context.h"
 #include "fileops/path_names.h"
 #include "resources/string_ids.h"
 #include "fileops/file_facts.h"
@@ -21,11 +24,11 @@ bool IsDirectory(const char* path) {
 
 }  // namespace
 
-int FileOperations::CreateDirectoryTree(const char* path) {
-  if (RecordsLost()) return 2;
+int FileChanges::CreateDirectoryTree(const char* path) {
+  if (context_.RecordsLost()) return 2;
   PathBuffer directory;
   if (!path_names::WithoutTrailingSlash(path, directory)) {
-    Report(kFileOpCreateDir, kStrCreateDir, path ? path : "");
+    context_.Report(kFileOpCreateDir, kStrCreateDir, path ? path : "");
     return 2;
   }
   if (IsDirectory(directory.Get())) return 0;
@@ -35,77 +38,77 @@ int FileOperations::CreateDirectoryTree(const char* path) {
       CreateDirectoryTree(parent.Get()) != 0)
     return 2;
   if (!CreateDirectoryA(directory.Get(), nullptr)) {
-    Report(kFileOpCreateDir, kStrCreateDir, directory.Get());
+    context_.Report(kFileOpCreateDir, kStrCreateDir, directory.Get());
     return 2;
   }
-  Recorder().DirCreated(directory.Get());
-  return RecordsLost() ? 2 : 0;
+  context_.Recorder().DirCreated(directory.Get());
+  return context_.RecordsLost() ? 2 : 0;
 }
 
-int FileOperations::EnsureDirectoryOf(const char* filePath) {
-  if (RecordsLost()) return 2;
+int FileChanges::EnsureDirectoryOf(const char* filePath) {
+  if (context_.RecordsLost()) return 2;
   PathBuffer directory;
   if (!path_names::DirectoryOf(filePath, directory)) {
-    Report(kFileOpCreateDir, kStrCreateDir, filePath ? filePath : "");
+    context_.Report(kFileOpCreateDir, kStrCreateDir, filePath ? filePath : "");
     return 2;
   }
   return CreateDirectoryTree(directory.Get());
 }
 
-bool FileOperations::Delete(const char* path) {
-  if (RecordsLost()) return false;
+bool FileChanges::Delete(const char* path) {
+  if (context_.RecordsLost()) return false;
   const DWORD attributes = GetFileAttributesA(path);
   if (attributes == INVALID_FILE_ATTRIBUTES) {
     // Only a file that is not there is deleted already; one that cannot be
     // looked at (a name that is not valid, access refused) may still be.
     const DWORD error = GetLastError();
     if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return true;
-    Report(kFileOpGeneral, kStrGetAttributes, path ? path : "");
+    context_.Report(kFileOpGeneral, kStrGetAttributes, path ? path : "");
     return false;
   }
   if ((attributes & kGuardedAttributes) != 0 && !SetAttributes(path, FILE_ATTRIBUTE_NORMAL))
     return false;
   if (!DeleteFileA(path)) {
-    Report(kFileOpDeleteFile, kStrDeleteFile, path);
+    context_.Report(kFileOpDeleteFile, kStrDeleteFile, path);
     return false;
   }
-  Recorder().FileDeleted(path);
-  return !RecordsLost();
+  context_.Recorder().FileDeleted(path);
+  return !context_.RecordsLost();
 }
 
-bool FileOperations::Move(const char* from, const char* to) {
-  if (RecordsLost()) return false;
+bool FileChanges::Move(const char* from, const char* to) {
+  if (context_.RecordsLost()) return false;
   if (path_names::SameFile(from, to)) return true;
   if (PathExists(to) && !Delete(to)) return false;
   if (EnsureDirectoryOf(to) != 0) return false;
   if (!MoveFileA(from, to)) {
     // Across drives a rename cannot do it: copy and delete, both unrecorded,
     // so that the log holds one move whichever way it was made.
-    UnrecordedSteps unrecorded(*this);
-    if (!PlainCopy(from, to) || !Delete(from)) {
+    UnrecordedSteps unrecorded(context_);
+    if (!copies_.PlainCopy(from, to) || !Delete(from)) {
       unrecorded.KeepErrorCode();
       // A failed move leaves the one file it started with.
-      QuietGuard quiet(*this);
+      QuietGuard quiet(context_);
       if (PathExists(from)) Delete(to);
       return false;
     }
   }
-  Recorder().FileMoved(from, to);
-  return !RecordsLost();
+  context_.Recorder().FileMoved(from, to);
+  return !context_.RecordsLost();
 }
 
-bool FileOperations::SetAttributes(const char* path, DWORD attributes) {
-  if (RecordsLost()) return false;
+bool FileChanges::SetAttributes(const char* path, DWORD attributes) {
+  if (context_.RecordsLost()) return false;
   const DWORD old = GetFileAttributesA(path);
   if (old == INVALID_FILE_ATTRIBUTES) {
-    Report(kFileOpGeneral, kStrGetAttributes, path);
+    context_.Report(kFileOpGeneral, kStrGetAttributes, path);
     return false;
   }
   if (old == attributes) return true;
   if (!SetFileAttributesA(path, attributes)) {
-    Report(kFileOpGeneral, kStrSetAttributes, path);
+    context_.Report(kFileOpGeneral, kStrSetAttributes, path);
     return false;
   }
-  Recorder().AttribChanged(path, old, attributes);
-  return !RecordsLost();
+  context_.Recorder().AttribChanged(path, old, attributes);
+  return !context_.RecordsLost();
 }

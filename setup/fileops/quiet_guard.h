@@ -1,19 +1,19 @@
-// A step whose failure is not its caller's: while the guard lives the file
-// operations report nothing (or keep the quiet flag they are given), and
-// when it ends their quiet flag and error code are what they were before.
+// A step whose failure is not its caller's: while the guard lives the
+// operation context reports nothing (or keeps the quiet flag it is given),
+// and when it ends its quiet flag and error code are what they were before.
 #pragma once
 
-#include "fileops/file_operations.h"
+#include "fileops/operation_context.h"
 
 class QuietGuard {
  public:
-  explicit QuietGuard(FileOperations& ops, bool quiet = true)
-      : ops_(ops), quiet_(ops.Quiet()), error_(ops.LastError()) {
-    ops_.SetQuiet(quiet);
+  explicit QuietGuard(OperationContext& context, bool quiet = true)
+      : context_(context), quiet_(context.Quiet()), error_(context.LastError()) {
+    context_.SetQuiet(quiet);
   }
   ~QuietGuard() {
-    ops_.SetQuiet(quiet_);
-    if (!keepError_) ops_.SetErrorCode(error_);
+    context_.SetQuiet(quiet_);
+    if (!keepError_) context_.SetErrorCode(error_);
   }
   QuietGuard(const QuietGuard&) = delete;
   QuietGuard& operator=(const QuietGuard&) = delete;
@@ -22,7 +22,7 @@ class QuietGuard {
   void KeepErrorCode() { keepError_ = true; }
 
  private:
-  FileOperations& ops_;
+  OperationContext& context_;
   const bool quiet_;
   const int error_;
   bool keepError_ = false;

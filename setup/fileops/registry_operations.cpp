@@ -4,7 +4,9 @@
 //
 // On Win32s only HKEY_CLASSES_ROOT exists: every operation on another root
 // does nothing and succeeds there, and a read yields an empty string.
-#include "fileops/file_operations.h"
+#include "fileops/registry_operations.h"
+
+#include "fileops/operation_context.h"
 
 #include "base/setup_string.h"
 #include "resources/string_ids.h"
@@ -26,17 +28,17 @@ bool NothingToDo(int root) {
 const char* ValueName(const char* name) { return name ? name : ""; }
 
 // The key is named with its root, "HKEY_CURRENT_USER\Software\...".
-void ReportCannotOpen(FileOperations& ops, int root, const char* key) {
+void ReportCannotOpen(OperationContext& context, int root, const char* key) {
   SetupString where;
   if (where.Format("%s\\%s", RootName(root), key))
-    ops.Report(kFileOpGeneral, kStrOpenKey, where.Text());
+    context.Report(kFileOpGeneral, kStrOpenKey, where.Text());
   else
-    ops.ReportOutOfMemory();
+    context.ReportOutOfMemory();
 }
 
 }  // namespace
 
-bool FileOperations::KeyExists(int root, const char* key) {
+bool RegistryOperations::KeyExists(int root, const char* key) {
   if (NothingToDo(root)) return true;
   if (!KnownRoot(root) || !key) return false;
   HKEY opened = nullptr;
@@ -45,8 +47,8 @@ bool FileOperations::KeyExists(int root, const char* key) {
   return true;
 }
 
-bool FileOperations::CreateKey(int root, const char* key) {
-  if (RecordsLost()) return false;
+bool RegistryOperations::CreateKey(int root, const char* key) {
+  if (context_.RecordsLost()) return false;
   if (NothingToDo(root)) return true;
   if (!key) key = "";
   if (KeyExists(root, key)) return true;
@@ -54,7 +56,7 @@ bool FileOperations::CreateKey(int root, const char* key) {
   // anything is made.
   const size_t length = std::strlen(key);
   if (!KnownRoot(root) || length > static_cast<size_t>(PathBuffer::kMaxLength)) {
-    Report(kFileOpGeneral, kStrCreateKey, key);
+    context_.Report(kFileOpGeneral, kStrCreateKey, key);
     return false;
   }
   // Parents first, each recorded before its children.
@@ -70,23 +72,23 @@ bool FileOperations::CreateKey(int root, const char* key) {
   DWORD disposition = 0;
   if (RegCreateKeyExA(RootHandle(root), key, 0, emptyClass, REG_OPTION_NON_VOLATILE, KEY_READ,
                       nullptr, &created, &disposition) != ERROR_SUCCESS) {
-    Report(kFileOpGeneral, kStrCreateKey, key);
+    context_.Report(kFileOpGeneral, kStrCreateKey, key);
     return false;
   }
   RegCloseKey(created);
-  Recorder().RegKeyCreated(root, key);
-  return !RecordsLost();
+  context_.Recorder().RegKeyCreated(root, key);
+  return !context_.RecordsLost();
 }
 
-bool FileOperations::SetValue(int root, const char* key, const char* name, DWORD type, DWORD size,
-                              const void* data) {
-  if (RecordsLost()) return false;
+bool RegistryOperations::SetValue(int root, const char* key, const char* name, DWORD type,
+                                  DWORD size, const void* data) {
+  if (context_.RecordsLost()) return false;
   if (NothingToDo(root)) return true;
   if (!key) key = "";
   name = ValueName(name);
   if (!KnownRoot(root)) {
     // No key of an unknown root can be opened, let alone made.
-    ReportCannotOpen(*this, root, key);
+    ReportCannotOpen(context_, root, key);
     return false;
   }
   DWORD formerType = 0, formerSize = 0;
@@ -94,10 +96,10 @@ bool FileOperations::SetValue(int root, const char* key, const char* name, DWORD
   if (KeyExists(root, key)) {
     // A former value that cannot be read for lack of memory must not pass
     // for a new one.
-    QuietGuard step(*this, Quiet());
-    SetErrorCode(kFileOpOk);
+    QuietGuard step(context_, context_.Quiet());
+    context_.SetErrorCode(kFileOpOk);
     former = ReadValue(root, key, name, formerType, formerSize);
-    if (!former && LastError() == kFileOpOutOfMemory) {
+    if (!former && context_.LastError() == kFileOpOutOfMemory) {
       step.KeepErrorCode();
       return false;
     }
@@ -107,32 +109,32 @@ bool FileOperations::SetValue(int root, const char* key, const char* name, DWORD
   bool done = false;
   HKEY opened = nullptr;
   if (RegOpenKeyExA(RootHandle(root), key, 0, KEY_SET_VALUE, &opened) != ERROR_SUCCESS) {
-    ReportCannotOpen(*this, root, key);
+    ReportCannotOpen(context_, root, key);
   } else {
     done = RegSetValueExA(opened, name, 0, type, static_cast<const BYTE*>(data), size) ==
            ERROR_SUCCESS;
     RegCloseKey(opened);
-    if (!done) Report(kFileOpGeneral, kStrSetOrCreateKey, key);
+    if (!done) context_.Report(kFileOpGeneral, kStrSetOrCreateKey, key);
   }
   if (done) {
     if (former)
-      Recorder().RegValueChanged(root, key, name, formerType, formerSize, former);
+      context_.Recorder().RegValueChanged(root, key, name, formerType, formerSize, former);
     else
-      Recorder().RegValueCreated(root, key, name);
-    done = !RecordsLost();
+      context_.Recorder().RegValueCreated(root, key, name);
+    done = !context_.RecordsLost();
   }
   delete[] former;
   return done;
 }
 
-unsigned char* FileOperations::ReadValue(int root, const char* key, const char* name, DWORD& type,
-                                         DWORD& size) {
+unsigned char* RegistryOperations::ReadValue(int root, const char* key, const char* name,
+                                             DWORD& type, DWORD& size) {
   type = 0;
   size = 0;
   if (NothingToDo(root)) {
     unsigned char* empty = new (std::nothrow) unsigned char[1];
     if (!empty) {
-      ReportOutOfMemory();
+      context_.ReportOutOfMemory();
       return nullptr;
     }
     empty[0] = '\0';
@@ -151,7 +153,7 @@ unsigned char* FileOperations::ReadValue(int root, const char* key, const char* 
     // One byte at least, so that an empty value still comes back as data.
     data = new (std::nothrow) unsigned char[valueSize ? valueSize : 1];
     if (!data) {
-      ReportOutOfMemory();
+      context_.ReportOutOfMemory();
     } else {
       DWORD read = valueSize;
       if (RegQueryValueExA(opened, name, nullptr, &valueType, data, &read) == ERROR_SUCCESS &&
@@ -168,8 +170,8 @@ unsigned char* FileOperations::ReadValue(int root, const char* key, const char* 
   return data;
 }
 
-bool FileOperations::ReadString(int root, const char* key, const char* name, char* text,
-                                int textSize) {
+bool RegistryOperations::ReadString(int root, const char* key, const char* name, char* text,
+                                    int textSize) {
   if (!text || textSize <= 0) return false;
   text[0] = '\0';
   DWORD type = 0, size = 0;

@@ -5,12 +5,13 @@
 #include "fileops/shared_count.h"
 
 #include "base/path_buffer.h"
-#include "fileops/file_operations.h"
+#include "fileops/registry_operations.h"
 #include "base/shell_info.h"
 #include "base/registry_roots.h"
 
 #include <windows.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -27,20 +28,20 @@ bool PutFolder(const char* folder, char* path, size_t size) {
   return true;
 }
 
-bool InSharedFolders(FileOperations& ops, const char* path) {
+bool InSharedFolders(RegistryOperations& registry, const char* path) {
   char folder[PathBuffer::kCapacity];
   if (SharedFolder(folder, sizeof folder) && LiesInFolder(path, folder)) return true;
-  return CommonFilesFolder(ops, folder, sizeof folder) && LiesInFolder(path, folder);
+  return CommonFilesFolder(registry, folder, sizeof folder) && LiesInFolder(path, folder);
 }
 
 // The count and the type it is stored with (0 when there is no value).
-long ReadCount(FileOperations& ops, const char* path, DWORD& storedType) {
+long ReadCount(RegistryOperations& registry, const char* path, DWORD& storedType) {
   storedType = 0;
-  if (!path || !InSharedFolders(ops, path)) return -1;
+  if (!path || !InSharedFolders(registry, path)) return -1;
   char key[PathBuffer::kCapacity];
   if (!SharedDllsKey(key, sizeof key)) return 0;
   DWORD type = 0, size = 0;
-  unsigned char* data = ops.ReadValue(kRootLocalMachine, key, path, type, size);
+  unsigned char* data = registry.ReadValue(kRootLocalMachine, key, path, type, size);
   if (!data) return 0;
   long count = 0;
   // A REG_DWORD shorter than four bytes holds no count.
@@ -70,13 +71,13 @@ bool SharedFolder(char* path, size_t size) {
   return PutFolder(destination, path, size);
 }
 
-bool CommonFilesFolder(FileOperations& ops, char* path, size_t size) {
+bool CommonFilesFolder(RegistryOperations& registry, char* path, size_t size) {
   if (!path || size == 0) return false;
   path[0] = '\0';
   if (const char* versionKey = CurrentVersionKey()) {
     DWORD type = 0, length = 0;
     unsigned char* data =
-        ops.ReadValue(kRootLocalMachine, versionKey, "CommonFilesDir", type, length);
+        registry.ReadValue(kRootLocalMachine, versionKey, "CommonFilesDir", type, length);
     // A folder that would not fit is not cut: the shared folder stands in.
     bool taken = false;
     if (data && type == REG_SZ) {
@@ -95,32 +96,33 @@ bool CommonFilesFolder(FileOperations& ops, char* path, size_t size) {
   return SharedFolder(path, size);
 }
 
-long SharedCount(FileOperations& ops, const char* path) {
+long SharedCount(RegistryOperations& registry, const char* path) {
   DWORD type = 0;
-  return ReadCount(ops, path, type);
+  return ReadCount(registry, path, type);
 }
 
-long IncrementSharedCount(FileOperations& ops, const char* path) {
+long IncrementSharedCount(RegistryOperations& registry, const char* path) {
   DWORD type = 0;
-  const long count = ReadCount(ops, path, type);
+  const long count = ReadCount(registry, path, type);
   if (count == -1) return -1;
   const int32_t raised = static_cast<int32_t>(static_cast<uint32_t>(count) + 1u);
   char key[PathBuffer::kCapacity];
   // Win32s keeps no counts: the write there would do nothing and succeed.
   if (!SharedDllsKey(key, sizeof key)) return raised;
   const DWORD newType = type == REG_DWORD ? REG_DWORD : REG_BINARY;
-  if (!ops.SetValue(kRootLocalMachine, key, path, newType, sizeof raised, &raised)) return -1;
+  if (!registry.SetValue(kRootLocalMachine, key, path, newType, sizeof raised, &raised)) return -1;
   return raised;
 }
 
-bool MakeSharedCountKey(FileOperations& ops, const char* path) {
+bool MakeSharedCountKey(RegistryOperations& registry, const char* path) {
   char key[PathBuffer::kCapacity];
-  if (!path || !InSharedFolders(ops, path) || !SharedDllsKey(key, sizeof key)) return true;
-  return ops.CreateKey(kRootLocalMachine, key);
+  if (!path || !InSharedFolders(registry, path) || !SharedDllsKey(key, sizeof key)) return true;
+  return registry.CreateKey(kRootLocalMachine, key);
 }
 
-long CountInstalledFile(FileOperations& ops, const char* path, bool existedBefore) {
-  if (existedBefore && SharedCount(ops, path) == 0 && IncrementSharedCount(ops, path) == -1)
+long CountInstalledFile(RegistryOperations& registry, const char* path, bool existedBefore) {
+  if (existedBefore && SharedCount(registry, path) == 0 &&
+      IncrementSharedCount(registry, path) == -1)
     return -1;
-  return IncrementSharedCount(ops, path);
+  return IncrementSharedCount(registry, path);
 }

@@ -1,6 +1,7 @@
 // Time stamps as local calendar fields: what the time-stamp policy compares
 // and what a copy passes from its source to its destination.
-#include "fileops/file_operations.h"
+#include "fileops/file_changes.h"
+#include "fileops/operation_context.h"
 #include "resources/string_ids.h"
 #include "fileops/file_facts.h"
 
@@ -28,13 +29,13 @@ bool ReadLocalWriteTime(const char* path, SYSTEMTIME& stamp, DWORD* openError) {
   return read;
 }
 
-bool FileOperations::GetTimeStamp(const char* path, SYSTEMTIME& stamp) {
+bool FileChanges::GetTimeStamp(const char* path, SYSTEMTIME& stamp) {
   const bool read = ReadLocalWriteTime(path, stamp, nullptr);
-  if (!read) Report(kFileOpGeneral, kStrGetTimeStamp, path);
+  if (!read) context_.Report(kFileOpGeneral, kStrGetTimeStamp, path);
   return read;
 }
 
-bool FileOperations::SetTimeStamp(const char* path, const SYSTEMTIME& stamp) {
+bool FileChanges::SetTimeStamp(const char* path, const SYSTEMTIME& stamp) {
   FILETIME local, universal;
   HANDLE file = INVALID_HANDLE_VALUE;
   const bool set = SystemTimeToFileTime(&stamp, &local) &&
@@ -42,6 +43,6 @@ bool FileOperations::SetTimeStamp(const char* path, const SYSTEMTIME& stamp) {
                    (file = OpenShared(path, GENERIC_WRITE)) != INVALID_HANDLE_VALUE &&
                    SetFileTime(file, &universal, &universal, &universal);
   if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
-  if (!set) Report(kFileOpGeneral, kStrSetTimeStamp, path);
+  if (!set) context_.Report(kFileOpGeneral, kStrSetTimeStamp, path);
   return set;
 }

@@ -3,11 +3,11 @@
 
 #include "base/path_buffer.h"
 #include "fileops/copy_strategies.h"
-#include "fileops/file_operations.h"
+#include "fileops/operation_context.h"
 #include "fileops/version_numbers.h"
 #include "fileops/version_stamp.h"
 
-int CompareVersionStamps(FileOperations& ops, const char* newFile, PathBuffer& existing) {
+int CompareVersionStamps(OperationContext& context, const char* newFile, PathBuffer& existing) {
   VersionStamp existingStamp, newStamp;
   // An existing file without a version is always replaced; a new file
   // without one never replaces anything.
@@ -36,7 +36,7 @@ int CompareVersionStamps(FileOperations& ops, const char* newFile, PathBuffer& e
                : kPolicyKeep;
   }
   // Files of another kind or language are the user's to decide.
-  switch (ops.AskVersionQuestion(newFile, newStamp, existing, existingStamp)) {
+  switch (context.AskVersionQuestion(newFile, newStamp, existing, existingStamp)) {
     case kAttributeCopy:
       return kPolicyCopy;
     case kAttributeSkip:

@@ -11,13 +11,13 @@
 
 namespace {
 
-class FontOperations : public ::testing::Test {
+class FontOperationsTest : public ::testing::Test {
  protected:
-  FontOperations() : folder_(MakeTestFolder("hvtfont")) {
+  FontOperationsTest() : folder_(MakeTestFolder("hvtfont")) {
     ops_.SetQuiet(true);
     ops_.PushRecorder(recorder_);
   }
-  ~FontOperations() override { RemoveTestFolder(folder_); }
+  ~FontOperationsTest() override { RemoveTestFolder(folder_); }
 
   std::string folder_;
   EngineErrorBoxes boxes_;
@@ -25,7 +25,7 @@ class FontOperations : public ::testing::Test {
   RecordingRecorder recorder_;
 };
 
-TEST_F(FontOperations, AFontThePlatformRefusesIsNotRecorded) {
+TEST_F(FontOperationsTest, AFontThePlatformRefusesIsNotRecorded) {
   ASSERT_FALSE(folder_.empty());
   const std::string path = folder_ + "\\notafont.ttf";
   FILE* file = std::fopen(path.c_str(), "wb");
@@ -37,7 +37,7 @@ TEST_F(FontOperations, AFontThePlatformRefusesIsNotRecorded) {
   EXPECT_TRUE(recorder_.records.empty());
 }
 
-TEST_F(FontOperations, AMissingFontFileIsRefused) {
+TEST_F(FontOperationsTest, AMissingFontFileIsRefused) {
   EXPECT_FALSE(ops_.InstallFont((folder_ + "\\missing.ttf").c_str(), 0));
   EXPECT_EQ(ops_.LastError(), kFileOpGeneral);
   EXPECT_TRUE(recorder_.records.empty());
@@ -66,7 +66,7 @@ bool WriteRenamedTahoma(const char* shipped, const std::string& path) {
   return std::fclose(out) == 0 && written && renamed > 0;
 }
 
-TEST_F(FontOperations, ARealFontIsInstalledAndRecorded) {
+TEST_F(FontOperationsTest, ARealFontIsInstalledAndRecorded) {
   ASSERT_FALSE(folder_.empty());
   const char* shipped = "Z:\\usr\\share\\wine\\fonts\\tahoma.ttf";
   if (GetFileAttributesA(shipped) == INVALID_FILE_ATTRIBUTES)

@@ -12,13 +12,13 @@
 
 namespace {
 
-class RegistryOperations : public ::testing::Test {
+class RegistryOperationsTest : public ::testing::Test {
  protected:
-  RegistryOperations() : key_("Reg") {
+  RegistryOperationsTest() : key_("Reg") {
     ops_.SetQuiet(true);
     ops_.PushRecorder(recorder_);
   }
-  ~RegistryOperations() override { CurrentShellInfo().platformKind = savedPlatform_; }
+  ~RegistryOperationsTest() override { CurrentShellInfo().platformKind = savedPlatform_; }
 
   const std::vector<Recorded>& Records() const { return recorder_.records; }
 
@@ -30,7 +30,7 @@ class RegistryOperations : public ::testing::Test {
   int savedPlatform_ = CurrentShellInfo().platformKind;
 };
 
-TEST_F(RegistryOperations, RootHandlesAndNames) {
+TEST_F(RegistryOperationsTest, RootHandlesAndNames) {
   EXPECT_EQ(RootHandle(0), HKEY_CLASSES_ROOT);
   EXPECT_EQ(RootHandle(1), HKEY_CURRENT_USER);
   EXPECT_EQ(RootHandle(2), HKEY_LOCAL_MACHINE);
@@ -45,14 +45,14 @@ TEST_F(RegistryOperations, RootHandlesAndNames) {
   EXPECT_STREQ(RootName(7), "Unknown");
 }
 
-TEST_F(RegistryOperations, KeyExists) {
+TEST_F(RegistryOperationsTest, KeyExists) {
   EXPECT_TRUE(ops_.KeyExists(kRootCurrentUser, key_.Path().c_str()));
   EXPECT_FALSE(ops_.KeyExists(kRootCurrentUser, key_.Sub("Missing").c_str()));
   EXPECT_FALSE(ops_.KeyExists(7, "Software"));
   EXPECT_TRUE(Records().empty());
 }
 
-TEST_F(RegistryOperations, CreateKeyRecordsParentsBeforeChildren) {
+TEST_F(RegistryOperationsTest, CreateKeyRecordsParentsBeforeChildren) {
   const std::string leaf = key_.Sub("A\\B\\C");
   ASSERT_TRUE(ops_.CreateKey(kRootCurrentUser, leaf.c_str()));
   EXPECT_TRUE(RawKeyExists(HKEY_CURRENT_USER, leaf));
@@ -66,12 +66,12 @@ TEST_F(RegistryOperations, CreateKeyRecordsParentsBeforeChildren) {
   EXPECT_EQ(ops_.LastError(), kFileOpOk);
 }
 
-TEST_F(RegistryOperations, AnExistingKeyIsNeitherMadeNorRecorded) {
+TEST_F(RegistryOperationsTest, AnExistingKeyIsNeitherMadeNorRecorded) {
   ASSERT_TRUE(ops_.CreateKey(kRootCurrentUser, key_.Path().c_str()));
   EXPECT_TRUE(Records().empty());
 }
 
-TEST_F(RegistryOperations, AKeyLongerThanAPathIsRefused) {
+TEST_F(RegistryOperationsTest, AKeyLongerThanAPathIsRefused) {
   std::string tooLong = key_.Path() + "\\" + std::string(PathBuffer::kMaxLength, 'k');
   EXPECT_FALSE(ops_.CreateKey(kRootCurrentUser, tooLong.c_str()));
   EXPECT_EQ(ops_.LastError(), kFileOpGeneral);
@@ -80,7 +80,7 @@ TEST_F(RegistryOperations, AKeyLongerThanAPathIsRefused) {
   EXPECT_TRUE(Records().empty());
 }
 
-TEST_F(RegistryOperations, SettingAValueUnderAMissingKeyCreatesTheKey) {
+TEST_F(RegistryOperationsTest, SettingAValueUnderAMissingKeyCreatesTheKey) {
   const std::string key = key_.Sub("New");
   ASSERT_TRUE(ops_.SetValue(kRootCurrentUser, key.c_str(), "Text", REG_SZ, 4, "abc"));
   ASSERT_EQ(Records().size(), 2u);
@@ -95,7 +95,7 @@ TEST_F(RegistryOperations, SettingAValueUnderAMissingKeyCreatesTheKey) {
   EXPECT_STREQ(text, "abc");
 }
 
-TEST_F(RegistryOperations, ANewValueUnderAnExistingKey) {
+TEST_F(RegistryOperationsTest, ANewValueUnderAnExistingKey) {
   const DWORD one = 1;
   ASSERT_TRUE(ops_.SetValue(kRootCurrentUser, key_.Path().c_str(), "Count", REG_DWORD, 4, &one));
   ASSERT_EQ(Records().size(), 1u);
@@ -103,7 +103,7 @@ TEST_F(RegistryOperations, ANewValueUnderAnExistingKey) {
   EXPECT_EQ(Records()[0].name, "Count");
 }
 
-TEST_F(RegistryOperations, ChangingADwordRecordsItsFormerBytes) {
+TEST_F(RegistryOperationsTest, ChangingADwordRecordsItsFormerBytes) {
   const DWORD former = 0x11223344, next = 5;
   ASSERT_TRUE(RawSetValue(HKEY_CURRENT_USER, key_.Path(), "Count", REG_DWORD, &former, 4));
   ASSERT_TRUE(ops_.SetValue(kRootCurrentUser, key_.Path().c_str(), "Count", REG_DWORD, 4, &next));
@@ -127,7 +127,7 @@ TEST_F(RegistryOperations, ChangingADwordRecordsItsFormerBytes) {
   delete[] data;
 }
 
-TEST_F(RegistryOperations, TheSameDataStillRecordsAChange) {
+TEST_F(RegistryOperationsTest, TheSameDataStillRecordsAChange) {
   const DWORD value = 9;
   ASSERT_TRUE(RawSetValue(HKEY_CURRENT_USER, key_.Path(), "Same", REG_DWORD, &value, 4));
   ASSERT_TRUE(ops_.SetValue(kRootCurrentUser, key_.Path().c_str(), "Same", REG_DWORD, 4, &value));
@@ -137,7 +137,7 @@ TEST_F(RegistryOperations, TheSameDataStillRecordsAChange) {
   EXPECT_EQ(Records()[0].oldData, (std::vector<unsigned char>{9, 0, 0, 0}));
 }
 
-TEST_F(RegistryOperations, AFormerValueOfAnotherTypeAndSize) {
+TEST_F(RegistryOperationsTest, AFormerValueOfAnotherTypeAndSize) {
   ASSERT_TRUE(RawSetValue(HKEY_CURRENT_USER, key_.Path(), "Mixed", REG_SZ, "hello", 6));
   const DWORD value = 2;
   ASSERT_TRUE(ops_.SetValue(kRootCurrentUser, key_.Path().c_str(), "Mixed", REG_DWORD, 4, &value));
@@ -147,7 +147,7 @@ TEST_F(RegistryOperations, AFormerValueOfAnotherTypeAndSize) {
   EXPECT_EQ(Records()[0].oldData, (std::vector<unsigned char>{'h', 'e', 'l', 'l', 'o', 0}));
 }
 
-TEST_F(RegistryOperations, AnEmptyFormerValueRecordsNoBytes) {
+TEST_F(RegistryOperationsTest, AnEmptyFormerValueRecordsNoBytes) {
   ASSERT_TRUE(RawSetValue(HKEY_CURRENT_USER, key_.Path(), "Empty", REG_BINARY, "", 0));
   ASSERT_TRUE(ops_.SetValue(kRootCurrentUser, key_.Path().c_str(), "Empty", REG_BINARY, 2, "xy"));
   ASSERT_EQ(Records().size(), 1u);
@@ -157,7 +157,7 @@ TEST_F(RegistryOperations, AnEmptyFormerValueRecordsNoBytes) {
   EXPECT_TRUE(Records()[0].oldData.empty());
 }
 
-TEST_F(RegistryOperations, ReadValueOfMissingValuesAndKeys) {
+TEST_F(RegistryOperationsTest, ReadValueOfMissingValuesAndKeys) {
   DWORD type = 7, size = 7;
   EXPECT_EQ(ops_.ReadValue(kRootCurrentUser, key_.Path().c_str(), "None", type, size), nullptr);
   EXPECT_EQ(type, 0u);
@@ -167,7 +167,7 @@ TEST_F(RegistryOperations, ReadValueOfMissingValuesAndKeys) {
   EXPECT_EQ(ops_.LastError(), kFileOpOk);  // a missing value is not reported
 }
 
-TEST_F(RegistryOperations, ReadStringTakesOnlyStringsAndCutsToFit) {
+TEST_F(RegistryOperationsTest, ReadStringTakesOnlyStringsAndCutsToFit) {
   const DWORD number = 3;
   ASSERT_TRUE(RawSetValue(HKEY_CURRENT_USER, key_.Path(), "Number", REG_DWORD, &number, 4));
   ASSERT_TRUE(RawSetValue(HKEY_CURRENT_USER, key_.Path(), "Long", REG_SZ, "abcdefgh", 9));
@@ -178,7 +178,7 @@ TEST_F(RegistryOperations, ReadStringTakesOnlyStringsAndCutsToFit) {
   EXPECT_STREQ(text, "abcd");
 }
 
-TEST_F(RegistryOperations, AnUnknownRootFailsWithoutRecording) {
+TEST_F(RegistryOperationsTest, AnUnknownRootFailsWithoutRecording) {
   const DWORD value = 1;
   EXPECT_FALSE(ops_.SetValue(7, "Software\\HaventideNever", "v", REG_DWORD, 4, &value));
   EXPECT_EQ(ops_.LastError(), kFileOpGeneral);
@@ -187,7 +187,7 @@ TEST_F(RegistryOperations, AnUnknownRootFailsWithoutRecording) {
   EXPECT_TRUE(Records().empty());
 }
 
-TEST_F(RegistryOperations, OnWin32sOnlyTheClassesRootIsThere) {
+TEST_F(RegistryOperationsTest, OnWin32sOnlyTheClassesRootIsThere) {
   CurrentShellInfo().platformKind = kPlatformWin32s;
   const std::string key = key_.Sub("Win32s");
   const DWORD value = 1;

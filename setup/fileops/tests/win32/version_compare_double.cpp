@@ -15,7 +15,7 @@ VersionCompareDouble& VersionAnswer() {
 
 }  // namespace copytest
 
-int CompareVersionStamps(FileOperations&, const char* newFile, PathBuffer& existing) {
+int CompareVersionStamps(OperationContext&, const char* newFile, PathBuffer& existing) {
   copytest::VersionCompareDouble& answer = copytest::VersionAnswer();
   ++answer.calls;
   answer.newFile = newFile;

@@ -1,4 +1,4 @@
-#include "fileops/file_operations.h"
+#include "fileops/operation_context.h"
 
 #include "base/message_text.h"
 #include "base/setup_string.h"
@@ -19,40 +19,40 @@ class UnwatchedProgress : public ProgressSink {
 
 }  // namespace
 
-FileOperations::FileOperations(ErrorBoxes& boxes)
+OperationContext::OperationContext(ErrorBoxes& boxes)
     : boxes_(&boxes), recorder_(&NullRecorder::Instance()) {}
 
-FileOperations::~FileOperations() = default;
+OperationContext::~OperationContext() = default;
 
-int FileOperations::AskVersionQuestion(const char* source, const VersionStamp& sourceStamp,
-                                       PathBuffer& target, const VersionStamp& targetStamp) {
+int OperationContext::AskVersionQuestion(const char* source, const VersionStamp& sourceStamp,
+                                         PathBuffer& target, const VersionStamp& targetStamp) {
   if (!versionQuestion_) return kAttributeNoDialog;
   return versionQuestion_->Ask(owner_, source, sourceStamp, target, targetStamp);
 }
 
-ProgressSink& FileOperations::IdleProgress() const {
+ProgressSink& OperationContext::IdleProgress() const {
   static UnwatchedProgress unwatched;
   return idleProgress_ ? *idleProgress_ : unwatched;
 }
 
-void FileOperations::PushOwner(HWND owner) {
+void OperationContext::PushOwner(HWND owner) {
   savedOwner_ = owner_;
   owner_ = owner;
 }
 
-void FileOperations::PopOwner() { owner_ = savedOwner_; }
+void OperationContext::PopOwner() { owner_ = savedOwner_; }
 
-void FileOperations::PushRecorder(OperationRecorder& recorder) {
+void OperationContext::PushRecorder(OperationRecorder& recorder) {
   savedRecorder_ = recorder_;
   recorder_ = &recorder;
 }
 
-void FileOperations::PopRecorder() {
+void OperationContext::PopRecorder() {
   // A pop without a push keeps the current recorder rather than losing it.
   if (savedRecorder_) recorder_ = savedRecorder_;
 }
 
-void FileOperations::ReportV(int code, unsigned id, va_list args) {
+void OperationContext::ReportV(int code, unsigned id, va_list args) {
   lastError_ = code;
   if (quiet_) return;
   SetupString text;
@@ -63,17 +63,17 @@ void FileOperations::ReportV(int code, unsigned id, va_list args) {
   boxes_->ShowError(owner_, text.Text());
 }
 
-void FileOperations::ReportText(const char* text) {
+void OperationContext::ReportText(const char* text) {
   lastError_ = kFileOpGeneral;
   if (!quiet_) boxes_->ShowError(owner_, text ? text : "");
 }
 
-void FileOperations::ReportOutOfMemory() {
+void OperationContext::ReportOutOfMemory() {
   lastError_ = kFileOpOutOfMemory;
   if (!quiet_) boxes_->ShowOutOfMemory();
 }
 
-bool FileOperations::RecordsLost() {
+bool OperationContext::RecordsLost() {
   if (!recorder_->Failed()) return false;
   if (recordsLostShown_) {
     lastError_ = kFileOpLogWrite;
