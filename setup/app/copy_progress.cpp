@@ -6,7 +6,7 @@
 #include "app/setup_application.h"
 #include "fileops/file_operations.h"
 #include "ui/icon_window.h"
-#include "ui/message_pump.h"
+#include "ui/dialogs/message_pump.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include "fileops/shared_count.h"
 #include "resources/string_ids.h"
 #include "ui/component_selection.h"
-#include "ui/ctl3d.h"
+#include "ui/dialogs/ctl3d.h"
 #include "ui/folder_prompt.h"
-#include "ui/message_dialog.h"
+#include "ui/dialogs/message_dialog.h"
 
 namespace {
 

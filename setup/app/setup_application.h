@@ -22,10 +22,10 @@
 #include "ui/background_controls.h"
 #include "ui/background_window.h"
 #include "ui/component_choices.h"
-#include "ui/engine_error_boxes.h"
+#include "ui/dialogs/engine_error_boxes.h"
 #include "ui/file_attribute_question.h"
 #include "ui/icon_window.h"
-#include "ui/pumping_progress.h"
+#include "ui/dialogs/pumping_progress.h"
 
 class ActivityMeter;
 class ContextHelp;

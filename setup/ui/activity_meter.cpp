@@ -1,6 +1,6 @@
 #include "ui/activity_meter.h"
 
-#include "ui/message_pump.h"
+#include "ui/dialogs/message_pump.h"
 #include "resources/dialog_ids.h"
 
 bool ActivityMeter::Create(HWND background, int centreX, int centreY) {

@@ -4,7 +4,7 @@
 // otherwise they stand at 77 and 90.
 #pragma once
 
-#include "ui/dialog_object.h"
+#include "ui/dialogs/dialog_object.h"
 #include "ui/gauge.h"
 #include "ui/meter_values.h"
 #include "resources/dialog_ids.h"

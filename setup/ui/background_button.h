@@ -5,7 +5,7 @@
 #pragma once
 
 #include "ui/button_model.h"
-#include "ui/setup_window.h"
+#include "ui/dialogs/setup_window.h"
 
 constexpr char kBackgroundButtonClass[] = "wndclassbkbtn";
 

@@ -4,7 +4,7 @@
 #include "resources/string_ids.h"
 #include "ui/activity_meter.h"
 #include "ui/background_window.h"
-#include "ui/screen_metrics.h"
+#include "ui/dialogs/screen_metrics.h"
 
 #include <new>
 

@@ -5,7 +5,7 @@
 #include "ui/button_model.h"
 #include "ui/close_request.h"
 #include "ui/colour_ramp.h"
-#include "ui/context_help.h"
+#include "ui/dialogs/context_help.h"
 #include "ui/icon_window.h"
 #include "ui/ramp_painter.h"
 #include "ui/title_painter.h"

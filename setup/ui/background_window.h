@@ -5,7 +5,7 @@
 #pragma once
 
 #include "base/inclusive_rect.h"
-#include "ui/setup_window.h"
+#include "ui/dialogs/setup_window.h"
 #include "base/title_line.h"
 
 class ContextHelp;

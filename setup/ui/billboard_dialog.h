@@ -5,7 +5,7 @@
 // leaves its control empty.
 #pragma once
 
-#include "ui/dialog_object.h"
+#include "ui/dialogs/dialog_object.h"
 
 #include <cstdint>
 #include <vector>

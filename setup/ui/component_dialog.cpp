@@ -5,7 +5,7 @@
 #include "resources/dialog_ids.h"
 #include "ui/component_space.h"
 #include "ui/drive_list.h"
-#include "ui/message_pump.h"
+#include "ui/dialogs/message_pump.h"
 #include "ui/option_forest.h"
 #include "ui/option_node.h"
 #include "ui/option_states.h"

@@ -5,8 +5,8 @@
 #include "base/version_stamp.h"
 #include "ui/attribute_text.h"
 #include "ui/help_dialog.h"
-#include "ui/message_dialog.h"
-#include "ui/message_pump.h"
+#include "ui/dialogs/message_dialog.h"
+#include "ui/dialogs/message_pump.h"
 #include "ui/process_help.h"
 #include "resources/dialog_ids.h"
 

@@ -9,8 +9,8 @@
 #include "resources/string_ids.h"
 #include "ui/folder_path.h"
 #include "ui/help_dialog.h"
-#include "ui/message_dialog.h"
-#include "ui/message_pump.h"
+#include "ui/dialogs/message_dialog.h"
+#include "ui/dialogs/message_pump.h"
 
 #include <climits>
 #include <cstdio>

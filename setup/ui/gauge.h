@@ -3,7 +3,7 @@
 // keeps every message of its own except paint.
 #pragma once
 
-#include "ui/control_binding.h"
+#include "ui/dialogs/control_binding.h"
 
 #include <windows.h>
 

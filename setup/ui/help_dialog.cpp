@@ -1,6 +1,6 @@
 #include "ui/help_dialog.h"
 
-#include "ui/context_help.h"
+#include "ui/dialogs/context_help.h"
 
 LRESULT HelpDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
   switch (message) {

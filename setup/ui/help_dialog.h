@@ -3,7 +3,7 @@
 // F1 and the dialog's help button show help for that context.
 #pragma once
 
-#include "ui/dialog_object.h"
+#include "ui/dialogs/dialog_object.h"
 
 class ContextHelp;
 

@@ -4,7 +4,7 @@
 #include "resources/string_ids.h"
 #include "ui/background_window.h"
 #include "ui/button_model.h"
-#include "ui/screen_metrics.h"
+#include "ui/dialogs/screen_metrics.h"
 
 WindowCreationRecord FullScreenRecord(DWORD style, const char* title) {
   WindowCreationRecord rec;

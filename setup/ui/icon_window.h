@@ -5,7 +5,7 @@
 // dialog).
 #pragma once
 
-#include "ui/setup_window.h"
+#include "ui/dialogs/setup_window.h"
 
 class BackgroundWindow;
 class FailureReport;

@@ -1,6 +1,6 @@
 #include "ui/option_tree.h"
 
-#include "ui/message_pump.h"
+#include "ui/dialogs/message_pump.h"
 #include "ui/option_node.h"
 #include "ui/option_painter.h"
 

@@ -10,7 +10,7 @@
 #pragma once
 
 #include "ui/option_tree_model.h"
-#include "ui/setup_window.h"
+#include "ui/dialogs/setup_window.h"
 
 class OptionNode;
 

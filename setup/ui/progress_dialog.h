@@ -4,7 +4,7 @@
 // stays open meanwhile.
 #pragma once
 
-#include "ui/dialog_object.h"
+#include "ui/dialogs/dialog_object.h"
 #include "ui/gauge.h"
 #include "resources/dialog_ids.h"
 

@@ -1,6 +1,6 @@
 #include "ui/title_layout.h"
 
-#include "ui/per_mille.h"
+#include "ui/dialogs/model/per_mille.h"
 
 #include <cstdint>
 

@@ -1,9 +1,9 @@
 // The activity meter on a stand-in background: placement, idle and busy
 // readings on its timer, and destruction.
-#include "dialog_items.h"
+#include "ui/dialogs/tests/win32/dialog_items.h"
 #include "gauge_window.h"
 #include "ui/activity_meter.h"
-#include "ui/message_pump.h"
+#include "ui/dialogs/message_pump.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "background_fixture.h"
 #include "ui/background_controls.h"
-#include "ui/screen_metrics.h"
+#include "ui/dialogs/screen_metrics.h"
 
 namespace {
 

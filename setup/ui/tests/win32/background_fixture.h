@@ -6,9 +6,9 @@
 #include "fileops/file_operations.h"
 #include "ui/background_window.h"
 #include "ui/icon_window.h"
-#include "ui/setup_window.h"
+#include "ui/dialogs/setup_window.h"
 #include "base/title_line.h"
-#include "ui/engine_error_boxes.h"
+#include "ui/dialogs/engine_error_boxes.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 #include "dialog_driver.h"
 #include "ui/activity_meter.h"
 #include "ui/background_controls.h"
-#include "ui/screen_metrics.h"
-#include "ui/context_help.h"
-#include "ui/engine_error_boxes.h"
+#include "ui/dialogs/screen_metrics.h"
+#include "ui/dialogs/context_help.h"
+#include "ui/dialogs/engine_error_boxes.h"
 #include "resources/dialog_ids.h"
 
 #include <string>

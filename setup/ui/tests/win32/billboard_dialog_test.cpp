@@ -7,7 +7,7 @@
 #include "base/drawing_surface.h"
 #include "ui/billboard_dialog.h"
 #include "ui/billboard_layout.h"
-#include "ui/message_pump.h"
+#include "ui/dialogs/message_pump.h"
 #include "ui/resource_picture.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 #include "abort_double.h"
 #include "dialog_driver.h"
-#include "dialog_items.h"
+#include "ui/dialogs/tests/win32/dialog_items.h"
 #include "fileops/file_operations.h"
-#include "ui/context_help.h"
+#include "ui/dialogs/context_help.h"
 #include "ui/folder_prompt.h"
-#include "ui/engine_error_boxes.h"
+#include "ui/dialogs/engine_error_boxes.h"
 #include "resources/dialog_ids.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // repaints.
 #include "gauge_window.h"
 #include "ui/gauge.h"
-#include "ui/message_pump.h"
+#include "ui/dialogs/message_pump.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include "base/version_stamp.h"
 #include "ui/file_attribute_dialog.h"
 #include "ui/folder_prompt.h"
-#include "ui/engine_error_boxes.h"
+#include "ui/dialogs/engine_error_boxes.h"
 
 #include <gtest/gtest.h>
 

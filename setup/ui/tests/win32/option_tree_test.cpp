@@ -2,7 +2,7 @@
 // points, and what presses, keys and scroll requests do to it.
 #include "../option_table.h"
 #include "tree_colours.h"
-#include "ui/message_pump.h"
+#include "ui/dialogs/message_pump.h"
 #include "ui/option_forest.h"
 #include "ui/option_node.h"
 #include "ui/option_tree.h"

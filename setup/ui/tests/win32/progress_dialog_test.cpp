@@ -1,8 +1,8 @@
 // The copy phase's progress dialog: its controls, its lines, and cancelling
 // that only raises the caller's flag.
-#include "dialog_items.h"
+#include "ui/dialogs/tests/win32/dialog_items.h"
 #include "gauge_window.h"
-#include "ui/message_pump.h"
+#include "ui/dialogs/message_pump.h"
 #include "ui/progress_dialog.h"
 #include "resources/dialog_ids.h"
 

@@ -1,8 +1,8 @@
-#include "ui/context_help.h"
+#include "ui/dialogs/context_help.h"
 
 #include "base/message_text.h"
 #include "resources/string_ids.h"
-#include "ui/message_dialog.h"
+#include "ui/dialogs/message_dialog.h"
 
 #include <cstdio>
 #include <cstring>

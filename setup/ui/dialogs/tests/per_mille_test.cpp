@@ -1,4 +1,4 @@
-#include "ui/per_mille.h"
+#include "ui/dialogs/model/per_mille.h"
 
 #include <gtest/gtest.h>
 

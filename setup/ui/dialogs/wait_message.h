@@ -3,7 +3,7 @@
 // minimum time.
 #pragma once
 
-#include "ui/dialog_object.h"
+#include "ui/dialogs/dialog_object.h"
 
 // The platform has a function of the same name (user32's WaitMessage), so
 // the class lives in the engine's namespace.

@@ -1,4 +1,4 @@
-#include "ui/developer_check.h"
+#include "ui/dialogs/developer_check.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
-#include "ui/screen_metrics.h"
+#include "ui/dialogs/screen_metrics.h"
 
-#include "ui/per_mille.h"
+#include "ui/dialogs/model/per_mille.h"
 
 #include <windows.h>
 

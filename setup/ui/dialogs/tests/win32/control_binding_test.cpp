@@ -1,4 +1,4 @@
-#include "ui/control_binding.h"
+#include "ui/dialogs/control_binding.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/dialog_object.h"
+#include "ui/dialogs/dialog_object.h"
 
 #include <gtest/gtest.h>
 

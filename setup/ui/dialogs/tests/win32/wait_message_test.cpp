@@ -1,5 +1,5 @@
-#include "ui/message_pump.h"
-#include "ui/wait_message.h"
+#include "ui/dialogs/message_pump.h"
+#include "ui/dialogs/wait_message.h"
 #include "resources/dialog_ids.h"
 #include "uidriver.h"
 

@@ -5,7 +5,7 @@
 // initialisation on; messages before that are not handled.
 #pragma once
 
-#include "ui/setup_window.h"
+#include "ui/dialogs/setup_window.h"
 
 class DialogObject : public SetupWindow {
  public:

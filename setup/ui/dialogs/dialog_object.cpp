@@ -1,4 +1,4 @@
-#include "ui/dialog_object.h"
+#include "ui/dialogs/dialog_object.h"
 
 #include "base/setup_heap.h"
 #include "base/shell_info.h"

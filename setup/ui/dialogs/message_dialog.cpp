@@ -1,8 +1,8 @@
-#include "ui/message_dialog.h"
+#include "ui/dialogs/message_dialog.h"
 
 #include "base/message_text.h"
-#include "ui/context_help.h"
-#include "ui/message_pump.h"
+#include "ui/dialogs/context_help.h"
+#include "ui/dialogs/message_pump.h"
 #include "resources/string_ids.h"
 #include "resources/dialog_ids.h"
 

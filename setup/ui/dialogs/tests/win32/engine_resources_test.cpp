@@ -1,7 +1,7 @@
 // The engine's resource script as the engine finds it.
 #include "base/message_text.h"
 #include "resources/string_ids.h"
-#include "ui/dialog_object.h"
+#include "ui/dialogs/dialog_object.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "resources/dialog_ids.h"
-#include "ui/dialog_object.h"
+#include "ui/dialogs/dialog_object.h"
 
 #include <cstdarg>
 

@@ -1,6 +1,6 @@
-#include "ui/setup_window.h"
+#include "ui/dialogs/setup_window.h"
 
-#include "ui/developer_check.h"
+#include "ui/dialogs/developer_check.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "ui/screen_metrics.h"
-#include "ui/setup_window.h"
-#include "ui/developer_check.h"
+#include "ui/dialogs/screen_metrics.h"
+#include "ui/dialogs/setup_window.h"
+#include "ui/dialogs/developer_check.h"
 #include "platform_box.h"
 
 #include <gtest/gtest.h>

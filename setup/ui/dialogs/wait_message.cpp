@@ -1,8 +1,8 @@
-#include "ui/wait_message.h"
+#include "ui/dialogs/wait_message.h"
 
 #include "resources/dialog_ids.h"
 #include "resources/string_ids.h"
-#include "ui/message_pump.h"
+#include "ui/dialogs/message_pump.h"
 
 namespace kiverset {
 

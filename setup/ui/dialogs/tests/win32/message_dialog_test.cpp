@@ -1,7 +1,7 @@
 #include "dialog_driver.h"
 #include "platform_box.h"
-#include "ui/context_help.h"
-#include "ui/message_dialog.h"
+#include "ui/dialogs/context_help.h"
+#include "ui/dialogs/message_dialog.h"
 #include "resources/dialog_ids.h"
 
 #include <gtest/gtest.h>

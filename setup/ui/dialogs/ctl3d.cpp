@@ -1,4 +1,4 @@
-#include "ui/ctl3d.h"
+#include "ui/dialogs/ctl3d.h"
 
 #include <cstdio>
 #include <cstring>

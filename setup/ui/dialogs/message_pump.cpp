@@ -1,8 +1,8 @@
-#include "ui/message_pump.h"
+#include "ui/dialogs/message_pump.h"
 
 #include "base/elapsed.h"
-#include "ui/per_mille.h"
-#include "ui/screen_metrics.h"
+#include "ui/dialogs/model/per_mille.h"
+#include "ui/dialogs/screen_metrics.h"
 
 #include <cstdarg>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "ui/pumping_progress.h"
+#include "ui/dialogs/pumping_progress.h"
 
-#include "ui/message_pump.h"
+#include "ui/dialogs/message_pump.h"
 
 bool PumpingProgress::Add(uint32_t) {
   PumpMessages(true);

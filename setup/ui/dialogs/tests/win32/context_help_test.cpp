@@ -1,6 +1,6 @@
 #include "dialog_driver.h"
-#include "ui/context_help.h"
-#include "ui/dialog_object.h"
+#include "ui/dialogs/context_help.h"
+#include "ui/dialogs/dialog_object.h"
 #include "resources/dialog_ids.h"
 
 #include <gtest/gtest.h>
