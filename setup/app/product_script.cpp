@@ -10,7 +10,7 @@
 #include "resources/string_ids.h"
 #include "ui/component_selection.h"
 #include "ui/dialogs/ctl3d.h"
-#include "ui/folder_prompt.h"
+#include "ui/prompts/folder_prompt.h"
 #include "ui/dialogs/message_dialog.h"
 
 namespace {

@@ -23,7 +23,7 @@
 #include "ui/background_window.h"
 #include "ui/component_choices.h"
 #include "ui/dialogs/engine_error_boxes.h"
-#include "ui/file_attribute_question.h"
+#include "ui/prompts/file_attribute_question.h"
 #include "ui/icon_window.h"
 #include "ui/dialogs/pumping_progress.h"
 

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "ui/gauge.h"
-#include "ui/help_dialog.h"
+#include "ui/prompts/help_dialog.h"
 #include "ui/option_tree.h"
 
 class DiskSpace;

@@ -18,7 +18,7 @@
 #include "install_log/install_log_recorder.h"
 #include "memory_log_file.h"
 #include "ui/dialogs/engine_error_boxes.h"
-#include "ui/file_attribute_question.h"
+#include "ui/prompts/file_attribute_question.h"
 #include "ui/dialogs/pumping_progress.h"
 
 namespace copytest {

@@ -2,7 +2,7 @@
 // the sample product: what it shows, what presses and keys change, what
 // Cancel and OK leave behind.
 #include "../option_table.h"
-#include "abort_double.h"
+#include "ui/prompts/tests/win32/abort_double.h"
 #include "base/setup_heap.h"
 #include "ui/dialogs/tests/win32/dialog_items.h"
 #include "option_doubles.h"

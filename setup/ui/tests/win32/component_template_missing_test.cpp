@@ -1,7 +1,7 @@
 // Without the resource script the component dialog cannot be made: that is
 // taken like Cancel, and the abort question decides.
 #include "../option_table.h"
-#include "abort_double.h"
+#include "ui/prompts/tests/win32/abort_double.h"
 #include "option_doubles.h"
 #include "ui/component_selection.h"
 

@@ -3,7 +3,7 @@
 #include "ui/dialogs/tests/win32/dialog_items.h"
 #include "fileops/file_operations.h"
 #include "ui/dialogs/context_help.h"
-#include "ui/folder_prompt.h"
+#include "ui/prompts/folder_prompt.h"
 #include "ui/dialogs/engine_error_boxes.h"
 #include "resources/dialog_ids.h"
 

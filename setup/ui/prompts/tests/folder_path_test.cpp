@@ -1,4 +1,4 @@
-#include "ui/folder_path.h"
+#include "ui/prompts/model/folder_path.h"
 
 #include <gtest/gtest.h>
 

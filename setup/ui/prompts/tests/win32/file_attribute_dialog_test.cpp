@@ -4,8 +4,8 @@
 #include "base/version_stamp.h"
 #include "platform_box.h"
 #include "ui/dialogs/context_help.h"
-#include "ui/file_attribute_dialog.h"
-#include "ui/process_help.h"
+#include "ui/prompts/file_attribute_dialog.h"
+#include "ui/prompts/process_help.h"
 #include "resources/dialog_ids.h"
 
 #include <gtest/gtest.h>

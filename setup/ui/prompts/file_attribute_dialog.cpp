@@ -1,13 +1,13 @@
-#include "ui/file_attribute_dialog.h"
+#include "ui/prompts/file_attribute_dialog.h"
 
 #include "base/message_text.h"
 #include "base/path_buffer.h"
 #include "base/version_stamp.h"
-#include "ui/attribute_text.h"
-#include "ui/help_dialog.h"
+#include "ui/prompts/model/attribute_text.h"
+#include "ui/prompts/help_dialog.h"
 #include "ui/dialogs/message_dialog.h"
 #include "ui/dialogs/message_pump.h"
-#include "ui/process_help.h"
+#include "ui/prompts/process_help.h"
 #include "resources/dialog_ids.h"
 
 #include <cstdio>

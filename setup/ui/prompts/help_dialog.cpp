@@ -1,4 +1,4 @@
-#include "ui/help_dialog.h"
+#include "ui/prompts/help_dialog.h"
 
 #include "ui/dialogs/context_help.h"
 

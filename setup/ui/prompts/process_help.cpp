@@ -1,4 +1,4 @@
-#include "ui/process_help.h"
+#include "ui/prompts/process_help.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "ui/file_attribute_question.h"
+#include "ui/prompts/file_attribute_question.h"
 
-#include "ui/file_attribute_dialog.h"
+#include "ui/prompts/file_attribute_dialog.h"
 
 int FileAttributeQuestion::Ask(HWND owner, const char* source, const VersionStamp& sourceStamp,
                                PathBuffer& target, const VersionStamp& targetStamp) {

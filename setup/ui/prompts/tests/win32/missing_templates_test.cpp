@@ -4,8 +4,8 @@
 #include "base/path_buffer.h"
 #include "fileops/file_operations.h"
 #include "base/version_stamp.h"
-#include "ui/file_attribute_dialog.h"
-#include "ui/folder_prompt.h"
+#include "ui/prompts/file_attribute_dialog.h"
+#include "ui/prompts/folder_prompt.h"
 #include "ui/dialogs/engine_error_boxes.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "ui/folder_prompt.h"
+#include "ui/prompts/folder_prompt.h"
 
 #include "base/abort_question.h"
 #include "base/disk_space.h"
@@ -7,8 +7,8 @@
 #include "base/path_buffer.h"
 #include "resources/dialog_ids.h"
 #include "resources/string_ids.h"
-#include "ui/folder_path.h"
-#include "ui/help_dialog.h"
+#include "ui/prompts/model/folder_path.h"
+#include "ui/prompts/help_dialog.h"
 #include "ui/dialogs/message_dialog.h"
 #include "ui/dialogs/message_pump.h"
 

@@ -1,4 +1,4 @@
-#include "ui/attribute_text.h"
+#include "ui/prompts/model/attribute_text.h"
 
 #include "resources/string_ids.h"
 
