@@ -11,7 +11,7 @@
 #include "base/progress_sink.h"
 #include "product/install_info.h"
 #include "ui/billboard_dialog.h"
-#include "ui/progress_dialog.h"
+#include "ui/gauges/progress_dialog.h"
 
 class FileOperations;
 class IconWindow;

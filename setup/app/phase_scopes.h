@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "ui/activity_meter.h"
+#include "ui/gauges/activity_meter.h"
 #include "ui/dialogs/wait_message.h"
 
 class FileOperations;

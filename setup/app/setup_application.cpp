@@ -7,7 +7,7 @@
 #include "base/message_text.h"
 #include "fileops/path_names.h"
 #include "resources/string_ids.h"
-#include "ui/activity_meter.h"
+#include "ui/gauges/activity_meter.h"
 #include "ui/button_model.h"
 #include "ui/dialogs/context_help.h"
 #include "ui/dialogs/message_dialog.h"

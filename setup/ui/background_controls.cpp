@@ -2,7 +2,7 @@
 
 #include "base/failure_report.h"
 #include "resources/string_ids.h"
-#include "ui/activity_meter.h"
+#include "ui/gauges/activity_meter.h"
 #include "ui/background_window.h"
 #include "ui/dialogs/screen_metrics.h"
 

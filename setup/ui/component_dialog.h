@@ -4,7 +4,7 @@
 // of a chosen drive on the right. OK ends it with 0, Cancel with 1.
 #pragma once
 
-#include "ui/gauge.h"
+#include "ui/gauges/gauge.h"
 #include "ui/prompts/help_dialog.h"
 #include "ui/option_tree.h"
 

@@ -1,6 +1,6 @@
 #include "background_fixture.h"
 #include "dialog_driver.h"
-#include "ui/activity_meter.h"
+#include "ui/gauges/activity_meter.h"
 #include "ui/background_controls.h"
 #include "ui/dialogs/screen_metrics.h"
 #include "ui/dialogs/context_help.h"

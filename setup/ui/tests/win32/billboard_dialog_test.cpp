@@ -3,7 +3,7 @@
 // bitmap around its old centre, and a missing one left empty and as it was.
 #include "billboard_test_ids.h"
 #include "dialog_driver.h"
-#include "gauge_window.h"
+#include "ui/gauges/tests/win32/gauge_window.h"
 #include "base/drawing_surface.h"
 #include "ui/billboard_dialog.h"
 #include "ui/billboard_layout.h"

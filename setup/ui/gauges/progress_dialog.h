@@ -5,7 +5,7 @@
 #pragma once
 
 #include "ui/dialogs/dialog_object.h"
-#include "ui/gauge.h"
+#include "ui/gauges/gauge.h"
 #include "resources/dialog_ids.h"
 
 class ProgressDialog : public DialogObject {

@@ -1,4 +1,4 @@
-#include "ui/meter_values.h"
+#include "ui/gauges/model/meter_values.h"
 
 int MeterGenerator::Next() {
   seed_ = seed_ * 214013u + 2531011u;

@@ -3,7 +3,7 @@
 #include "ui/dialogs/tests/win32/dialog_items.h"
 #include "gauge_window.h"
 #include "ui/dialogs/message_pump.h"
-#include "ui/progress_dialog.h"
+#include "ui/gauges/progress_dialog.h"
 #include "resources/dialog_ids.h"
 
 #include <gtest/gtest.h>

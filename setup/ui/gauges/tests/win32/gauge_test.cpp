@@ -1,7 +1,7 @@
 // A gauge drawn over a static control: which part is filled, and when it
 // repaints.
 #include "gauge_window.h"
-#include "ui/gauge.h"
+#include "ui/gauges/gauge.h"
 #include "ui/dialogs/message_pump.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "ui/progress_dialog.h"
+#include "ui/gauges/progress_dialog.h"
 #include "resources/dialog_ids.h"
 
 #include <cstdarg>

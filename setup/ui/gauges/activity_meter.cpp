@@ -1,4 +1,4 @@
-#include "ui/activity_meter.h"
+#include "ui/gauges/activity_meter.h"
 
 #include "ui/dialogs/message_pump.h"
 #include "resources/dialog_ids.h"

@@ -1,4 +1,4 @@
-#include "ui/meter_values.h"
+#include "ui/gauges/model/meter_values.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/gauge.h"
+#include "ui/gauges/gauge.h"
 
 #include "base/gauge_painter.h"
 

@@ -2,7 +2,7 @@
 // readings on its timer, and destruction.
 #include "ui/dialogs/tests/win32/dialog_items.h"
 #include "gauge_window.h"
-#include "ui/activity_meter.h"
+#include "ui/gauges/activity_meter.h"
 #include "ui/dialogs/message_pump.h"
 
 #include <gtest/gtest.h>

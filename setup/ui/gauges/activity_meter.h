@@ -5,8 +5,8 @@
 #pragma once
 
 #include "ui/dialogs/dialog_object.h"
-#include "ui/gauge.h"
-#include "ui/meter_values.h"
+#include "ui/gauges/gauge.h"
+#include "ui/gauges/model/meter_values.h"
 #include "resources/dialog_ids.h"
 
 class ActivityMeter : public DialogObject {
