@@ -5,7 +5,7 @@
 
 #include "app/setup_application.h"
 #include "fileops/file_operations.h"
-#include "ui/icon_window.h"
+#include "ui/background/icon_window.h"
 #include "ui/dialogs/message_pump.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "fileops/path_names.h"
 #include "resources/string_ids.h"
 #include "ui/gauges/activity_meter.h"
-#include "ui/button_model.h"
+#include "ui/background/model/button_model.h"
 #include "ui/dialogs/context_help.h"
 #include "ui/dialogs/message_dialog.h"
 #include "ui/dialogs/message_pump.h"

@@ -12,7 +12,7 @@
 #include "product/haventide_tables.h"
 #include "product/table_product.h"
 #include "ui/dialogs/engine_error_boxes.h"
-#include "ui/icon_window.h"
+#include "ui/background/icon_window.h"
 
 namespace {
 

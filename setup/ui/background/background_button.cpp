@@ -1,4 +1,4 @@
-#include "ui/background_button.h"
+#include "ui/background/background_button.h"
 
 bool BackgroundButton::Create(HWND background, int cx, int cy) {
   WindowClassRecord cls;

@@ -1,9 +1,9 @@
-#include "ui/icon_window.h"
+#include "ui/background/icon_window.h"
 
 #include "base/failure_report.h"
 #include "resources/string_ids.h"
-#include "ui/background_window.h"
-#include "ui/button_model.h"
+#include "ui/background/background_window.h"
+#include "ui/background/model/button_model.h"
 #include "ui/dialogs/screen_metrics.h"
 
 WindowCreationRecord FullScreenRecord(DWORD style, const char* title) {

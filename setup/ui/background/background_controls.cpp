@@ -1,9 +1,9 @@
-#include "ui/background_controls.h"
+#include "ui/background/background_controls.h"
 
 #include "base/failure_report.h"
 #include "resources/string_ids.h"
 #include "ui/gauges/activity_meter.h"
-#include "ui/background_window.h"
+#include "ui/background/background_window.h"
 #include "ui/dialogs/screen_metrics.h"
 
 #include <new>

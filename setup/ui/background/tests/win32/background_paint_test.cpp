@@ -1,6 +1,6 @@
 #include "background_fixture.h"
-#include "ui/colour_ramp.h"
-#include "ui/title_painter.h"
+#include "ui/background/model/colour_ramp.h"
+#include "ui/background/title_painter.h"
 
 #include <cstdint>
 #include <cstring>

@@ -1,6 +1,6 @@
-#include "ui/close_request.h"
+#include "ui/background/close_request.h"
 
-#include "ui/close_walk.h"
+#include "ui/background/model/close_walk.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/title_layout.h"
+#include "ui/background/model/title_layout.h"
 
 #include "ui/dialogs/model/per_mille.h"
 

@@ -1,7 +1,7 @@
 #include "background_fixture.h"
 #include "dialog_driver.h"
 #include "ui/gauges/activity_meter.h"
-#include "ui/background_controls.h"
+#include "ui/background/background_controls.h"
 #include "ui/dialogs/screen_metrics.h"
 #include "ui/dialogs/context_help.h"
 #include "ui/dialogs/engine_error_boxes.h"

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "fileops/file_operations.h"
-#include "ui/background_window.h"
-#include "ui/icon_window.h"
+#include "ui/background/background_window.h"
+#include "ui/background/icon_window.h"
 #include "ui/dialogs/setup_window.h"
 #include "base/title_line.h"
 #include "ui/dialogs/engine_error_boxes.h"

@@ -1,14 +1,14 @@
-#include "ui/background_window.h"
+#include "ui/background/background_window.h"
 
 #include "base/failure_report.h"
 #include "resources/string_ids.h"
-#include "ui/button_model.h"
-#include "ui/close_request.h"
-#include "ui/colour_ramp.h"
+#include "ui/background/model/button_model.h"
+#include "ui/background/close_request.h"
+#include "ui/background/model/colour_ramp.h"
 #include "ui/dialogs/context_help.h"
-#include "ui/icon_window.h"
-#include "ui/ramp_painter.h"
-#include "ui/title_painter.h"
+#include "ui/background/icon_window.h"
+#include "ui/background/ramp_painter.h"
+#include "ui/background/title_painter.h"
 
 BackgroundWindow::BackgroundWindow(IconWindow& icon, TitleSource& titles)
     : icon_(icon), titles_(titles) {

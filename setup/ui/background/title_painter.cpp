@@ -1,4 +1,4 @@
-#include "ui/title_painter.h"
+#include "ui/background/title_painter.h"
 
 #include "base/numeric.h"
 

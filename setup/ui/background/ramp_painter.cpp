@@ -1,4 +1,4 @@
-#include "ui/ramp_painter.h"
+#include "ui/background/ramp_painter.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/button_model.h"
+#include "ui/background/model/button_model.h"
 #include "resources/dialog_ids.h"
 
 ButtonOrigin ButtonOriginAt(int cx, int cy) {

@@ -4,7 +4,7 @@
 // inside it. It has no keyboard interface.
 #pragma once
 
-#include "ui/button_model.h"
+#include "ui/background/model/button_model.h"
 #include "ui/dialogs/setup_window.h"
 
 constexpr char kBackgroundButtonClass[] = "wndclassbkbtn";

@@ -1,5 +1,5 @@
 #include "background_fixture.h"
-#include "ui/background_controls.h"
+#include "ui/background/background_controls.h"
 #include "ui/dialogs/screen_metrics.h"
 
 namespace {

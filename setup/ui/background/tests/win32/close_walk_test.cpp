@@ -1,6 +1,6 @@
 #include "background_fixture.h"
-#include "ui/button_model.h"
-#include "ui/close_request.h"
+#include "ui/background/model/button_model.h"
+#include "ui/background/close_request.h"
 
 namespace {
 

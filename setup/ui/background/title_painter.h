@@ -4,7 +4,7 @@
 // fetched or a font that cannot be made skips the whole title.
 #pragma once
 
-#include "ui/title_layout.h"
+#include "ui/background/model/title_layout.h"
 #include "base/title_line.h"
 
 #include <windows.h>

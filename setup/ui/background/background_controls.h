@@ -3,7 +3,7 @@
 // them at per-mille points after the background and destroys them before it.
 #pragma once
 
-#include "ui/background_button.h"
+#include "ui/background/background_button.h"
 
 class ActivityMeter;
 class BackgroundWindow;

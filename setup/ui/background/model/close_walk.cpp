@@ -1,4 +1,4 @@
-#include "ui/close_walk.h"
+#include "ui/background/model/close_walk.h"
 
 WalkWindow FirstPopupAncestor(CloseWalkWorld& world, WalkWindow start) {
   for (WalkWindow w = start; w; w = world.ParentOf(w))

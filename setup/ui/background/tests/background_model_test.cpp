@@ -1,7 +1,7 @@
-#include "ui/button_model.h"
-#include "ui/close_walk.h"
-#include "ui/colour_ramp.h"
-#include "ui/title_layout.h"
+#include "ui/background/model/button_model.h"
+#include "ui/background/model/close_walk.h"
+#include "ui/background/model/colour_ramp.h"
+#include "ui/background/model/title_layout.h"
 
 #include <gtest/gtest.h>
 

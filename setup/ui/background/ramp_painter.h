@@ -3,7 +3,7 @@
 #pragma once
 
 #include "base/inclusive_rect.h"
-#include "ui/colour_ramp.h"
+#include "ui/background/model/colour_ramp.h"
 
 #include <windows.h>
 

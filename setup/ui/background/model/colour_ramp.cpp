@@ -1,4 +1,4 @@
-#include "ui/colour_ramp.h"
+#include "ui/background/model/colour_ramp.h"
 
 namespace {
 
