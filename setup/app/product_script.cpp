@@ -8,7 +8,7 @@
 #include "base/message_text.h"
 #include "fileops/shared_count.h"
 #include "resources/string_ids.h"
-#include "ui/component_selection.h"
+#include "ui/options/component_selection.h"
 #include "ui/dialogs/ctl3d.h"
 #include "ui/prompts/folder_prompt.h"
 #include "ui/dialogs/message_dialog.h"

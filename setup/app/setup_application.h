@@ -21,7 +21,7 @@
 #include "shell/program_manager_link.h"
 #include "ui/background/background_controls.h"
 #include "ui/background/background_window.h"
-#include "ui/component_choices.h"
+#include "ui/options/model/component_choices.h"
 #include "ui/dialogs/engine_error_boxes.h"
 #include "ui/prompts/file_attribute_question.h"
 #include "ui/background/icon_window.h"

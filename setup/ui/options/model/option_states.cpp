@@ -1,7 +1,7 @@
-#include "ui/option_states.h"
+#include "ui/options/model/option_states.h"
 
-#include "ui/option_forest.h"
-#include "ui/option_node.h"
+#include "ui/options/model/option_forest.h"
+#include "ui/options/model/option_node.h"
 
 void SetState(OptionNode& node, int s, bool climb, StateObserver& observer) {
   node.requested = s;

@@ -1,4 +1,4 @@
-#include "ui/option_geometry.h"
+#include "ui/options/model/option_geometry.h"
 
 RowGeometry LayOutRow(const RowPlace& p) {
   RowGeometry g;

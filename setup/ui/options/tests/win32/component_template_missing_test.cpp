@@ -3,7 +3,7 @@
 #include "../option_table.h"
 #include "ui/prompts/tests/win32/abort_double.h"
 #include "option_doubles.h"
-#include "ui/component_selection.h"
+#include "ui/options/component_selection.h"
 
 #include <gtest/gtest.h>
 

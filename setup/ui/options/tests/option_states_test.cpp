@@ -2,8 +2,8 @@
 // on a box does, with the copies kept in step as the component dialog keeps
 // them after each change.
 #include "option_table.h"
-#include "ui/option_forest.h"
-#include "ui/option_tree_model.h"
+#include "ui/options/model/option_forest.h"
+#include "ui/options/model/option_tree_model.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "ui/component_selection.h"
+#include "ui/options/component_selection.h"
 
 #include "base/abort_question.h"
 #include "base/failure_report.h"
 #include "base/product_tables.h"
 #include "resources/dialog_ids.h"
-#include "ui/component_dialog.h"
-#include "ui/component_space.h"
-#include "ui/option_forest.h"
+#include "ui/options/component_dialog.h"
+#include "ui/options/model/component_space.h"
+#include "ui/options/model/option_forest.h"
 
 bool RunComponentSelection(const ProductTables& tables, ComponentChoices& choices,
                            FailureReport& reports, DiskSpace& disk, AbortQuestion& abort,

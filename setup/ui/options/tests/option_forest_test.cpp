@@ -1,8 +1,8 @@
 // Building the tree's nodes from a product's options.
 #include "option_table.h"
 #include "base/setup_heap.h"
-#include "ui/option_forest.h"
-#include "ui/option_order.h"
+#include "ui/options/model/option_forest.h"
+#include "ui/options/model/option_order.h"
 
 #include <gtest/gtest.h>
 

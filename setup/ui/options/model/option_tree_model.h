@@ -5,8 +5,8 @@
 // changes) goes out through OptionTreeEvents.
 #pragma once
 
-#include "ui/option_geometry.h"
-#include "ui/option_states.h"
+#include "ui/options/model/option_geometry.h"
+#include "ui/options/model/option_states.h"
 
 class OptionNode;
 

@@ -6,7 +6,7 @@
 // node, and more rows than a small tree shows.
 #pragma once
 
-#include "ui/component_choices.h"
+#include "ui/options/model/component_choices.h"
 #include "base/product_tables.h"
 
 #include <cstdio>

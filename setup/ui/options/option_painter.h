@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "ui/option_geometry.h"
+#include "ui/options/model/option_geometry.h"
 
 constexpr COLORREF kTreeGrey = 0x808080;
 constexpr COLORREF kTreeCyan = 0xFFFF00;

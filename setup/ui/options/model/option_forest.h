@@ -5,7 +5,7 @@
 // nodes without a parent, in option order. The forest owns every node.
 #pragma once
 
-#include "ui/option_node.h"
+#include "ui/options/model/option_node.h"
 
 struct OptionRecord;
 struct ProductTables;

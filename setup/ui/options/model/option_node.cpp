@@ -1,4 +1,4 @@
-#include "ui/option_node.h"
+#include "ui/options/model/option_node.h"
 
 #include "base/setup_heap.h"
 

@@ -1,8 +1,8 @@
-#include "ui/option_tree_model.h"
+#include "ui/options/model/option_tree_model.h"
 
 #include "base/numeric.h"
-#include "ui/option_node.h"
-#include "ui/option_order.h"
+#include "ui/options/model/option_node.h"
+#include "ui/options/model/option_order.h"
 
 #include <cstdlib>
 

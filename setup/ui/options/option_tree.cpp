@@ -1,8 +1,8 @@
-#include "ui/option_tree.h"
+#include "ui/options/option_tree.h"
 
 #include "ui/dialogs/message_pump.h"
-#include "ui/option_node.h"
-#include "ui/option_painter.h"
+#include "ui/options/model/option_node.h"
+#include "ui/options/option_painter.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
-#include "ui/option_order.h"
+#include "ui/options/model/option_order.h"
 
-#include "ui/option_node.h"
+#include "ui/options/model/option_node.h"
 
 OptionNode* NextVisible(const OptionNode* node) {
   if (!node) return nullptr;

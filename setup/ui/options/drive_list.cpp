@@ -1,7 +1,7 @@
-#include "ui/drive_list.h"
+#include "ui/options/drive_list.h"
 
 #include "base/disk_space.h"
-#include "ui/component_space.h"
+#include "ui/options/model/component_space.h"
 
 #include <cstdio>
 

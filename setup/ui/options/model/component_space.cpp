@@ -1,9 +1,9 @@
-#include "ui/component_space.h"
+#include "ui/options/model/component_space.h"
 
 #include "base/numeric.h"
 #include "base/product_tables.h"
-#include "ui/component_choices.h"
-#include "ui/option_forest.h"
+#include "ui/options/model/component_choices.h"
+#include "ui/options/model/option_forest.h"
 
 #include <climits>
 

@@ -1,7 +1,7 @@
 // The tree's rows, geometry, presses, keys and scrolling, without a window.
 #include "option_table.h"
-#include "ui/option_forest.h"
-#include "ui/option_tree_model.h"
+#include "ui/options/model/option_forest.h"
+#include "ui/options/model/option_tree_model.h"
 
 #include <gtest/gtest.h>
 

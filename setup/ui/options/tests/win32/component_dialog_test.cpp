@@ -7,10 +7,10 @@
 #include "ui/dialogs/tests/win32/dialog_items.h"
 #include "option_doubles.h"
 #include "tree_colours.h"
-#include "ui/component_selection.h"
+#include "ui/options/component_selection.h"
 #include "ui/dialogs/context_help.h"
-#include "ui/option_node.h"
-#include "ui/option_tree.h"
+#include "ui/options/model/option_node.h"
+#include "ui/options/option_tree.h"
 #include "resources/dialog_ids.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "ui/option_forest.h"
+#include "ui/options/model/option_forest.h"
 
 #include "base/setup_heap.h"
 #include "base/product_tables.h"

@@ -9,7 +9,7 @@
 // first child, Left on anything else to its parent).
 #pragma once
 
-#include "ui/option_tree_model.h"
+#include "ui/options/model/option_tree_model.h"
 #include "ui/dialogs/setup_window.h"
 
 class OptionNode;

@@ -3,9 +3,9 @@
 #include "../option_table.h"
 #include "tree_colours.h"
 #include "ui/dialogs/message_pump.h"
-#include "ui/option_forest.h"
-#include "ui/option_node.h"
-#include "ui/option_tree.h"
+#include "ui/options/model/option_forest.h"
+#include "ui/options/model/option_node.h"
+#include "ui/options/option_tree.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/option_painter.h"
+#include "ui/options/option_painter.h"
 
 #include <cstring>
 

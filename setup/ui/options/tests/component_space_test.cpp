@@ -1,8 +1,8 @@
 // The space figures of the component dialog and what stays after OK.
 #include "option_table.h"
-#include "ui/component_space.h"
-#include "ui/option_forest.h"
-#include "ui/option_states.h"
+#include "ui/options/model/component_space.h"
+#include "ui/options/model/option_forest.h"
+#include "ui/options/model/option_states.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
-#include "ui/component_dialog.h"
+#include "ui/options/component_dialog.h"
 
 #include "base/option_record.h"
 #include "base/product_tables.h"
 #include "resources/dialog_ids.h"
-#include "ui/component_space.h"
-#include "ui/drive_list.h"
+#include "ui/options/model/component_space.h"
+#include "ui/options/drive_list.h"
 #include "ui/dialogs/message_pump.h"
-#include "ui/option_forest.h"
-#include "ui/option_node.h"
-#include "ui/option_states.h"
+#include "ui/options/model/option_forest.h"
+#include "ui/options/model/option_node.h"
+#include "ui/options/model/option_states.h"
 
 void ComponentTree::SelectionChanged(OptionNode& node) {
   if (dialog_) dialog_->ShowDescription(node);

@@ -6,7 +6,7 @@
 
 #include "ui/gauges/gauge.h"
 #include "ui/prompts/help_dialog.h"
-#include "ui/option_tree.h"
+#include "ui/options/option_tree.h"
 
 class DiskSpace;
 class OptionForest;
