@@ -1,6 +1,6 @@
-#include "ui/resource_picture.h"
+#include "ui/billboards/resource_picture.h"
 
-#include "ui/billboard_layout.h"
+#include "ui/billboards/model/billboard_layout.h"
 
 namespace {
 

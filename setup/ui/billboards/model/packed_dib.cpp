@@ -1,4 +1,4 @@
-#include "ui/packed_dib.h"
+#include "ui/billboards/model/packed_dib.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "ui/billboard_layout.h"
+#include "ui/billboards/model/billboard_layout.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "ui/packed_dib.h"
+#include "ui/billboards/model/packed_dib.h"
 
 #include <string>
 #include <vector>

@@ -5,10 +5,10 @@
 #include "dialog_driver.h"
 #include "ui/gauges/tests/win32/gauge_window.h"
 #include "base/drawing_surface.h"
-#include "ui/billboard_dialog.h"
-#include "ui/billboard_layout.h"
+#include "ui/billboards/billboard_dialog.h"
+#include "ui/billboards/model/billboard_layout.h"
 #include "ui/dialogs/message_pump.h"
-#include "ui/resource_picture.h"
+#include "ui/billboards/resource_picture.h"
 
 #include <gtest/gtest.h>
 

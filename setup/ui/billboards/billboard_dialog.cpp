@@ -1,7 +1,7 @@
-#include "ui/billboard_dialog.h"
+#include "ui/billboards/billboard_dialog.h"
 
-#include "ui/billboard_layout.h"
-#include "ui/resource_picture.h"
+#include "ui/billboards/model/billboard_layout.h"
+#include "ui/billboards/resource_picture.h"
 
 #include <algorithm>
 

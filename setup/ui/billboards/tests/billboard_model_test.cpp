@@ -1,5 +1,5 @@
-#include "ui/billboard_layout.h"
-#include "ui/packed_dib.h"
+#include "ui/billboards/model/billboard_layout.h"
+#include "ui/billboards/model/packed_dib.h"
 
 #include <gtest/gtest.h>
 
