@@ -3,7 +3,7 @@
 #include "app/setup_application.h"
 #include "base/message_text.h"
 #include "resources/string_ids.h"
-#include "ui/message_dialog.h"
+#include "ui/dialogs/message_dialog.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include "fileops/path_names.h"
 #include "fileops/shared_count.h"
 #include "resources/string_ids.h"
-#include "ui/message_dialog.h"
-#include "ui/message_pump.h"
+#include "ui/dialogs/message_dialog.h"
+#include "ui/dialogs/message_pump.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 #include "app/setup_application.h"
 #include "fileops/file_operations.h"
-#include "ui/icon_window.h"
-#include "ui/message_pump.h"
+#include "ui/background/icon_window.h"
+#include "ui/dialogs/message_pump.h"
 
 namespace {
 

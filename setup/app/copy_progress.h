@@ -10,8 +10,8 @@
 #include "base/abort_question.h"
 #include "base/progress_sink.h"
 #include "product/install_info.h"
-#include "ui/billboard_dialog.h"
-#include "ui/progress_dialog.h"
+#include "ui/billboards/billboard_dialog.h"
+#include "ui/gauges/progress_dialog.h"
 
 class FileOperations;
 class IconWindow;

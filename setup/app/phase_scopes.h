@@ -6,8 +6,8 @@
 
 #include <windows.h>
 
-#include "ui/activity_meter.h"
-#include "ui/wait_message.h"
+#include "ui/gauges/activity_meter.h"
+#include "ui/dialogs/wait_message.h"
 
 class FileOperations;
 

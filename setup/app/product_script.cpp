@@ -8,10 +8,10 @@
 #include "base/message_text.h"
 #include "fileops/shared_count.h"
 #include "resources/string_ids.h"
-#include "ui/component_selection.h"
-#include "ui/ctl3d.h"
-#include "ui/folder_prompt.h"
-#include "ui/message_dialog.h"
+#include "ui/options/component_selection.h"
+#include "ui/dialogs/ctl3d.h"
+#include "ui/prompts/folder_prompt.h"
+#include "ui/dialogs/message_dialog.h"
 
 namespace {
 

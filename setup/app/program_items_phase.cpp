@@ -3,7 +3,7 @@
 #include "app/setup_application.h"
 #include "base/shell_info.h"
 #include "resources/string_ids.h"
-#include "ui/message_pump.h"
+#include "ui/dialogs/message_pump.h"
 
 bool SetupApplication::ProgramItemsPhase() {
   InstallInfo& product = product_;

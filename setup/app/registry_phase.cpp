@@ -8,7 +8,7 @@
 #include "app/registry_value_data.h"
 #include "app/setup_application.h"
 #include "resources/string_ids.h"
-#include "ui/message_pump.h"
+#include "ui/dialogs/message_pump.h"
 
 namespace {
 

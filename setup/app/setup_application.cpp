@@ -7,11 +7,11 @@
 #include "base/message_text.h"
 #include "fileops/path_names.h"
 #include "resources/string_ids.h"
-#include "ui/activity_meter.h"
-#include "ui/button_model.h"
-#include "ui/context_help.h"
-#include "ui/message_dialog.h"
-#include "ui/message_pump.h"
+#include "ui/gauges/activity_meter.h"
+#include "ui/background/model/button_model.h"
+#include "ui/dialogs/context_help.h"
+#include "ui/dialogs/message_dialog.h"
+#include "ui/dialogs/message_pump.h"
 
 namespace {
 

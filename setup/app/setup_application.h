@@ -19,13 +19,13 @@
 #include "product/install_info.h"
 #include "product/table_product.h"
 #include "shell/program_manager_link.h"
-#include "ui/background_controls.h"
-#include "ui/background_window.h"
-#include "ui/component_choices.h"
-#include "ui/engine_error_boxes.h"
-#include "ui/file_attribute_question.h"
-#include "ui/icon_window.h"
-#include "ui/pumping_progress.h"
+#include "ui/background/background_controls.h"
+#include "ui/background/background_window.h"
+#include "ui/options/model/component_choices.h"
+#include "ui/dialogs/engine_error_boxes.h"
+#include "ui/prompts/file_attribute_question.h"
+#include "ui/background/icon_window.h"
+#include "ui/dialogs/pumping_progress.h"
 
 class ActivityMeter;
 class ContextHelp;

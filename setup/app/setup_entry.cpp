@@ -13,8 +13,8 @@
 #include "fileops/install_log_end.h"
 #include "resources/string_ids.h"
 #include "shell/shell_detection.h"
-#include "ui/engine_error_boxes.h"
-#include "ui/message_dialog.h"
+#include "ui/dialogs/engine_error_boxes.h"
+#include "ui/dialogs/message_dialog.h"
 
 namespace {
 

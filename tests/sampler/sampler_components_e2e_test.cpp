@@ -5,7 +5,7 @@
 
 #include "sampler_bench.h"
 #include "resources/dialog_ids.h"
-#include "ui/option_geometry.h"
+#include "ui/options/model/option_geometry.h"
 
 namespace {
 

@@ -20,7 +20,7 @@
 #include "fileops/copy_readers_writers.h"
 #include "fileops/file_operations.h"
 #include "szdd_encoder.h"
-#include "ui/engine_error_boxes.h"
+#include "ui/dialogs/engine_error_boxes.h"
 
 namespace {
 

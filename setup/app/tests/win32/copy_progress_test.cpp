@@ -11,8 +11,8 @@
 #include "app/setup_application.h"
 #include "product/haventide_tables.h"
 #include "product/table_product.h"
-#include "ui/engine_error_boxes.h"
-#include "ui/icon_window.h"
+#include "ui/dialogs/engine_error_boxes.h"
+#include "ui/background/icon_window.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "install_log/install_log_reader.h"
 #include "install_log/install_log_recorder.h"
 #include "memory_log_file.h"
-#include "ui/engine_error_boxes.h"
+#include "ui/dialogs/engine_error_boxes.h"
 #include "bench_program_manager.h"
 
 namespace {

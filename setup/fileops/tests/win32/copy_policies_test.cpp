@@ -2,7 +2,7 @@
 
 #include "fileops/file_operations.h"
 #include "test_folder.h"
-#include "ui/engine_error_boxes.h"
+#include "ui/dialogs/engine_error_boxes.h"
 #include "version_word.h"
 
 #include <gtest/gtest.h>

@@ -17,9 +17,9 @@
 #include "fileops/file_operations.h"
 #include "install_log/install_log_recorder.h"
 #include "memory_log_file.h"
-#include "ui/engine_error_boxes.h"
-#include "ui/file_attribute_question.h"
-#include "ui/pumping_progress.h"
+#include "ui/dialogs/engine_error_boxes.h"
+#include "ui/prompts/file_attribute_question.h"
+#include "ui/dialogs/pumping_progress.h"
 
 namespace copytest {
 

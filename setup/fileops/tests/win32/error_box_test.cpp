@@ -7,7 +7,7 @@
 #include "dialog_driver.h"
 #include "fileops/copy_policies.h"
 #include "fileops/copy_readers_writers.h"
-#include "ui/message_dialog.h"
+#include "ui/dialogs/message_dialog.h"
 #include "resources/dialog_ids.h"
 
 using namespace copytest;

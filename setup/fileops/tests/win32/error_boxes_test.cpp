@@ -4,7 +4,7 @@
 #include "fileops/file_operations.h"
 #include "recording_recorder.h"
 #include "test_folder.h"
-#include "ui/engine_error_boxes.h"
+#include "ui/dialogs/engine_error_boxes.h"
 #include "resources/dialog_ids.h"
 
 #include <gtest/gtest.h>

@@ -8,7 +8,7 @@
 
 #include "dialog_driver.h"
 #include "resources/string_ids.h"
-#include "ui/engine_error_boxes.h"
+#include "ui/dialogs/engine_error_boxes.h"
 #include "resources/dialog_ids.h"
 
 using uitest::Driven;

@@ -6,7 +6,7 @@
 #include "registry_test_key.h"
 #include "test_folder.h"
 #include "base/registry_roots.h"
-#include "ui/engine_error_boxes.h"
+#include "ui/dialogs/engine_error_boxes.h"
 
 #include <gtest/gtest.h>
 

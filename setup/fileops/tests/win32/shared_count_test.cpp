@@ -5,7 +5,7 @@
 #include "registry_test_key.h"
 #include "base/shell_info.h"
 #include "base/registry_roots.h"
-#include "ui/engine_error_boxes.h"
+#include "ui/dialogs/engine_error_boxes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,0 @@
-#include "ui/engine_error_boxes.h"
-
-#include "ui/message_dialog.h"
-
-void EngineErrorBoxes::ShowError(HWND owner, const char* text) {
-  ShowErrorBox(owner, "%s", text ? text : "");
-}
-
-void EngineErrorBoxes::ShowOutOfMemory() { ::ShowOutOfMemory(); }
