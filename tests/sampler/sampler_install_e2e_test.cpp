@@ -7,11 +7,11 @@
 
 #include "machine_state.h"
 #include "resource_ids.h"
-#include "sampler_bench.h"
+#include "sampler_e2e_fixture.h"
 
 namespace {
 
-using namespace sampler_bench;
+using namespace sampler_e2e;
 using Strings = std::vector<std::string>;
 
 const std::string kF = kFolder;

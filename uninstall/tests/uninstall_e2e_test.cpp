@@ -12,13 +12,13 @@
 #include <string>
 #include <vector>
 
-#include "install_bench.h"
+#include "install_e2e_fixture.h"
 #include "machine_state.h"
 #include "resource_ids.h"
 
 namespace {
 
-using namespace install_bench;
+using namespace install_e2e;
 using Strings = std::vector<std::string>;
 
 const char kCaption[] = "Uninstall Configuration Haventide";
@@ -42,7 +42,7 @@ class RemovalE2E : public InstallE2E {
   // only tests that compare read it).
   void Remember() { before_ = State(); }
 
-  // The machine as before, apart from what except names and the bench
+  // The machine as before, apart from what except names and the stand-in
   // Program Manager's own state file.
   void ExpectAsBefore(Strings except) { ExpectDifferences(std::move(except), {}); }
   // The same after Configuration Haventide was installed and taken back:

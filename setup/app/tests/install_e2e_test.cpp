@@ -1,13 +1,13 @@
 // kiverset.exe installing Configuration Haventide from Installation Disk 1,
-// driven as a user would, with the bench's Program Manager serving.
+// driven as a user would, with the stand-in Program Manager serving.
 #include "help_viewer.h"
-#include "install_bench.h"
+#include "install_e2e_fixture.h"
 
 #include <algorithm>
 
 namespace {
 
-using namespace install_bench;
+using namespace install_e2e;
 
 TEST_F(InstallE2E, FullInstallWithDefaults) {
   const std::string windows = WindowsDir(), shared = SharedDir();

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "base/registry_text.h"
-#include "bench_program_manager.h"
+#include "stand_in_program_manager.h"
 #include "test_files.h"
 
 namespace {
@@ -248,10 +248,10 @@ TEST_F(MachineTest, IniFilesThroughTheProfileFunctions) {
   EXPECT_EQ(Read(ini), "<none>");
 }
 
-// Against the bench's Program Manager: an item put back where its name is
+// Against the stand-in Program Manager: an item put back where its name is
 // free, a group deleted only once it is empty.
 TEST_F(MachineTest, ProgramManagerGroupsAndItems) {
-  BenchProgramManager progman;
+  StandInProgramManager progman;
   ASSERT_TRUE(progman.Start());
   GroupItem item;
   std::snprintf(item.name, sizeof item.name, "%s", "Read Me");

@@ -12,12 +12,12 @@
 #include "install_log/install_log_recorder.h"
 #include "memory_log_file.h"
 #include "ui/engine_error_boxes.h"
-#include "bench_program_manager.h"
+#include "stand_in_program_manager.h"
 
 namespace {
 
 TEST(ProgramManagerLog, GroupItemsAndAReplacedItemAreRecorded) {
-  BenchProgramManager server;
+  StandInProgramManager server;
   ASSERT_TRUE(server.Start());
 
   EngineErrorBoxes boxes;

@@ -3,11 +3,11 @@
 // files its rows rename and delete put in place.
 #pragma once
 
-#include "setup_bench.h"
+#include "setup_e2e_fixture.h"
 
-namespace sampler_bench {
+namespace sampler_e2e {
 
-using namespace setup_bench;
+using namespace setup_e2e;
 
 inline constexpr char kDisk[] = "C:\\SAMPLER";
 inline constexpr char kFolder[] = "C:\\Sampler Suite";
@@ -82,4 +82,4 @@ class SamplerE2E : public SetupE2E {
   const std::string system_ = SharedDir();
 };
 
-}  // namespace sampler_bench
+}  // namespace sampler_e2e

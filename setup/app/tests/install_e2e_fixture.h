@@ -1,14 +1,14 @@
 // The machine an end-to-end test installs Configuration Haventide on: the
-// disk copied into C:\DISK1, the bench's Program Manager serving, what an
+// disk copied into C:\DISK1, the stand-in Program Manager serving, what an
 // earlier test installed taken away first; and setup driven as a user would.
 #pragma once
 
-#include "bench_program_manager.h"
-#include "setup_bench.h"
+#include "stand_in_program_manager.h"
+#include "setup_e2e_fixture.h"
 
-namespace install_bench {
+namespace install_e2e {
 
-using namespace setup_bench;
+using namespace setup_e2e;
 
 inline constexpr char kDisk[] = "C:\\DISK1";
 inline constexpr char kFolder[] = "C:\\Program Files\\Configuration Haventide";
@@ -98,7 +98,7 @@ class InstallE2E : public SetupE2E {
     Answer("Query Abort", kAbortText, abort);
   }
 
-  BenchProgramManager progman_;
+  StandInProgramManager progman_;
 };
 
-}  // namespace install_bench
+}  // namespace install_e2e

@@ -17,7 +17,7 @@
 #include "uidriver.h"
 #include "resource_ids.h"
 
-namespace setup_bench {
+namespace setup_e2e {
 
 constexpr DWORD kFirstWindowMs = 40000;
 inline constexpr char kSharedKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
@@ -246,4 +246,4 @@ class SetupE2E : public ::testing::Test {
   uidriver::Program setup_;
 };
 
-}  // namespace setup_bench
+}  // namespace setup_e2e
