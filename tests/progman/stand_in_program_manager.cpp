@@ -1,10 +1,13 @@
 #include "stand_in_program_manager.h"
 
+#include "file_bytes.h"
+#include "test_folder.h"
+
 std::string StandInProgramManager::CommandLine(const std::string& refuse) {
   static unsigned serial = 0;
-  char temp[MAX_PATH];
-  if (GetTempPathA(MAX_PATH, temp) == 0) return "";
-  state_ = std::string(temp) + "hvt-progman-" + std::to_string(GetCurrentProcessId()) + "-" +
+  const std::string temp = TempFolder();
+  if (temp.empty()) return "";
+  state_ = temp + "hvt-progman-" + std::to_string(GetCurrentProcessId()) + "-" +
            std::to_string(++serial) + ".txt";
   DeleteFileA(state_.c_str());
   return "\"" + uidriver::BesideTest("progman_server.exe") + "\" \"" + state_ + "\"" +
@@ -30,7 +33,7 @@ void StandInProgramManager::Stop() {
   if (!state_.empty()) DeleteFileA(state_.c_str());
 }
 
-std::string StandInProgramManager::State() const { return uidriver::ReadFileBytes(state_); }
+std::string StandInProgramManager::State() const { return ReadFileBytes(state_); }
 
 std::vector<std::string> StandInProgramManager::Commands() const {
   std::vector<std::string> commands;

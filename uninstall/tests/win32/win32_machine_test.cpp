@@ -14,7 +14,7 @@
 
 #include "base/registry_text.h"
 #include "stand_in_program_manager.h"
-#include "test_files.h"
+#include "test_folder.h"
 
 namespace {
 
@@ -24,9 +24,7 @@ const char kKey[] = "Software\\HvtUninstallTest";
 class MachineTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    folder_ = std::string(temp) + "hvt-machine-" + std::to_string(GetCurrentProcessId());
+    folder_ = TempFolder() + "hvt-machine-" + std::to_string(GetCurrentProcessId());
     RemoveTree(folder_);
     ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr));
     RegDeleteKeyA(HKEY_CURRENT_USER, (std::string(kKey) + "\\Sub").c_str());

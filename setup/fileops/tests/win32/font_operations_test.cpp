@@ -17,7 +17,7 @@ class FontOperations : public ::testing::Test {
     ops_.SetQuiet(true);
     ops_.PushRecorder(recorder_);
   }
-  ~FontOperations() override { RemoveTestFolder(folder_); }
+  ~FontOperations() override { RemoveTree(folder_); }
 
   std::string folder_;
   EngineErrorBoxes boxes_;

@@ -12,8 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "file_bytes.h"
 #include "install_log/install_log_reader.h"
-#include "test_files.h"
+#include "test_folder.h"
 #include "uidriver.h"
 #include "resource_ids.h"
 
@@ -38,8 +39,6 @@ inline std::string SharedDir() {
                &destinationLength);
   return destination;
 }
-
-using uidriver::ReadFileBytes;
 
 inline bool Exists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
