@@ -3,6 +3,7 @@
 // files its rows rename and delete put in place.
 #pragma once
 
+#include "sampler_tables.h"
 #include "setup_e2e_fixture.h"
 
 namespace sampler_e2e {
@@ -36,24 +37,7 @@ class SamplerE2E : public SetupE2E {
   }
   void TearDown() override { EndUninstaller(); }
 
-  void ResetMachine() {
-    RemoveTree(kFolder);
-    for (const std::string& path :
-         {windows_ + "\\filog.ini", windows_ + "\\Vantrel3.exe", windows_ + "\\Vantrel3.txt",
-          windows_ + "\\FONTS\\DejaVuSansMono.ttf", system_ + "\\Engine.dat",
-          system_ + "\\fiver.ini"})
-      DeleteFileA(path.c_str());
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kUninstallKey);
-    RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey);
-    // Its parent too, which the installation creates and logs.
-    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Quillmere");
-    KeepSharedCountKey();
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSharedKey, 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
-      RegDeleteValueA(key, (system_ + "\\Engine.dat").c_str());
-      RegCloseKey(key);
-    }
-  }
+  void ResetMachine() { setup_e2e::ResetMachine(kSamplerTables); }
 
   static void WriteFile(const std::string& path, const std::string& text) {
     if (FILE* f = fopen(path.c_str(), "wb")) {

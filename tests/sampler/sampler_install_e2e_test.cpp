@@ -346,11 +346,8 @@ TEST_F(SamplerInstallE2E, TheDefaultChoicesTakenBackLeaveTheMachineAsBefore) {
   EXPECT_EQ(Lower(uidriver::Text(uidriver::ControlById(question, kDlgSharedPath))),
             Lower(system_ + "\\Engine.dat"));
   ASSERT_TRUE(uidriver::AnswerMessageBox(question, "&Yes"));
-  AnswerBox(WaitUninstallerBox(uninstaller.Id(), "Uninstall Sampler Suite"),
-            "Sampler Suite was successfully removed.", "OK");
-  DWORD code = 99;
-  EXPECT_TRUE(uninstaller.WaitExit(20000, &code));
-  EXPECT_EQ(code, 0u);
+  ExpectUninstallerClosed(uninstaller, "Uninstall Sampler Suite",
+                          "Sampler Suite was successfully removed.");
   const Strings differences =
       StateDifferences(before, ReadMachineState(""),
                        {Lower(windows_ + "\\vantrel3.exe "), Lower(windows_ + "\\sampler.old "),
@@ -395,15 +392,12 @@ TEST_F(SamplerInstallE2E, MissingRequiredRenameStopsAndIsTakenBack) {
       Answer("Error", "File " + windows_ + "\\Sampler.ini not found", "&OK", 60000));
   ASSERT_EQ(ExitCode(), 1u);
 
-  DWORD pid = 0;
-  ASSERT_TRUE(uidriver::WaitUntil(
-      [&] { return (pid = uidriver::FindProcess("Vantrel3.exe")) != 0; }, 20000));
   uidriver::Program uninstaller;
-  ASSERT_TRUE(uninstaller.Attach(pid));
+  ASSERT_TRUE(AttachUninstaller(uninstaller));
   // It works from the log of the copy rows, and asks about the shared
   // engine it counted last: the rows after it are taken back and, with the
   // one in hand, cut from the log.
-  HWND question = uidriver::WaitTopWindow(pid, "Remove Shared File?", "#32770", 30000);
+  HWND question = uidriver::WaitTopWindow(uninstaller.Id(), "Remove Shared File?", "#32770", 30000);
   ASSERT_NE(question, nullptr);
   LogHeader header;
   const Strings records = ExpectedRecords(windows_, system_);
@@ -412,11 +406,8 @@ TEST_F(SamplerInstallE2E, MissingRequiredRenameStopsAndIsTakenBack) {
   EXPECT_EQ(Lower(uidriver::Text(uidriver::ControlById(question, kDlgSharedPath))),
             Lower(system_ + "\\Engine.dat"));
   ASSERT_TRUE(uidriver::AnswerMessageBox(question, "&Yes"));
-  AnswerBox(WaitUninstallerBox(pid, "Uninstall Sampler Suite"),
-            "Sampler Suite was successfully removed.", "OK");
-  DWORD code = 99;
-  EXPECT_TRUE(uninstaller.WaitExit(20000, &code));
-  EXPECT_EQ(code, 0u);
+  ExpectUninstallerClosed(uninstaller, "Uninstall Sampler Suite",
+                          "Sampler Suite was successfully removed.");
 
   for (const std::string& gone : {kF, windows_ + "\\FONTS\\DejaVuSansMono.ttf",
                                   system_ + "\\Engine.dat", windows_ + "\\filog.ini"})

@@ -3,6 +3,7 @@
 // earlier test installed taken away first; and setup driven as a user would.
 #pragma once
 
+#include "product/haventide_tables.h"
 #include "stand_in_program_manager.h"
 #include "setup_e2e_fixture.h"
 
@@ -40,23 +41,8 @@ class InstallE2E : public SetupE2E {
     progman_.Stop();
   }
 
-  void ResetMachine() {
-    const std::string windows = WindowsDir(), shared = SharedDir();
-    RemoveTree(kFolder);
-    for (const std::string& path :
-         {windows + "\\filog.ini", windows + "\\Vantrel3.exe", windows + "\\Vantrel3.txt",
-          windows + "\\COMMAND\\Restore.bat", shared + "\\Msvbvm50.dll"})
-      DeleteFileA(path.c_str());
-    RemoveDirectoryA((windows + "\\COMMAND").c_str());
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kUninstallKey);
-    KeepSharedCountKey();
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSharedKey, 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
-      for (const char* name : {"\\Msvbvm50.dll", "\\Oleaut32.dll"})
-        RegDeleteValueA(key, (shared + name).c_str());
-      RegCloseKey(key);
-    }
-  }
+  // The machine's own oleaut32.dll stays.
+  void ResetMachine() { setup_e2e::ResetMachine(kHaventideTables, {"Oleaut32.dll"}); }
 
   bool StartSetup() { return setup_.Start("\"C:\\DISK1\\KIVERSET.EXE\" C:\\DISK1\\", kDisk); }
 

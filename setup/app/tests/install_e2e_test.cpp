@@ -167,16 +167,10 @@ TEST_F(InstallE2E, CancelDuringTheCopyRollsBack) {
   EXPECT_EQ(ExitCode(), 1u);
   // The uninstaller setup started on its log takes the installation back
   // and says so; it stays itself, in the Windows folder.
-  DWORD pid = 0;
-  ASSERT_TRUE(uidriver::WaitUntil(
-      [&] { return (pid = uidriver::FindProcess("Vantrel3.exe")) != 0; }, 20000));
   uidriver::Program uninstaller;
-  ASSERT_TRUE(uninstaller.Attach(pid));
-  AnswerBox(WaitUninstallerBox(pid, "Uninstall Configuration Haventide"),
-            "Configuration Haventide was successfully removed.", "OK");
-  DWORD code = 99;
-  EXPECT_TRUE(uninstaller.WaitExit(20000, &code));
-  EXPECT_EQ(code, 0u);
+  ASSERT_TRUE(AttachUninstaller(uninstaller));
+  ExpectUninstallerClosed(uninstaller, "Uninstall Configuration Haventide",
+                          "Configuration Haventide was successfully removed.");
   EXPECT_TRUE(Exists(windows + "\\Vantrel3.exe"));
   for (const std::string& gone :
        {windows + "\\filog.ini", std::string(kFolder), std::string(kFolder) + "\\Kelvane.exe"})
