@@ -26,12 +26,8 @@ inline constexpr char kComponentsTitle[] = "Select Components To Install";
 class SamplerE2E : public SetupE2E {
  protected:
   void SetUp() override {
-    const char* disk = getenv("HVT_E2E_DISK");
-    ASSERT_NE(disk, nullptr) << "HVT_E2E_DISK names the test disk (scripts/test.sh builds it)";
-    diskHost_ = disk;
-    diskHost_ = diskHost_.substr(0, diskHost_.find_last_of('/') + 1) + "SAMPLER";
     ResetMachine();
-    CopyDisk(diskHost_, kDisk);
+    ASSERT_NO_FATAL_FAILURE(CopyTestDisk(kDisk, "SAMPLER"));
     WriteFile(windows_ + "\\Sampler.ini", kSettingsText);
     WriteFile(windows_ + "\\Sampler.old", "left by version 1\r\n");
   }

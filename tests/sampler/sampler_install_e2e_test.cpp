@@ -260,14 +260,7 @@ TEST_F(SamplerInstallE2E, DefaultChoicesShowTheirRowsAndBillboardsAndInstallEver
   EXPECT_EQ(header.title, kProduct);
 
   // The files: what the folder holds, and every file's bytes.
-  Strings listing;
-  WIN32_FIND_DATAA found;
-  HANDLE find = FindFirstFileA((kF + "\\*").c_str(), &found);
-  for (BOOL more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileA(find, &found))
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-      listing.push_back(Lower(found.cFileName));
-  if (find != INVALID_HANDLE_VALUE) FindClose(find);
-  std::sort(listing.begin(), listing.end());
+  const Strings listing = FilesIn(kF);
   EXPECT_EQ(listing, (Strings{"filog.ini", "light.pal", "readme.bak", "readme.txt", "sample1.bak",
                               "sample1.txt", "sample2.bak", "sample2.txt", "sampler.ini"}));
   const std::string readMe = Original("ReadMe.txt") + Original("Addenda.txt");

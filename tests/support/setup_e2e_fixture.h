@@ -260,6 +260,16 @@ class SetupE2E : public ::testing::Test {
       if (uninstaller.Attach(pid)) uninstaller.Kill();
   }
 
+  // The test disk (HVT_E2E_DISK, or the folder named sibling beside it)
+  // copied into the folder disk.
+  void CopyTestDisk(const char* disk, const char* sibling = nullptr) {
+    const char* host = getenv("HVT_E2E_DISK");
+    ASSERT_NE(host, nullptr) << "HVT_E2E_DISK names the test disk (scripts/test.sh builds it)";
+    diskHost_ = host;
+    if (sibling) diskHost_ = diskHost_.substr(0, diskHost_.find_last_of('/') + 1) + sibling;
+    CopyDisk(diskHost_, disk);
+  }
+
   // The disk's files (a folder of the host) copied into the folder disk.
   static void CopyDisk(const std::string& host, const char* disk) {
     RemoveTree(disk);

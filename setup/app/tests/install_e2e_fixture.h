@@ -29,11 +29,8 @@ inline std::string UninstallValue(const char* name) {
 class InstallE2E : public SetupE2E {
  protected:
   void SetUp() override {
-    const char* disk = getenv("HVT_E2E_DISK");
-    ASSERT_NE(disk, nullptr) << "HVT_E2E_DISK names the test disk (scripts/test.sh builds it)";
-    diskHost_ = disk;
     ResetMachine();
-    CopyDisk(diskHost_, kDisk);
+    ASSERT_NO_FATAL_FAILURE(CopyTestDisk(kDisk));
     ASSERT_TRUE(progman_.Start());
   }
   void TearDown() override {
