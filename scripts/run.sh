@@ -2,7 +2,7 @@
 # The main job: installs what is missing, builds what it runs, lays out
 # Installation Disk 1, and installs Configuration Haventide from it in a
 # fresh Windows 95-mode Wine prefix: the eight boot and configuration files
-# on C:, the bench's Program Manager serving, the disk as drive A: (a floppy
+# on C:, the stand-in Program Manager serving, the disk as drive A: (a floppy
 # drive), and A:\KIVERSET.EXE A:\ started. With a display the user installs.
 # Without one it runs headless under Xvfb: each screen is answered as a user
 # pressing Enter would and its picture saved to build/screens/, then the
@@ -13,7 +13,7 @@ out=${HVT_BUILD_DIR:-$top/build}
 
 "$top/scripts/deps.sh" --main-job
 source "$top/scripts/wine-arch.sh"
-# Only what this job runs: the shipped programs, and the bench's Program
+# Only what this job runs: the shipped programs, and the stand-in Program
 # Manager and headless user of the test tree whose Wine runs here.
 if hvt_runs_ia32; then
   "$top/scripts/build.sh" --main-job native ship wintest32
@@ -27,7 +27,7 @@ rm -rf "$out/disk"
 echo "the disk: $out/disk/DISK1, and as a 1.44 MB floppy image: $out/disk/DISK1.img"
 
 # The shipped programs where this machine runs 32-bit code; else the same
-# disk made of the x86-64 build of the same sources. The bench's Program
+# disk made of the x86-64 build of the same sources. The stand-in Program
 # Manager and the headless user come from the test tree of that route.
 if hvt_runs_ia32; then
   export HVT_WINE_ARCH=32
@@ -69,13 +69,13 @@ printf 'WIN.COM (stand-in)\r\n' >"$c/windows/WIN.COM"
 ln -sfn "$disk" "$WINEPREFIX/dosdevices/a:"
 "$HVT_WINE" reg add 'HKLM\Software\Wine\Drives' /v a: /d floppy /f >/dev/null 2>&1
 
-# The bench's Program Manager serves PROGMAN for setup's group and items.
+# The stand-in Program Manager serves PROGMAN for setup's group and items.
 state=$out/wine-run/progman-state.txt
 winpath() { echo "Z:${1//\//\\}"; }
 rm -f "$state"
 "$HVT_WINE" "$bin/progman_server.exe" "$(winpath "$state")" >"$out/wine-run/progman.log" 2>&1 &
 for _ in $(seq 1 300); do [ -s "$state" ] && break; sleep 0.1; done
-[ -s "$state" ] || { echo "the bench's Program Manager did not start" >&2; exit 1; }
+[ -s "$state" ] || { echo "the stand-in Program Manager did not start" >&2; exit 1; }
 
 echo "== installing: A:\\KIVERSET.EXE A:\\"
 if [ "$headless" = 1 ]; then

@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "compile.h"
+#include "file_bytes.h"
 #include "help_file.h"
 #include "help_source.h"
 
@@ -24,11 +25,6 @@ std::string TempPath(const std::string& name) { return std::string(HVT_TEST_TMP)
 
 void WriteText(const std::string& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
-}
-
-std::string ReadText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
 bool exists(const std::string& path) { return std::ifstream(path).good(); }
@@ -74,7 +70,7 @@ TEST(Compile, SourceErrorKeepsThePreviousOutput) {
   std::string message;
   EXPECT_FALSE(CompileHelpFile(src, out, message));
   EXPECT_EQ(message, src + ":3: error: jump to unknown topic 'missing'");
-  EXPECT_EQ(ReadText(out), "previous");
+  EXPECT_EQ(ReadFileBytes(out), "previous");
   EXPECT_FALSE(exists(out + ".tmp"));
 }
 
@@ -84,7 +80,7 @@ TEST(Compile, GoodSourceReplacesTheOutputWhole) {
   std::remove(out.c_str());
   std::string message;
   ASSERT_TRUE(CompileHelpFile(src, out, message)) << message;
-  std::string bytes = ReadText(out);
+  std::string bytes = ReadFileBytes(out);
   ASSERT_GE(bytes.size(), 16u);
   EXPECT_EQ(static_cast<uint8_t>(bytes[0]), 0x3F);
   EXPECT_FALSE(exists(out + ".tmp"));

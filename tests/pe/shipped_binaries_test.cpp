@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <dirent.h>
 
+#include "file_bytes.h"
 #include "import_gate.h"
 #include "product/haventide_tables.h"
 #include "product/table_product.h"
@@ -40,17 +41,6 @@ std::vector<std::string> ShippedFiles() {
   closedir(dir);
   std::sort(names.begin(), names.end());
   return names;
-}
-
-std::string ReadText(const std::string& path) {
-  std::string text;
-  if (FILE* f = fopen(path.c_str(), "rb")) {
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
-    fclose(f);
-  }
-  return text;
 }
 
 void ExpectWindows95Image(const std::string& name, bool dll) {
@@ -102,7 +92,7 @@ TEST(ShippedBinaries, ProgramsWithinTheirDeclaredSizes) {
     for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     if (name != "vantrel3.exe" && name != "kelvane.exe") continue;
     const std::string file = ShipBin() + (name == "vantrel3.exe" ? "Vantrel3.exe" : name);
-    const std::string bytes = ReadText(file);
+    const std::string bytes = ReadFileBytes(file);
     ASSERT_FALSE(bytes.empty()) << file;
     EXPECT_LE(bytes.size(), static_cast<size_t>(entry.size)) << file;
     ++checked;
@@ -113,7 +103,8 @@ TEST(ShippedBinaries, ProgramsWithinTheirDeclaredSizes) {
 TEST(ShippedBinaries, ImportOnlyWhatTheGateAllows) {
   pe::ImportGate gate;
   std::vector<std::string> faults;
-  ASSERT_TRUE(gate.Read(ReadText(HVT_IMPORT_GATE), &faults)) << ::testing::PrintToString(faults);
+  ASSERT_TRUE(gate.Read(ReadFileBytes(HVT_IMPORT_GATE), &faults))
+      << ::testing::PrintToString(faults);
   std::vector<std::string> files = ShippedFiles();
   // The programs, the decompression library, the uninstaller and the
   // stand-ins of the run-time libraries.

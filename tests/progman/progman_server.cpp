@@ -1,4 +1,4 @@
-// A Program Manager for the test bench, never shipped: a top-level window of
+// A stand-in Program Manager for the tests, never shipped: a top-level window of
 // class "PROGMAN" that serves the DDE conversation "PROGMAN"/"PROGMAN" as
 // Windows 95's shell does, with the raw DDE messages (Wine's own server and
 // Wine's DDE management library on the server side both answer out of

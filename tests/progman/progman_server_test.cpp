@@ -1,4 +1,4 @@
-// The bench's Program Manager, driven by a DDE management library client as
+// The stand-in Program Manager, driven by a DDE management library client as
 // the setup engine's link will drive it: the commands it takes and refuses,
 // its answers to requests, and executes and requests kept in step.
 #include <windows.h>
@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "bench_program_manager.h"
+#include "stand_in_program_manager.h"
 
 namespace {
 
@@ -53,7 +53,7 @@ class ProgmanServerTest : public ::testing::Test {
     return text.c_str();
   }
 
-  BenchProgramManager server_;
+  StandInProgramManager server_;
   DWORD instance_ = 0;
   HCONV conversation_ = nullptr;
 };

@@ -3,13 +3,13 @@
 // read back from their pixels, and what a chosen subset installs.
 #include <cctype>
 
-#include "sampler_bench.h"
+#include "sampler_e2e_fixture.h"
 #include "resources/dialog_ids.h"
 #include "ui/options/model/option_geometry.h"
 
 namespace {
 
-using namespace sampler_bench;
+using namespace sampler_e2e;
 
 constexpr COLORREF kGrey = 0x808080;
 const COLORREF kWindow = GetSysColor(COLOR_WINDOW);

@@ -7,11 +7,11 @@
 
 #include "machine_state.h"
 #include "resource_ids.h"
-#include "sampler_bench.h"
+#include "sampler_e2e_fixture.h"
 
 namespace {
 
-using namespace sampler_bench;
+using namespace sampler_e2e;
 using Strings = std::vector<std::string>;
 
 const std::string kF = kFolder;
@@ -260,14 +260,7 @@ TEST_F(SamplerInstallE2E, DefaultChoicesShowTheirRowsAndBillboardsAndInstallEver
   EXPECT_EQ(header.title, kProduct);
 
   // The files: what the folder holds, and every file's bytes.
-  Strings listing;
-  WIN32_FIND_DATAA found;
-  HANDLE find = FindFirstFileA((kF + "\\*").c_str(), &found);
-  for (BOOL more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileA(find, &found))
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-      listing.push_back(Lower(found.cFileName));
-  if (find != INVALID_HANDLE_VALUE) FindClose(find);
-  std::sort(listing.begin(), listing.end());
+  const Strings listing = FilesIn(kF);
   EXPECT_EQ(listing, (Strings{"filog.ini", "light.pal", "readme.bak", "readme.txt", "sample1.bak",
                               "sample1.txt", "sample2.bak", "sample2.txt", "sampler.ini"}));
   const std::string readMe = Original("ReadMe.txt") + Original("Addenda.txt");
@@ -346,11 +339,8 @@ TEST_F(SamplerInstallE2E, TheDefaultChoicesTakenBackLeaveTheMachineAsBefore) {
   EXPECT_EQ(Lower(uidriver::Text(uidriver::ControlById(question, kDlgSharedPath))),
             Lower(system_ + "\\Engine.dat"));
   ASSERT_TRUE(uidriver::AnswerMessageBox(question, "&Yes"));
-  AnswerBox(WaitUninstallerBox(uninstaller.Id(), "Uninstall Sampler Suite"),
-            "Sampler Suite was successfully removed.", "OK");
-  DWORD code = 99;
-  EXPECT_TRUE(uninstaller.WaitExit(20000, &code));
-  EXPECT_EQ(code, 0u);
+  ExpectUninstallerClosed(uninstaller, "Uninstall Sampler Suite",
+                          "Sampler Suite was successfully removed.");
   const Strings differences =
       StateDifferences(before, ReadMachineState(""),
                        {Lower(windows_ + "\\vantrel3.exe "), Lower(windows_ + "\\sampler.old "),
@@ -395,15 +385,12 @@ TEST_F(SamplerInstallE2E, MissingRequiredRenameStopsAndIsTakenBack) {
       Answer("Error", "File " + windows_ + "\\Sampler.ini not found", "&OK", 60000));
   ASSERT_EQ(ExitCode(), 1u);
 
-  DWORD pid = 0;
-  ASSERT_TRUE(uidriver::WaitUntil(
-      [&] { return (pid = uidriver::FindProcess("Vantrel3.exe")) != 0; }, 20000));
   uidriver::Program uninstaller;
-  ASSERT_TRUE(uninstaller.Attach(pid));
+  ASSERT_TRUE(AttachUninstaller(uninstaller));
   // It works from the log of the copy rows, and asks about the shared
   // engine it counted last: the rows after it are taken back and, with the
   // one in hand, cut from the log.
-  HWND question = uidriver::WaitTopWindow(pid, "Remove Shared File?", "#32770", 30000);
+  HWND question = uidriver::WaitTopWindow(uninstaller.Id(), "Remove Shared File?", "#32770", 30000);
   ASSERT_NE(question, nullptr);
   LogHeader header;
   const Strings records = ExpectedRecords(windows_, system_);
@@ -412,11 +399,8 @@ TEST_F(SamplerInstallE2E, MissingRequiredRenameStopsAndIsTakenBack) {
   EXPECT_EQ(Lower(uidriver::Text(uidriver::ControlById(question, kDlgSharedPath))),
             Lower(system_ + "\\Engine.dat"));
   ASSERT_TRUE(uidriver::AnswerMessageBox(question, "&Yes"));
-  AnswerBox(WaitUninstallerBox(pid, "Uninstall Sampler Suite"),
-            "Sampler Suite was successfully removed.", "OK");
-  DWORD code = 99;
-  EXPECT_TRUE(uninstaller.WaitExit(20000, &code));
-  EXPECT_EQ(code, 0u);
+  ExpectUninstallerClosed(uninstaller, "Uninstall Sampler Suite",
+                          "Sampler Suite was successfully removed.");
 
   for (const std::string& gone : {kF, windows_ + "\\FONTS\\DejaVuSansMono.ttf",
                                   system_ + "\\Engine.dat", windows_ + "\\filog.ini"})

@@ -40,17 +40,6 @@ std::string BesideTest(const std::string& fileName) {
   return path.substr(0, path.find_last_of('\\') + 1) + fileName;
 }
 
-std::string ReadFileBytes(const std::string& path) {
-  std::string bytes;
-  if (FILE* f = fopen(path.c_str(), "rb")) {
-    char buffer[65536];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
-    fclose(f);
-  }
-  return bytes;
-}
-
 std::string ProgramUnderTest(const std::string& fileName) {
   char folder[MAX_PATH] = {0};
   DWORD n = GetEnvironmentVariableA("HVT_PROGRAM_DIR", folder, MAX_PATH);

@@ -29,8 +29,6 @@ std::string BesideTest(const std::string& fileName);
 // path; the ship build's programs, where this machine runs them), else beside
 // the test program (its own build of them).
 std::string ProgramUnderTest(const std::string& fileName);
-// The whole content of a file; empty when it cannot be read.
-std::string ReadFileBytes(const std::string& path);
 
 class Program {
  public:

@@ -41,7 +41,7 @@ bool Screen(DWORD pid, const char* title, const char* picture, UINT key = VK_RET
   return key == 0 || uidriver::PressKey(window, key);
 }
 
-// The command line of the product's item, as the bench's Program Manager
+// The command line of the product's item, as the stand-in Program Manager
 // keeps it ("item: group|name|command|...").
 std::string ItemCommand(const std::string& stateFile) {
   std::ifstream state(stateFile);

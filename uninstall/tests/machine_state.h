@@ -2,7 +2,7 @@
 // change, to compare whole: every file and folder under C:\ with its
 // attributes and size (and a file's time stamp), the registry as
 // "regedit /E" exports it, without keys the system itself keeps changing,
-// and the groups and items of the bench's Program Manager.
+// and the groups and items of the stand-in Program Manager.
 #pragma once
 
 #include <string>
@@ -14,7 +14,7 @@ struct MachineState {
   std::vector<std::string> groups;
 };
 
-// programManagerState: the bench's state file (its group and item lines
+// programManagerState: the stand-in's state file (its group and item lines
 // are kept).
 MachineState ReadMachineState(const std::string& programManagerState);
 

@@ -12,13 +12,13 @@
 #include <string>
 #include <vector>
 
-#include "install_bench.h"
+#include "install_e2e_fixture.h"
 #include "machine_state.h"
 #include "resource_ids.h"
 
 namespace {
 
-using namespace install_bench;
+using namespace install_e2e;
 using Strings = std::vector<std::string>;
 
 const char kCaption[] = "Uninstall Configuration Haventide";
@@ -42,7 +42,7 @@ class RemovalE2E : public InstallE2E {
   // only tests that compare read it).
   void Remember() { before_ = State(); }
 
-  // The machine as before, apart from what except names and the bench
+  // The machine as before, apart from what except names and the stand-in
   // Program Manager's own state file.
   void ExpectAsBefore(Strings except) { ExpectDifferences(std::move(except), {}); }
   // The same after Configuration Haventide was installed and taken back:
@@ -53,9 +53,7 @@ class RemovalE2E : public InstallE2E {
     ExpectDifferences(std::move(except), "oleaut32.dll\"=hex:01,00,00,00");
   }
   void ExpectDifferences(Strings except, const std::string& countAdded) {
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    except.push_back(Lower(std::string(temp) + "hvt-progman-"));
+    except.push_back(Lower(TempFolder() + "hvt-progman-"));
     Strings differences = StateDifferences(before_, State(), except);
     if (!countAdded.empty()) {
       const std::string key = "+ " + Lower(std::string("[HKEY_LOCAL_MACHINE\\") + kSharedKey + "]");
@@ -68,14 +66,6 @@ class RemovalE2E : public InstallE2E {
                         differences.end());
     }
     EXPECT_TRUE(differences.empty()) << ::testing::PrintToString(differences);
-  }
-
-  // The uninstaller setup or the platform started, taken on.
-  bool AttachUninstaller() {
-    DWORD pid = 0;
-    return uidriver::WaitUntil([&] { return (pid = uidriver::FindProcess("Vantrel3.exe")) != 0; },
-                               20000) &&
-           uninstaller_.Attach(pid);
   }
 
   HWND ProgressWindow() {
@@ -218,7 +208,7 @@ TEST_F(RemovalE2E, RollBackAtEveryCopyRow) {
     if (!question) KeepNewerOleaut32();
     Answer("Query Abort", kAbortText, "&Yes");
     EXPECT_EQ(ExitCode(), 1u);
-    ASSERT_TRUE(AttachUninstaller());
+    ASSERT_TRUE(AttachUninstaller(uninstaller_));
     EXPECT_EQ(FinishRemoval(kRollBackNotice, kRemoved, kUsualAnswers), 0u);
     // Once its row was done, the machine's own oleaut32.dll was counted
     // (a cancel at the row itself may come before or after).
@@ -274,7 +264,7 @@ TEST_F(RemovalE2E, InstallThenRemoveThroughWinesUninstaller) {
   EXPECT_NE(Output("uninstaller.exe --list").find("|||Configuration Haventide"), std::string::npos);
   uidriver::Program wine;
   ASSERT_TRUE(wine.Start("uninstaller.exe --remove \"Configuration Haventide\""));
-  ASSERT_TRUE(AttachUninstaller());
+  ASSERT_TRUE(AttachUninstaller(uninstaller_));
   Confirm("&Yes");
   EXPECT_EQ(FinishRemoval(kRemovingNotice, kRemoved, {{"msvbvm50.dll", "Yes to &All"}}), 0u);
   EXPECT_TRUE(wine.WaitExit(20000));
@@ -377,7 +367,7 @@ TEST_F(RemovalE2E, ACancelledSecondInstallationLeavesTheFirstWhole) {
   ASSERT_TRUE(uidriver::AnswerMessageBox(progress, "&Cancel"));
   Answer("Query Abort", kAbortText, "&Yes");
   EXPECT_EQ(ExitCode(), 1u);
-  ASSERT_TRUE(AttachUninstaller());
+  ASSERT_TRUE(AttachUninstaller(uninstaller_));
   EXPECT_EQ(FinishRemoval(kRollBackNotice, kRemoved), 0u);
   const Strings differences = StateDifferences(installed, State());
   EXPECT_TRUE(differences.empty()) << ::testing::PrintToString(differences);

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "test_folder.h"
+
 namespace kelvane_test {
 
 namespace {
@@ -11,25 +13,6 @@ const char* const kNames[] = {"AUTOEXEC.BAT", "CONFIG.SYS", "SYSTEM.INI", "WIN.I
 
 bool InBootRoot(const std::string& name) {
   return name != "SYSTEM.INI" && name != "WIN.INI" && name != "WIN.COM";
-}
-
-void RemoveFolderContents(const std::string& folder) {
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return;
-  do {
-    std::string name = found.cFileName;
-    if (name == "." || name == "..") continue;
-    std::string path = folder + "\\" + name;
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      RemoveFolderContents(path);
-      RemoveDirectoryA(path.c_str());
-    } else {
-      DeleteFileA(path.c_str());
-    }
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
 }
 
 }  // namespace
@@ -85,8 +68,7 @@ void RemoveFile(const std::string& path) {
 
 void RemoveBackupFolder() {
   SetFileAttributesA(BackupDir().c_str(), FILE_ATTRIBUTE_NORMAL);
-  RemoveFolderContents(BackupDir());
-  RemoveDirectoryA(BackupDir().c_str());
+  RemoveTree(BackupDir());
 }
 
 void PrepareBootDrive() {

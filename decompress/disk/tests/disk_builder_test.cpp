@@ -9,6 +9,7 @@
 
 #include "disk_builder.h"
 #include "disk_layout.h"
+#include "file_bytes.h"
 #include "memory_source.h"
 #include "szdd_decoder.h"
 
@@ -17,16 +18,6 @@ namespace fs = std::filesystem;
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-Bytes Slurp(const fs::path& p) {
-  Bytes b;
-  if (std::FILE* f = std::fopen(p.string().c_str(), "rb")) {
-    int c;
-    while ((c = std::fgetc(f)) != EOF) b.push_back(static_cast<std::uint8_t>(c));
-    std::fclose(f);
-  }
-  return b;
-}
 
 TEST(CompressedName, FollowsTheRule) {
   EXPECT_EQ(disk::CompressedName("SETUP.EXE"), "SETUP.EX_");
@@ -93,7 +84,7 @@ TEST_F(DiskBuilder, WritesEveryFileUnderItsDiskName) {
   EXPECT_FALSE(fs::exists(Out() + ".partial"));
 
   for (const disk::DiskEntry& e : disk::DiskContents()) {
-    const Bytes onDisk = Slurp(fs::path(Out()) / disk::DiskName(e));
+    const Bytes onDisk = ReadFileBytes<Bytes>((fs::path(Out()) / disk::DiskName(e)).string());
     const Bytes& original = originals_[e.input];
     if (!e.compressed) {
       EXPECT_TRUE(onDisk == original) << e.input;

@@ -9,6 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "file_bytes.h"
+#include "test_folder.h"
+
 namespace {
 
 const char* const kFiles[] = {"AUTOEXEC.BAT", "CONFIG.SYS", "SYSTEM.INI", "WIN.INI",
@@ -18,16 +21,6 @@ bool InWindows(const std::string& n) {
   return n == "SYSTEM.INI" || n == "WIN.INI" || n == "WIN.COM";
 }
 bool IsSystem(const std::string& n) { return n == "IO.SYS" || n == "MSDOS.SYS"; }
-
-std::string ReadText(const std::string& path) {
-  std::string s;
-  if (FILE* f = std::fopen(path.c_str(), "rb")) {
-    int c;
-    while ((c = std::fgetc(f)) != EOF) s.push_back(static_cast<char>(c));
-    std::fclose(f);
-  }
-  return s;
-}
 
 void WriteText(const std::string& path, const std::string& s) {
   SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -40,14 +33,12 @@ void WriteText(const std::string& path, const std::string& s) {
 class RestoreBat : public ::testing::Test {
  protected:
   void SetUp() override {
-    char tmp[MAX_PATH];
-    ASSERT_GT(GetTempPathA(MAX_PATH, tmp), 0u);
-    root_ = std::string(tmp) + "hvt_restore_" + std::to_string(GetCurrentProcessId());
+    root_ = MakeTestFolder("hvt_restore_");
+    ASSERT_FALSE(root_.empty());
     ASSERT_EQ(root_.find(' '), std::string::npos) << "the batch takes plain folder names";
     win_ = root_ + "\\WIN";
     boot_ = root_ + "\\BOOT";
     backup_ = win_ + "\\BACKUP.HVT";
-    ASSERT_TRUE(CreateDirectoryA(root_.c_str(), nullptr));
     ASSERT_TRUE(CreateDirectoryA(win_.c_str(), nullptr));
     ASSERT_TRUE(CreateDirectoryA(boot_.c_str(), nullptr));
     for (const char* n : kFiles) {
@@ -57,18 +48,7 @@ class RestoreBat : public ::testing::Test {
                                                 FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE);
     }
   }
-  void TearDown() override {
-    for (const char* n : kFiles) {
-      SetFileAttributesA(Live(n).c_str(), FILE_ATTRIBUTE_NORMAL);
-      DeleteFileA(Live(n).c_str());
-      DeleteFileA((backup_ + "\\" + n).c_str());
-    }
-    DeleteFileA((root_ + "\\out.txt").c_str());
-    RemoveDirectoryA(backup_.c_str());
-    RemoveDirectoryA(win_.c_str());
-    RemoveDirectoryA(boot_.c_str());
-    RemoveDirectoryA(root_.c_str());
-  }
+  void TearDown() override { RemoveTree(root_); }
   std::string Live(const std::string& n) const { return (InWindows(n) ? win_ : boot_) + "\\" + n; }
 
   // Runs the batch with cmd and answers what it printed.
@@ -90,7 +70,7 @@ class RestoreBat : public ::testing::Test {
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
     EXPECT_EQ(waited, WAIT_OBJECT_0);
-    return ReadText(out);
+    return ReadFileBytes(out);
   }
 
   std::string root_, win_, boot_, backup_;
@@ -105,11 +85,11 @@ TEST_F(RestoreBat, PutsTheCopiesBackAndSaysSo) {
   const std::string said = Run();
   for (const char* n : kFiles) {
     if (std::string(n) == "WIN.COM") {
-      EXPECT_EQ(ReadText(Live(n)), "live WIN.COM\r\n");
+      EXPECT_EQ(ReadFileBytes(Live(n)), "live WIN.COM\r\n");
       EXPECT_NE(said.find("WIN.COM not found in backup."), std::string::npos) << said;
       continue;
     }
-    EXPECT_EQ(ReadText(Live(n)), std::string("copy of ") + n + "\r\n") << n;
+    EXPECT_EQ(ReadFileBytes(Live(n)), std::string("copy of ") + n + "\r\n") << n;
     EXPECT_NE(said.find(std::string(n) + " restored to " + Live(n)), std::string::npos) << said;
   }
   for (const char* n : {"IO.SYS", "MSDOS.SYS"}) {
@@ -126,7 +106,7 @@ TEST_F(RestoreBat, WithoutABackupFolderNothingChanges) {
   const std::string said = Run();
   EXPECT_NE(said.find("was not found"), std::string::npos) << said;
   EXPECT_NE(said.find("Nothing was restored."), std::string::npos) << said;
-  for (const char* n : kFiles) EXPECT_EQ(ReadText(Live(n)), std::string("live ") + n + "\r\n");
+  for (const char* n : kFiles) EXPECT_EQ(ReadFileBytes(Live(n)), std::string("live ") + n + "\r\n");
 }
 
 }  // namespace

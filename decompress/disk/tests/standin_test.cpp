@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "test_folder.h"
+
 namespace {
 
 std::string WinPath(std::string p) {
@@ -42,10 +44,9 @@ DWORD ExportedNames(HMODULE m) {
 // Wine answers for its own oleaut32.dll whenever that name is loaded, so
 // each stand-in is examined under a neutral name.
 TEST(Standins, RuntimeLibrariesAreVersionZeroAndExportNothing) {
-  char tmp[MAX_PATH];
-  ASSERT_GT(GetTempPathA(MAX_PATH, tmp), 0u);
-  const std::string copy =
-      std::string(tmp) + "hvt_standin_" + std::to_string(GetCurrentProcessId()) + ".dll";
+  const std::string temp = TempFolder();
+  ASSERT_FALSE(temp.empty());
+  const std::string copy = temp + "hvt_standin_" + std::to_string(GetCurrentProcessId()) + ".dll";
   for (const char* dll : {HVT_STANDIN_MSVBVM50, HVT_STANDIN_OLEAUT32}) {
     ASSERT_TRUE(CopyFileA(WinPath(dll).c_str(), copy.c_str(), FALSE)) << dll;
     DWORD ms = 1, ls = 1;

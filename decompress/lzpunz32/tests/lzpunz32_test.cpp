@@ -12,8 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "file_bytes.h"
 #include "lzpunz32.h"
 #include "szdd_encoder.h"
+#include "test_folder.h"
 
 namespace {
 
@@ -25,17 +27,6 @@ std::string WinPath(const std::string& unixPath) {
   for (char& c : p)
     if (c == '/') c = '\\';
   return p;
-}
-
-Bytes ReadAll(const std::string& path) {
-  Bytes b;
-  if (FILE* f = std::fopen(path.c_str(), "rb")) {
-    unsigned char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) b.insert(b.end(), buf, buf + n);
-    std::fclose(f);
-  }
-  return b;
 }
 
 void WriteAll(const std::string& path, const Bytes& b) {
@@ -78,24 +69,20 @@ class Library : public ::testing::Test {
     read_ = Entry<LzpUnzReadFn>(LZPUNZ_READ_NAME);
     close_ = Entry<LzpUnzCloseFn>(LZPUNZ_CLOSE_NAME);
     ASSERT_TRUE(open_ && read_ && close_);
-    char tmp[MAX_PATH];
-    ASSERT_GT(GetTempPathA(MAX_PATH, tmp), 0u);
-    dir_ = std::string(tmp) + "lzpunz32_test_" + std::to_string(GetCurrentProcessId());
-    ASSERT_TRUE(CreateDirectoryA(dir_.c_str(), nullptr));
+    dir_ = MakeTestFolder("lzpunz32_test_");
+    ASSERT_FALSE(dir_.empty());
   }
   template <typename Fn>
   Fn Entry(const char* name) {
     return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module_, name)));
   }
   void TearDown() override {
-    for (const std::string& f : made_) DeleteFileA(f.c_str());
-    RemoveDirectoryA(dir_.c_str());
+    RemoveTree(dir_);
     if (module_) FreeLibrary(module_);
   }
   std::string Put(const char* name, const Bytes& b) {
     const std::string p = dir_ + "\\" + name;
     WriteAll(p, b);
-    made_.push_back(p);
     return p;
   }
 
@@ -144,7 +131,6 @@ class Library : public ::testing::Test {
   LzpUnzReadFn read_ = nullptr;
   LzpUnzCloseFn close_ = nullptr;
   std::string dir_;
-  std::vector<std::string> made_;
 };
 
 TEST_F(Library, OurFilesDecompressAndAgreeWithLz32) {
@@ -160,7 +146,7 @@ TEST_F(Library, OurFilesDecompressAndAgreeWithLz32) {
 TEST_F(Library, MscompressFilesDecompress) {
   for (const char* name : {"prog.bin", "text.txt"}) {
     const std::string base = std::string(HVT_MSCOMPRESSED) + "/" + name;
-    const Bytes original = ReadAll(WinPath(base));
+    const Bytes original = ReadFileBytes<Bytes>(WinPath(base));
     ASSERT_GT(original.size(), 1000u) << name;
     ExpectAllAgree(WinPath(base + "_"), original);
   }
@@ -265,7 +251,6 @@ TEST_F(Library, ExpandExeAgrees) {
   const Bytes data = Prose(30000);
   const std::string src = Put("e.da_", Encode(data));
   const std::string dst = dir_ + "\\e.dat";
-  made_.push_back(dst);
   std::string cmd = "expand.exe \"" + src + "\" \"" + dst + "\"";
   STARTUPINFOA si{};
   si.cb = sizeof si;
@@ -277,7 +262,7 @@ TEST_F(Library, ExpandExeAgrees) {
   CloseHandle(pi.hThread);
   CloseHandle(pi.hProcess);
   ASSERT_EQ(waited, WAIT_OBJECT_0);
-  EXPECT_TRUE(ReadAll(dst) == data);
+  EXPECT_TRUE(ReadFileBytes<Bytes>(dst) == data);
 }
 
 }  // namespace

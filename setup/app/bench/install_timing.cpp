@@ -4,11 +4,11 @@
 // status boxes. Prints the figures of each run and their ratio.
 #include <cstdio>
 
-#include "install_bench.h"
+#include "install_e2e_fixture.h"
 
 namespace {
 
-using namespace install_bench;
+using namespace install_e2e;
 
 constexpr double kFloorMs = 8 * 500 + 2 * 3000;
 

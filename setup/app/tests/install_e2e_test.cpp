@@ -1,13 +1,13 @@
 // kiverset.exe installing Configuration Haventide from Installation Disk 1,
-// driven as a user would, with the bench's Program Manager serving.
+// driven as a user would, with the stand-in Program Manager serving.
 #include "help_viewer.h"
-#include "install_bench.h"
+#include "install_e2e_fixture.h"
 
 #include <algorithm>
 
 namespace {
 
-using namespace install_bench;
+using namespace install_e2e;
 
 TEST_F(InstallE2E, FullInstallWithDefaults) {
   const std::string windows = WindowsDir(), shared = SharedDir();
@@ -167,16 +167,10 @@ TEST_F(InstallE2E, CancelDuringTheCopyRollsBack) {
   EXPECT_EQ(ExitCode(), 1u);
   // The uninstaller setup started on its log takes the installation back
   // and says so; it stays itself, in the Windows folder.
-  DWORD pid = 0;
-  ASSERT_TRUE(uidriver::WaitUntil(
-      [&] { return (pid = uidriver::FindProcess("Vantrel3.exe")) != 0; }, 20000));
   uidriver::Program uninstaller;
-  ASSERT_TRUE(uninstaller.Attach(pid));
-  AnswerBox(WaitUninstallerBox(pid, "Uninstall Configuration Haventide"),
-            "Configuration Haventide was successfully removed.", "OK");
-  DWORD code = 99;
-  EXPECT_TRUE(uninstaller.WaitExit(20000, &code));
-  EXPECT_EQ(code, 0u);
+  ASSERT_TRUE(AttachUninstaller(uninstaller));
+  ExpectUninstallerClosed(uninstaller, "Uninstall Configuration Haventide",
+                          "Configuration Haventide was successfully removed.");
   EXPECT_TRUE(Exists(windows + "\\Vantrel3.exe"));
   for (const std::string& gone :
        {windows + "\\filog.ini", std::string(kFolder), std::string(kFolder) + "\\Kelvane.exe"})

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "base/registry_text.h"
-#include "bench_program_manager.h"
-#include "test_files.h"
+#include "stand_in_program_manager.h"
+#include "test_folder.h"
 
 namespace {
 
@@ -24,9 +24,7 @@ const char kKey[] = "Software\\HvtUninstallTest";
 class MachineTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    folder_ = std::string(temp) + "hvt-machine-" + std::to_string(GetCurrentProcessId());
+    folder_ = TempFolder() + "hvt-machine-" + std::to_string(GetCurrentProcessId());
     RemoveTree(folder_);
     ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr));
     RegDeleteKeyA(HKEY_CURRENT_USER, (std::string(kKey) + "\\Sub").c_str());
@@ -248,10 +246,10 @@ TEST_F(MachineTest, IniFilesThroughTheProfileFunctions) {
   EXPECT_EQ(Read(ini), "<none>");
 }
 
-// Against the bench's Program Manager: an item put back where its name is
+// Against the stand-in Program Manager: an item put back where its name is
 // free, a group deleted only once it is empty.
 TEST_F(MachineTest, ProgramManagerGroupsAndItems) {
-  BenchProgramManager progman;
+  StandInProgramManager progman;
   ASSERT_TRUE(progman.Start());
   GroupItem item;
   std::snprintf(item.name, sizeof item.name, "%s", "Read Me");

@@ -11,13 +11,13 @@
 #include "install_log/install_log_reader.h"
 #include "install_log/install_log_recorder.h"
 #include "memory_log_file.h"
+#include "stand_in_program_manager.h"
 #include "ui/dialogs/engine_error_boxes.h"
-#include "bench_program_manager.h"
 
 namespace {
 
 TEST(ProgramManagerLog, GroupItemsAndAReplacedItemAreRecorded) {
-  BenchProgramManager server;
+  StandInProgramManager server;
   ASSERT_TRUE(server.Start());
 
   EngineErrorBoxes boxes;

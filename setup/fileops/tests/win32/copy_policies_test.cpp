@@ -18,7 +18,7 @@ class CopyPolicies : public ::testing::Test {
   ~CopyPolicies() override {
     // The profile functions may hold fiver.ini in memory: let go of it first.
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, Fiver().c_str());
-    RemoveTestFolder(folder_);
+    RemoveTree(folder_);
   }
 
   std::string In(const char* name) const { return folder_ + "\\" + name; }

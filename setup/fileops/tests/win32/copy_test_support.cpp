@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "file_bytes.h"
 #include "install_log/install_log_reader.h"
 
 namespace copytest {
@@ -31,18 +32,7 @@ bool WriteBytes(const std::string& path, const Bytes& bytes) {
   return ok;
 }
 
-Bytes ReadBytes(const std::string& path) {
-  Bytes bytes;
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return bytes;
-  unsigned char chunk[65536];
-  DWORD got = 0;
-  while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0)
-    bytes.insert(bytes.end(), chunk, chunk + got);
-  CloseHandle(file);
-  return bytes;
-}
+Bytes ReadBytes(const std::string& path) { return ReadFileBytes<Bytes>(path); }
 
 bool Exists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -68,11 +58,11 @@ std::string ProgramFolder() {
 }
 
 void FileOpsTest::SetUp() {
-  char temp[MAX_PATH];
-  ASSERT_NE(GetTempPathA(MAX_PATH, temp), 0u);
+  const std::string temp = TempFolder();
+  ASSERT_FALSE(temp.empty());
   static unsigned serial = 0;
   char name[MAX_PATH];
-  std::snprintf(name, sizeof name, "%shvtcopy%lu.%u", temp,
+  std::snprintf(name, sizeof name, "%shvtcopy%lu.%u", temp.c_str(),
                 static_cast<unsigned long>(GetCurrentProcessId()), ++serial);
   folder_ = name;
   RemoveTree(folder_);

@@ -4,7 +4,7 @@
 // programs started to hold files open.
 #pragma once
 
-#include "test_files.h"
+#include "test_folder.h"
 
 #include <windows.h>
 

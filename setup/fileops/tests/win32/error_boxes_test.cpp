@@ -72,7 +72,7 @@ TEST(ErrorBoxes, AFontThePlatformRefuses) {
   EXPECT_FALSE(result);
   EXPECT_EQ(text, "Unable to install font");
   EXPECT_TRUE(recorder.records.empty());
-  RemoveTestFolder(folder);
+  RemoveTree(folder);
 }
 
 }  // namespace

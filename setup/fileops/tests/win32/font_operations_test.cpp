@@ -17,7 +17,7 @@ class FontOperationsTest : public ::testing::Test {
     ops_.SetQuiet(true);
     ops_.PushRecorder(recorder_);
   }
-  ~FontOperationsTest() override { RemoveTestFolder(folder_); }
+  ~FontOperationsTest() override { RemoveTree(folder_); }
 
   std::string folder_;
   EngineErrorBoxes boxes_;

@@ -27,8 +27,8 @@ class LogEndTest : public ::testing::Test {
     ASSERT_FALSE(install_.empty());
   }
   void TearDown() override {
-    RemoveTestFolder(windows_);
-    RemoveTestFolder(install_);
+    RemoveTree(windows_);
+    RemoveTree(install_);
   }
 
   // A log in the Windows folder; with a record unless empty.

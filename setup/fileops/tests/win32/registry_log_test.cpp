@@ -64,7 +64,7 @@ TEST(RegistryLog, KeysAndValuesAsTheUninstallerReadsThem) {
   EXPECT_EQ(records[2].texts, (std::vector<std::string>{key.Path(), "Count"}));
   EXPECT_EQ(records[2].numbers, (std::vector<uint32_t>{1, 4, 4}));  // root, type, size
   EXPECT_EQ(records[2].data, (std::vector<uint8_t>{4, 3, 2, 1}));
-  RemoveTestFolder(folder);
+  RemoveTree(folder);
 }
 
 }  // namespace

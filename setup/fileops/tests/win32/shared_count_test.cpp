@@ -3,6 +3,7 @@
 #include "fileops/file_operations.h"
 #include "recording_recorder.h"
 #include "registry_test_key.h"
+#include "test_folder.h"
 #include "base/shell_info.h"
 #include "base/registry_roots.h"
 #include "ui/dialogs/engine_error_boxes.h"
@@ -141,8 +142,8 @@ TEST_F(SharedCounts, AFileFoundWithoutACountIsCountedTwice) {
         << row.existed << row.counted;
     ExpectStored(REG_BINARY, static_cast<DWORD>(row.count));
   }
-  char temp[MAX_PATH];
-  ASSERT_GT(GetTempPathA(MAX_PATH, temp), 0u);
+  const std::string temp = TempFolder();
+  ASSERT_FALSE(temp.empty());
   EXPECT_EQ(CountInstalledFile(ops_, (std::string(temp) + "hvtoutside.dll").c_str(), true), -1);
 }
 
@@ -151,8 +152,8 @@ TEST_F(SharedCounts, TheKeyIsMadeAndRecordedOnceBeforeTheFirstCount) {
   CurrentShellInfo().platformKind = kPlatformNt;  // a key no other test fills
   const char kNtKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\SharedDLLs";
   RegDeleteKeyA(HKEY_LOCAL_MACHINE, kNtKey);
-  char temp[MAX_PATH];
-  ASSERT_GT(GetTempPathA(MAX_PATH, temp), 0u);
+  const std::string temp = TempFolder();
+  ASSERT_FALSE(temp.empty());
   EXPECT_TRUE(MakeSharedCountKey(ops_, (std::string(temp) + "hvtoutside.dll").c_str()));
   EXPECT_TRUE(recorder_.records.empty());
   EXPECT_TRUE(MakeSharedCountKey(ops_, file_.c_str()));
@@ -184,8 +185,8 @@ TEST_F(SharedCounts, ValuesOfOtherShapesCountZero) {
 }
 
 TEST_F(SharedCounts, AFileOutsideTheSharedFoldersHasNoCount) {
-  char temp[MAX_PATH];
-  ASSERT_GT(GetTempPathA(MAX_PATH, temp), 0u);
+  const std::string temp = TempFolder();
+  ASSERT_FALSE(temp.empty());
   const std::string outside = std::string(temp) + "hvtoutside.dll";
   const std::string lookalike = shared_ + "X\\hvtoutside.dll";
   for (const std::string& path : {outside, lookalike}) {

@@ -64,7 +64,7 @@ class CompareVersions : public ::testing::Test {
     ops_.SetVersionQuestion(&question_);
     TheAttributeQuestion() = AttributeQuestion();
   }
-  ~CompareVersions() override { RemoveTestFolder(folder_); }
+  ~CompareVersions() override { RemoveTree(folder_); }
 
   // The existing file: a copy of a test DLL in the test folder.
   PathBuffer& Existing(const char* dll) {

@@ -19,7 +19,7 @@ class LogFolderTest : public ::testing::Test {
     ASSERT_FALSE(folder_.empty());
     log_ = folder_ + "\\filog.ini";
   }
-  void TearDown() override { RemoveTestFolder(folder_); }
+  void TearDown() override { RemoveTree(folder_); }
 
   std::vector<uint8_t> ReadAll() {
     Win32LogFile file;

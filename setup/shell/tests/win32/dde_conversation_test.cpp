@@ -1,4 +1,4 @@
-// The DDE client and conversation against the bench's Program Manager
+// The DDE client and conversation against the stand-in Program Manager
 // (tests/progman): what it takes, what it refuses, and its answers.
 #include "shell/dde_conversation.h"
 
@@ -10,14 +10,14 @@
 
 #include "shell/progman_commands.h"
 #include "shell/progman_replies.h"
-#include "bench_program_manager.h"
+#include "stand_in_program_manager.h"
 
 namespace {
 
 class DdeConversationTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(server_.Start("ShowGroup")); }
-  BenchProgramManager server_;
+  StandInProgramManager server_;
 };
 
 TEST_F(DdeConversationTest, CommandsAreTakenOrRefusedAndRequestsAnswered) {

@@ -1,4 +1,4 @@
-// The Program Manager link against the bench's Program Manager: the exact
+// The Program Manager link against the stand-in Program Manager: the exact
 // commands it sends, what it records, and every refusal it reports.
 #include "shell/program_manager_link.h"
 
@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "bench_program_manager.h"
+#include "stand_in_program_manager.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ class LinkTest : public ::testing::Test {
   void TearDown() override { link_.End(true); }
   Strings Commands() const { return server_.Commands(); }
 
-  BenchProgramManager server_;
+  StandInProgramManager server_;
   Reports reports_;
   Paths paths_;
   Records records_;
@@ -183,11 +183,11 @@ struct StartedProcess {
 // End(true) closes the Program Manager the link started; End(false), and
 // End(true) on one the link found running, leave it serving. That it still
 // serves is shown by an execute taken afterwards: a close posted before it
-// would have been handled first. The bench's goes by a name of its own,
+// would have been handled first. The stand-in goes by a name of its own,
 // since Wine's shell answers "PROGMAN" and no link would start one there.
 TEST(LinkEnd, ClosesOnlyTheProgramManagerItStarted) {
   const std::string name = "HVTPROGMAN" + std::to_string(GetCurrentProcessId());
-  BenchProgramManager server(name);
+  StandInProgramManager server(name);
   ProgramManagerTarget target;
   target.name = name;
   target.commandLine = server.CommandLine();

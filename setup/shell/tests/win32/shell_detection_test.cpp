@@ -1,10 +1,10 @@
 // The shell detected under Wine in Windows 95 mode, and the early contact
-// with the bench's Program Manager.
+// with the stand-in Program Manager.
 #include "shell/shell_detection.h"
 
 #include <gtest/gtest.h>
 
-#include "bench_program_manager.h"
+#include "stand_in_program_manager.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ TEST(ShellDetection, Windows95HasTheNewLookAndShellWithoutAskingTheRegistry) {
 }
 
 TEST(ShellDetection, OnlyVersion395ContactsProgramManagerEarly) {
-  BenchProgramManager server;
+  StandInProgramManager server;
   ASSERT_TRUE(server.Start());
   ASSERT_EQ(server.State().find("conversations: 0\n"), 0u);
   EarlyProgramManagerContact(ShellFromPlatform(kPlatformWindows, 4, 0, nullptr));

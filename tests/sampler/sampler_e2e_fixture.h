@@ -3,11 +3,12 @@
 // files its rows rename and delete put in place.
 #pragma once
 
-#include "setup_bench.h"
+#include "sampler_tables.h"
+#include "setup_e2e_fixture.h"
 
-namespace sampler_bench {
+namespace sampler_e2e {
 
-using namespace setup_bench;
+using namespace setup_e2e;
 
 inline constexpr char kDisk[] = "C:\\SAMPLER";
 inline constexpr char kFolder[] = "C:\\Sampler Suite";
@@ -25,35 +26,14 @@ inline constexpr char kComponentsTitle[] = "Select Components To Install";
 class SamplerE2E : public SetupE2E {
  protected:
   void SetUp() override {
-    const char* disk = getenv("HVT_E2E_DISK");
-    ASSERT_NE(disk, nullptr) << "HVT_E2E_DISK names the test disk (scripts/test.sh builds it)";
-    diskHost_ = disk;
-    diskHost_ = diskHost_.substr(0, diskHost_.find_last_of('/') + 1) + "SAMPLER";
     ResetMachine();
-    CopyDisk(diskHost_, kDisk);
+    ASSERT_NO_FATAL_FAILURE(CopyTestDisk(kDisk, "SAMPLER"));
     WriteFile(windows_ + "\\Sampler.ini", kSettingsText);
     WriteFile(windows_ + "\\Sampler.old", "left by version 1\r\n");
   }
   void TearDown() override { EndUninstaller(); }
 
-  void ResetMachine() {
-    RemoveTree(kFolder);
-    for (const std::string& path :
-         {windows_ + "\\filog.ini", windows_ + "\\Vantrel3.exe", windows_ + "\\Vantrel3.txt",
-          windows_ + "\\FONTS\\DejaVuSansMono.ttf", system_ + "\\Engine.dat",
-          system_ + "\\fiver.ini"})
-      DeleteFileA(path.c_str());
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kUninstallKey);
-    RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey);
-    // Its parent too, which the installation creates and logs.
-    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Quillmere");
-    KeepSharedCountKey();
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSharedKey, 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
-      RegDeleteValueA(key, (system_ + "\\Engine.dat").c_str());
-      RegCloseKey(key);
-    }
-  }
+  void ResetMachine() { setup_e2e::ResetMachine(kSamplerTables); }
 
   static void WriteFile(const std::string& path, const std::string& text) {
     if (FILE* f = fopen(path.c_str(), "wb")) {
@@ -82,4 +62,4 @@ class SamplerE2E : public SetupE2E {
   const std::string system_ = SharedDir();
 };
 
-}  // namespace sampler_bench
+}  // namespace sampler_e2e

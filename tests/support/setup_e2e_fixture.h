@@ -1,6 +1,7 @@
 // What every end-to-end test of a setup program stands on: the machine's
-// folders, files, shared counts and install logs as the test reads them, and
-// a setup program driven as a user would, from a disk copied onto C:.
+// folders, files, shared counts and install logs as the test reads them, the
+// machine reset before a product is installed, a setup program driven as a
+// user would, from a disk copied onto C:, and the uninstaller it starts.
 #pragma once
 
 #include <windows.h>
@@ -12,12 +13,15 @@
 #include <string>
 #include <vector>
 
+#include "base/product_tables.h"
+#include "base/registry_roots.h"
+#include "file_bytes.h"
 #include "install_log/install_log_reader.h"
-#include "test_files.h"
+#include "test_folder.h"
 #include "uidriver.h"
 #include "resource_ids.h"
 
-namespace setup_bench {
+namespace setup_e2e {
 
 constexpr DWORD kFirstWindowMs = 40000;
 inline constexpr char kSharedKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
@@ -38,8 +42,6 @@ inline std::string SharedDir() {
                &destinationLength);
   return destination;
 }
-
-using uidriver::ReadFileBytes;
 
 inline bool Exists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -82,6 +84,61 @@ inline long SharedCount(const std::string& path) {
       RegQueryValueExA(key, path.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&count), &size);
   RegCloseKey(key);
   return read == ERROR_SUCCESS ? static_cast<long>(count) : -1;
+}
+
+// A folder a product's rows name, on this machine; install is the
+// product's own.
+inline std::string FolderOf(ProductFolder folder, const std::string& install) {
+  switch (folder) {
+    case kInstallFolder:
+      return install;
+    case kWindowsFolder:
+      return WindowsDir();
+    case kSystemFolder:
+      return SharedDir();
+    case kCommandFolder:
+      return WindowsDir() + "\\COMMAND";
+    case kFontsFolder:
+      return WindowsDir() + "\\FONTS";
+    case kSourceFolder:
+      break;
+  }
+  return std::string();
+}
+
+// The machine as before the product was ever installed, from its tables:
+// its folder, the install log and the uninstaller's files, the files its
+// copy rows put elsewhere but those the machine has of its own (kept), the
+// version file of a row that records versions, the COMMAND folder a row
+// copies into, the keys of its values (with the company key above one of
+// the current user's, when nothing else is left in it) and the usage counts
+// of its shared files.
+inline void ResetMachine(const ProductTables& tables, const std::vector<std::string>& kept = {}) {
+  const std::string install = tables.texts.defaultFolder, windows = WindowsDir();
+  RemoveTree(install);
+  for (const char* name : {"\\filog.ini", "\\Vantrel3.exe", "\\Vantrel3.txt"})
+    DeleteFileA((windows + name).c_str());
+  KeepSharedCountKey();
+  HKEY counts = nullptr;
+  RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSharedKey, 0, KEY_ALL_ACCESS, &counts);
+  for (int i = 0; i < tables.rows.count; ++i) {
+    const ProductRow& row = tables.rows.rows[i];
+    if (row.kind != kRowCopy || row.targetFolder == kInstallFolder) continue;
+    const std::string folder = FolderOf(row.targetFolder, install);
+    const std::string path = folder + "\\" + (row.target ? row.target : row.name);
+    if (std::find(kept.begin(), kept.end(), row.name) == kept.end()) DeleteFileA(path.c_str());
+    if (row.policy == kPolicyRecordedVersion) DeleteFileA((folder + "\\fiver.ini").c_str());
+    if (row.targetFolder == kCommandFolder) RemoveDirectoryA(folder.c_str());
+    if ((row.copyFlags & kSharedFile) && counts) RegDeleteValueA(counts, path.c_str());
+  }
+  if (counts) RegCloseKey(counts);
+  for (int i = 0; i < tables.values.count; ++i) {
+    const ProductValue& value = tables.values.rows[i];
+    RegDeleteKeyA(RootHandle(value.root), value.key);
+    const std::string key = value.key;
+    if (value.root == kRootCurrentUser && key.find('\\') != key.rfind('\\'))
+      RegDeleteKeyA(HKEY_CURRENT_USER, key.substr(0, key.rfind('\\')).c_str());
+  }
 }
 
 // A value's type and bytes; type REG_NONE and "<no key>" or "<no value>"
@@ -175,6 +232,24 @@ inline void AnswerBox(HWND box, const std::string& text, const std::string& butt
   EXPECT_TRUE(uidriver::WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); }));
 }
 
+// The uninstaller setup or the platform started, taken on once it runs.
+inline bool AttachUninstaller(uidriver::Program& uninstaller) {
+  DWORD pid = 0;
+  return uidriver::WaitUntil([&] { return (pid = uidriver::FindProcess("Vantrel3.exe")) != 0; },
+                             20000) &&
+         uninstaller.Attach(pid);
+}
+
+// The uninstaller's closing box with this caption: its text checked, OK
+// pressed; then the uninstaller's exit, with code 0.
+inline void ExpectUninstallerClosed(uidriver::Program& uninstaller, const std::string& caption,
+                                    const std::string& text) {
+  AnswerBox(WaitUninstallerBox(uninstaller.Id(), caption), text, "OK");
+  DWORD code = 99;
+  EXPECT_TRUE(uninstaller.WaitExit(20000, &code));
+  EXPECT_EQ(code, 0u);
+}
+
 class SetupE2E : public ::testing::Test {
  protected:
   // The uninstaller setup starts on a failed installation's log runs on
@@ -183,6 +258,16 @@ class SetupE2E : public ::testing::Test {
     uidriver::Program uninstaller;
     if (const DWORD pid = uidriver::FindProcess("Vantrel3.exe"))
       if (uninstaller.Attach(pid)) uninstaller.Kill();
+  }
+
+  // The test disk (HVT_E2E_DISK, or the folder named sibling beside it)
+  // copied into the folder disk.
+  void CopyTestDisk(const char* disk, const char* sibling = nullptr) {
+    const char* host = getenv("HVT_E2E_DISK");
+    ASSERT_NE(host, nullptr) << "HVT_E2E_DISK names the test disk (scripts/test.sh builds it)";
+    diskHost_ = host;
+    if (sibling) diskHost_ = diskHost_.substr(0, diskHost_.find_last_of('/') + 1) + sibling;
+    CopyDisk(diskHost_, disk);
   }
 
   // The disk's files (a folder of the host) copied into the folder disk.
@@ -246,4 +331,4 @@ class SetupE2E : public ::testing::Test {
   uidriver::Program setup_;
 };
 
-}  // namespace setup_bench
+}  // namespace setup_e2e

@@ -1,8 +1,24 @@
-#include "test_files.h"
+#include "test_folder.h"
 
 #include <windows.h>
 
+std::string TempFolder() {
+  char temp[MAX_PATH];
+  const DWORD length = GetTempPathA(MAX_PATH, temp);
+  return length == 0 || length >= MAX_PATH ? std::string() : std::string(temp, length);
+}
+
+std::string MakeTestFolder(const char* prefix) {
+  const std::string temp = TempFolder();
+  if (temp.empty()) return std::string();
+  const std::string name = temp + prefix + std::to_string(GetCurrentProcessId());
+  if (!CreateDirectoryA(name.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
+    return std::string();
+  return name;
+}
+
 void RemoveTree(const std::string& folder) {
+  if (folder.empty()) return;  // a fixture whose folder was never made
   WIN32_FIND_DATAA found;
   HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
   if (search != INVALID_HANDLE_VALUE) {

@@ -1,4 +1,4 @@
-// The bench's Program Manager (progman_server.exe, beside the test program)
+// The stand-in Program Manager (progman_server.exe, beside the test program)
 // started for one test and ended with it.
 #pragma once
 
@@ -8,13 +8,13 @@
 
 #include "uidriver.h"
 
-class BenchProgramManager {
+class StandInProgramManager {
  public:
   // name: its window class and the DDE service and topic it serves.
-  explicit BenchProgramManager(std::string name = "PROGMAN") : name_(std::move(name)) {}
-  ~BenchProgramManager() { Stop(); }
-  BenchProgramManager(const BenchProgramManager&) = delete;
-  BenchProgramManager& operator=(const BenchProgramManager&) = delete;
+  explicit StandInProgramManager(std::string name = "PROGMAN") : name_(std::move(name)) {}
+  ~StandInProgramManager() { Stop(); }
+  StandInProgramManager(const StandInProgramManager&) = delete;
+  StandInProgramManager& operator=(const StandInProgramManager&) = delete;
 
   // Starts it, refusing the command named by refuse (empty: none), and
   // waits until it serves; false when it does not.

@@ -1,14 +1,15 @@
 // The machine an end-to-end test installs Configuration Haventide on: the
-// disk copied into C:\DISK1, the bench's Program Manager serving, what an
+// disk copied into C:\DISK1, the stand-in Program Manager serving, what an
 // earlier test installed taken away first; and setup driven as a user would.
 #pragma once
 
-#include "bench_program_manager.h"
-#include "setup_bench.h"
+#include "product/haventide_tables.h"
+#include "stand_in_program_manager.h"
+#include "setup_e2e_fixture.h"
 
-namespace install_bench {
+namespace install_e2e {
 
-using namespace setup_bench;
+using namespace setup_e2e;
 
 inline constexpr char kDisk[] = "C:\\DISK1";
 inline constexpr char kFolder[] = "C:\\Program Files\\Configuration Haventide";
@@ -28,11 +29,8 @@ inline std::string UninstallValue(const char* name) {
 class InstallE2E : public SetupE2E {
  protected:
   void SetUp() override {
-    const char* disk = getenv("HVT_E2E_DISK");
-    ASSERT_NE(disk, nullptr) << "HVT_E2E_DISK names the test disk (scripts/test.sh builds it)";
-    diskHost_ = disk;
     ResetMachine();
-    CopyDisk(diskHost_, kDisk);
+    ASSERT_NO_FATAL_FAILURE(CopyTestDisk(kDisk));
     ASSERT_TRUE(progman_.Start());
   }
   void TearDown() override {
@@ -40,23 +38,8 @@ class InstallE2E : public SetupE2E {
     progman_.Stop();
   }
 
-  void ResetMachine() {
-    const std::string windows = WindowsDir(), shared = SharedDir();
-    RemoveTree(kFolder);
-    for (const std::string& path :
-         {windows + "\\filog.ini", windows + "\\Vantrel3.exe", windows + "\\Vantrel3.txt",
-          windows + "\\COMMAND\\Restore.bat", shared + "\\Msvbvm50.dll"})
-      DeleteFileA(path.c_str());
-    RemoveDirectoryA((windows + "\\COMMAND").c_str());
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kUninstallKey);
-    KeepSharedCountKey();
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSharedKey, 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
-      for (const char* name : {"\\Msvbvm50.dll", "\\Oleaut32.dll"})
-        RegDeleteValueA(key, (shared + name).c_str());
-      RegCloseKey(key);
-    }
-  }
+  // The machine's own oleaut32.dll stays.
+  void ResetMachine() { setup_e2e::ResetMachine(kHaventideTables, {"Oleaut32.dll"}); }
 
   bool StartSetup() { return setup_.Start("\"C:\\DISK1\\KIVERSET.EXE\" C:\\DISK1\\", kDisk); }
 
@@ -98,7 +81,7 @@ class InstallE2E : public SetupE2E {
     Answer("Query Abort", kAbortText, abort);
   }
 
-  BenchProgramManager progman_;
+  StandInProgramManager progman_;
 };
 
-}  // namespace install_bench
+}  // namespace install_e2e
