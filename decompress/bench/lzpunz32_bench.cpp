@@ -141,8 +141,7 @@ int main(int argc, char** argv) {
     const char* base = std::strrchr(argv[i], '\\');
     base = base ? base + 1 : argv[i];
     std::printf("%-14.14s %9zu %9zu %9zu %6.4f | %8.1f %8.1f %5.2f | %8.1f %8.1f %5.2f | %5.2f\n",
-                base,
-                data.size(), z.size(), theirs.size(),
+                base, data.size(), z.size(), theirs.size(),
                 theirs.empty() ? 0.0 : static_cast<double>(z.size()) / theirs.size(), dll[0], lz[0],
                 lz[0] > 0 ? dll[0] / lz[0] : 0.0, dll[1], lz[1], lz[1] > 0 ? dll[1] / lz[1] : 0.0,
                 lz[0] > 0 ? io / lz[0] : 0.0);
